@@ -1,0 +1,64 @@
+// The cells' evaluated data: one slot per cell, a least-recently-used order over the loaded slots
+// and a bound on the bytes they hold. Look-up and promotion are constant time: slots are indexed
+// by cell number and the recency list is threaded through them by cell number.
+#pragma once
+
+#include <stdint.h>
+
+#include "grid/CellData.h"
+
+class GridCache {
+public:
+  static constexpr uint32_t kDefaultMaxByteSize = 134217728; // 128 MiB
+  static constexpr uint32_t kMinMaxByteSize = 67108864;      // 64 MiB
+  static constexpr uint32_t kMaxMaxByteSize = 536870912;     // 512 MiB
+
+  GridCache();
+  ~GridCache();
+  GridCache(const GridCache&) = delete;
+  GridCache& operator=(const GridCache&) = delete;
+
+  void Init();
+  // Slots for `count` cells, all unloaded. Without memory for them nothing is cached.
+  void Setup(uint32_t count);
+  // Releases every cell's data and the slots; the count and the maximum stay.
+  void Cleanup();
+  void Purge();
+  void PurgeCellData(uint32_t cell);
+  void TrimToByteSize(uint32_t limit);
+
+  // Stores a loaded cell as the most recently used, evicting the least recently used first.
+  void SetCellData(uint32_t cell, const CellData& data);
+  // A loaded cell becomes the most recently used; the cache keeps ownership of what it returns.
+  CellData GetCellData(uint32_t cell);
+
+  int32_t SetMaxByteSize(uint32_t bytes);
+  uint32_t GetMaxByteSize() const { return fMaxByteSize; }
+
+  uint32_t GetCount() const { return fCount; }
+  uint32_t GetByteTotal() const { return fByteTotal; }
+  int32_t GetLinkedCount() const { return fLinkedCount; }
+  uint32_t GetHead() const { return fHead; }
+  uint32_t GetTail() const { return fTail; }
+  // Walks the recency list; for tests and debug checks.
+  bool CheckConsistency() const;
+
+private:
+  struct Slot {
+    CellData fData;
+    uint32_t fOlder; // towards the tail; 0 ends
+    uint32_t fNewer; // towards the head; 0 ends
+  };
+
+  Slot* SlotFor(uint32_t cell) const;
+  void AddToHead(uint32_t cell);
+  void Remove(uint32_t cell);
+
+  Slot* fEntries;
+  uint32_t fCount;
+  uint32_t fByteTotal;
+  uint32_t fHead;
+  uint32_t fTail;
+  int32_t fLinkedCount;
+  uint32_t fMaxByteSize;
+};
