@@ -140,6 +140,14 @@ typedef struct FDNativeImage {
   uint32_t* fPixels;
 } FDNativeImage;
 
+// A device context: a host-owned pixel surface that drawing goes to, in the same pixel format.
+typedef struct FDDeviceContext {
+  int32_t fWidth;
+  int32_t fHeight;
+  int32_t fRowBytes;
+  uint32_t* fPixels;
+} FDDeviceContext;
+
 // ---------------------------------------------------------------------------------------------
 // The callback entry and its parameter record.
 
