@@ -246,7 +246,7 @@ enum FDSelector {
   kFDInvalidateAreaRect = -714,  // in fParam1: area reference, fPtr1: Rect* (null: whole area),
                                  // fParam2: immediately
   kFDGetAreaKeyEventInfo = -616, // out fParam1: key code, fParam2: character code
-  kFDGetUpdateHDC = -161,        // out fPtr1: device context of the current update
+  kFDGetUpdateHDC = -161,        // out fPtr1: FDDeviceContext* of the current update
   kFDGetDialogFromWindow = -261, // in fPtr1: host window; out fParam1: dialog reference
   kFDCreateTip = -305,           // in fPtr1: host window, fPtr2: Rect*, fUName: text
   kFDUpdateEditMenu = -307,      // in fParam1: enabled items
