@@ -1,5 +1,6 @@
 // Wrappers of the host callback entry: one function per host operation. Each zeroes an
 // FDEngineBlock, fills the inputs, calls the entry kept by Init and returns the host's error.
+// Before Init nothing is called: error results are kFDErrNotAvailable, others zero or null.
 #pragma once
 
 #include "sdk/FourDPluginAPI.h"
@@ -60,9 +61,9 @@ int16_t ExecuteCommandByID(int32_t command, ValueBlock* params, int32_t count, V
 int16_t GetPictureSizeByCommand(FDPicture picture, int32_t* byteSize);            // 356
 int16_t GetPictureDimensions(FDPicture picture, int32_t* width, int32_t* height); // 457
 int16_t CurrentFormEvent(int32_t* event);                                         // 388
+// 1184 with the object's name as a text parameter and four booleans written back
 int16_t ObjectGetDragAndDropOptions(const PA_Unichar* objectName, bool* draggable,
-                                    bool* automaticDrag, bool* droppable,
-                                    bool* automaticDrop); // 1184
+                                    bool* automaticDrag, bool* droppable, bool* automaticDrop);
 
 // Formatting into a buffer of `capacity` UTF-16 units, zero-terminated
 int16_t FormatReal(double value, const PA_Unichar* format, PA_Unichar* out, size_t capacity);
