@@ -1,0 +1,43 @@
+#include "plugin/CommandOutputs.h"
+
+#include "host/FourD.h"
+
+bool TextHasCharacters(const FDStringBlock* block) {
+  return block->fString != nullptr;
+}
+
+void ResetTextOutput(FDStringBlock* block) {
+  if (TextHasCharacters(block))
+    FourD::SetEmptyFDString(block);
+  else
+    FourD::CreateFDString(block);
+}
+
+void RenewTextOutput(FDStringBlock* block) {
+  if (TextHasCharacters(block))
+    FourD::DisposeFDStringBlock(block);
+  FourD::CreateFDString(block);
+}
+
+void GiveTextCharacters(FDStringBlock* block) {
+  if (!TextHasCharacters(block))
+    FourD::CreateFDString(block);
+}
+
+int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text, int32_t length) {
+  return FourD::SetFDString(block, text, length);
+}
+
+int16_t SetTextOutputFromPStr(FDStringBlock* block, const unsigned char* text) {
+  PA_Unichar units[255];
+  const int32_t length = text[0];
+  for (int32_t i = 0; i < length; ++i)
+    units[i] = text[1 + i];
+  return SetTextOutput(block, units, length);
+}
+
+void ResetPictureOutput(FDPicture* cell) {
+  if (*cell != nullptr)
+    FourD::DisposeFDPicture(*cell);
+  *cell = nullptr;
+}

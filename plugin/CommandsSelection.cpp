@@ -1,0 +1,89 @@
+// The commands for the selection, revealing and refreshing cells, capturing a cell, the event
+// handler and the cache.
+#if ZORVI_WITH_GRID
+
+#include "plugin/AreaCheck.h"
+#include "plugin/CommandErrors.h"
+#include "plugin/CommandOutputs.h"
+#include "plugin/Commands.h"
+
+int32_t ZV_SetSelectionOptions(int32_t area, int32_t /*kind*/, int32_t /*frameColor*/,
+                               int32_t /*frameWidth*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_GetSelectionOptions(int32_t area, int32_t* kind, int32_t* frameColor,
+                               int32_t* frameWidth) {
+  *kind = 0;
+  *frameColor = 0;
+  *frameWidth = 0;
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_SetSelection(int32_t area, int32_t /*cell*/, CArray* /*cells*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+// No reset: the cell and the array stay as the caller had them when the call fails.
+int32_t ZV_GetSelection(int32_t area, int32_t* /*cell*/, CArray* /*cells*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_RevealCell(int32_t area, int32_t /*cell*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_UpdateArea(int32_t area, int32_t /*what*/, int32_t /*first*/, int32_t /*last*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_CaptureCell(int32_t area, int32_t /*cell*/, FDPicture* picture) {
+  ResetPictureOutput(picture);
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*eventMask*/) {
+  GiveTextCharacters(methodName);
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_SetCacheSize(int32_t area, int32_t /*byteSize*/) {
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+int32_t ZV_GetCacheSize(int32_t area, int32_t* byteSize) {
+  *byteSize = 0;
+  ZorvinArea* grid = ZVLookUpArea(area);
+  if (grid == nullptr)
+    return kZVErrBadParameter;
+  return kZVErrNone;
+}
+
+#endif
