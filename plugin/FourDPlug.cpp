@@ -117,6 +117,8 @@ void FourDPlug::HandleCommand(int32_t selector, CXParam* params, CXResult* resul
   }
   if (!CanCallCommand(selector, params, result))
     return;
+  if (selector < 1 || selector > fPlugInfo->fCommandCount || fPlugInfo->fCommandTable == nullptr)
+    return;
   const CommandInfo& command = fPlugInfo->fCommandTable[selector - 1];
   if (command.fGlue == nullptr)
     return;
