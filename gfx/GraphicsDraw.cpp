@@ -1,0 +1,180 @@
+// Filling and stroking.
+#include <cmath>
+
+#include "gfx/Graphics.h"
+
+namespace gfx {
+
+namespace {
+
+bool Finite(const RectF& r) {
+  return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
+         std::isfinite(r.Height);
+}
+
+bool Finite(const PointF* points, int count) {
+  for (int i = 0; i < count; ++i)
+    if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y))
+      return false;
+  return true;
+}
+
+} // namespace
+
+Status Graphics::Usable(const Brush* brush) const {
+  if (Status status = Ready(); status != Status::Ok)
+    return status;
+  return brush && brush->Native() ? Status::Ok : Status::InvalidParameter;
+}
+
+Status Graphics::Usable(const Pen* pen) const {
+  if (Status status = Ready(); status != Status::Ok)
+    return status;
+  return pen && pen->Native() && pen->GetLastStatus() == Status::Ok ? Status::Ok
+                                                                    : Status::InvalidParameter;
+}
+
+Status Graphics::Clear(const Color& color) {
+  if (Status status = Ready(); status != Status::Ok)
+    return status;
+  cairo_t* cr = fCairo.get();
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_rgba(cr, color.GetR() / 255.0, color.GetG() / 255.0, color.GetB() / 255.0,
+                        color.GetA() / 255.0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  return Status::Ok;
+}
+
+Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
+  if (Status status = Usable(brush); status != Status::Ok)
+    return status;
+  if (!Finite(rect))
+    return Status::InvalidParameter;
+  if (rect.IsEmptyArea())
+    return Status::Ok;
+  cairo_t* cr = fCairo.get();
+  cairo_new_path(cr);
+  cairo_rectangle(cr, rect.X, rect.Y, rect.Width, rect.Height);
+  cairo_set_source(cr, brush->Native());
+  cairo_fill(cr);
+  return Status::Ok;
+}
+
+Status Graphics::FillRectangle(const Brush* brush, float x, float y, float width, float height) {
+  return FillRectangle(brush, RectF(x, y, width, height));
+}
+
+Status Graphics::FillEllipse(const Brush* brush, const RectF& box) {
+  GraphicsPath path;
+  Status status = path.AddEllipse(box);
+  return status == Status::Ok ? FillPath(brush, &path) : status;
+}
+
+Status Graphics::FillPolygon(const Brush* brush, const PointF* points, int count,
+                             FillMode fillMode) {
+  if (!points || count < 3 || !Finite(points, count))
+    return Status::InvalidParameter;
+  GraphicsPath path(fillMode);
+  Status status = path.AddPolygon(points, count);
+  return status == Status::Ok ? FillPath(brush, &path) : status;
+}
+
+Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
+  if (Status status = Usable(brush); status != Status::Ok)
+    return status;
+  if (!path)
+    return Status::InvalidParameter;
+  cairo_t* cr = fCairo.get();
+  path->AppendTo(cr);
+  cairo_set_source(cr, brush->Native());
+  cairo_fill(cr);
+  return Status::Ok;
+}
+
+Status Graphics::FillRegion(const Brush* brush, const Region* region) {
+  if (Status status = Usable(brush); status != Status::Ok)
+    return status;
+  if (!region || region->GetLastStatus() != Status::Ok)
+    return Status::InvalidParameter;
+  cairo_t* cr = fCairo.get();
+  cairo_save(cr);
+  region->ClipTo(cr);
+  cairo_set_source(cr, brush->Native());
+  cairo_paint(cr);
+  cairo_restore(cr);
+  return Status::Ok;
+}
+
+// Strokes the context's current path.
+Status Graphics::Stroke(const Pen* pen) {
+  cairo_t* cr = fCairo.get();
+  cairo_save(cr);
+  cairo_set_source(cr, pen->Native());
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  double width = pen->GetWidth();
+  if (pen->GetAlignment() == PenAlignmentInset) {
+    // Half of a doubled stroke, the half inside the outline.
+    cairo_clip_preserve(cr);
+    width *= 2;
+  }
+  if (width == 0) {
+    // The path is already in device space: one device pixel whatever the transform.
+    cairo_identity_matrix(cr);
+    width = 1;
+  }
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  return Status::Ok;
+}
+
+Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2) {
+  if (Status status = Usable(pen); status != Status::Ok)
+    return status;
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+    return Status::InvalidParameter;
+  cairo_t* cr = fCairo.get();
+  cairo_new_path(cr);
+  cairo_move_to(cr, x1, y1);
+  cairo_line_to(cr, x2, y2);
+  // An open line has no inside: it is always centred.
+  cairo_save(cr);
+  cairo_set_source(cr, pen->Native());
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  if (pen->GetWidth() == 0)
+    cairo_identity_matrix(cr);
+  cairo_set_line_width(cr, pen->GetWidth() == 0 ? 1 : pen->GetWidth());
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  return Status::Ok;
+}
+
+Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
+  if (Status status = Usable(pen); status != Status::Ok)
+    return status;
+  if (!Finite(rect))
+    return Status::InvalidParameter;
+  cairo_new_path(fCairo.get());
+  cairo_rectangle(fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
+  return Stroke(pen);
+}
+
+Status Graphics::DrawEllipse(const Pen* pen, const RectF& box) {
+  GraphicsPath path;
+  Status status = path.AddEllipse(box);
+  return status == Status::Ok ? DrawPath(pen, &path) : status;
+}
+
+Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
+  if (Status status = Usable(pen); status != Status::Ok)
+    return status;
+  if (!path)
+    return Status::InvalidParameter;
+  path->AppendTo(fCairo.get());
+  return Stroke(pen);
+}
+
+} // namespace gfx

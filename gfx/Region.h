@@ -1,0 +1,44 @@
+// An area for clipping: everything, nothing, or the overlap of rectangles and paths. Kept as
+// geometry so it can be applied to any graphics in that graphics' current user space.
+#pragma once
+
+#include <cairo.h>
+
+#include <vector>
+
+#include "gfx/GraphicsPath.h"
+
+namespace gfx {
+
+class Region {
+public:
+  Region(); // infinite
+  explicit Region(const RectF& rect);
+  explicit Region(const GraphicsPath* path);
+
+  // Shape
+  void MakeInfinite();
+  void MakeEmpty();
+  Status Intersect(const RectF& rect);
+  Status Intersect(const GraphicsPath* path);
+  Status Intersect(const Region* region);
+  bool IsInfinite() const { return fKind == Kind::Infinite; }
+  bool IsEmpty() const;
+
+  // Queries, in the region's own coordinates. An infinite region has empty bounds.
+  Status GetBounds(RectF* bounds) const;
+  bool IsVisible(float x, float y) const;
+
+  // Intersects the clip of a native context with this region.
+  void ClipTo(cairo_t* cr) const;
+  Status GetLastStatus() const { return fStatus; }
+
+private:
+  enum class Kind { Infinite, Empty, Shapes };
+
+  Kind fKind = Kind::Infinite;
+  std::vector<GraphicsPath> fShapes; // their overlap
+  Status fStatus = Status::Ok;
+};
+
+} // namespace gfx

@@ -1,0 +1,161 @@
+#include "gfx/TextLayout.h"
+
+#include <limits.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace gfx {
+
+namespace {
+
+// Stands in for "no limit" on a side of the clip.
+constexpr float kFar = 1.0e7f;
+
+float AlignmentFactor(StringAlignment alignment) {
+  return alignment == StringAlignmentCenter ? 0.5f : alignment == StringAlignmentFar ? 1.0f : 0.0f;
+}
+
+PangoAlignment PangoAlignmentFor(StringAlignment alignment) {
+  return alignment == StringAlignmentCenter ? PANGO_ALIGN_CENTER
+         : alignment == StringAlignmentFar  ? PANGO_ALIGN_RIGHT
+                                            : PANGO_ALIGN_LEFT;
+}
+
+bool Ellipsizes(StringTrimming trimming) {
+  return trimming == StringTrimmingEllipsisCharacter || trimming == StringTrimmingEllipsisWord ||
+         trimming == StringTrimmingEllipsisPath;
+}
+
+float FromPango(int units) {
+  return float(units) / PANGO_SCALE;
+}
+
+} // namespace
+
+TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
+                       const RectF& layoutRect, const StringFormat& format)
+    : fRect(layoutRect) {
+  if (!cr || !font.Native() || !std::isfinite(fRect.X) || !std::isfinite(fRect.Y) ||
+      !std::isfinite(fRect.Width) || !std::isfinite(fRect.Height) || fRect.Width < 0 ||
+      fRect.Height < 0 || fRect.Width > kFar || fRect.Height > kFar || utf8.size() > INT_MAX) {
+    fStatus = Status::InvalidParameter;
+    return;
+  }
+  fLayout.reset(pango_cairo_create_layout(cr));
+  if (!fLayout) {
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  Configure(font, format);
+  pango_layout_set_text(fLayout.get(), utf8.data(), int(utf8.size()));
+  if (utf8.empty())
+    fBounds = RectF(fRect.X, fRect.Y, 0, 0);
+  else
+    Place(format);
+  fStatus = Status::Ok;
+}
+
+void TextLayout::Configure(const Font& font, const StringFormat& format) {
+  PangoLayout* layout = fLayout.get();
+  // Unhinted metrics: a text measures the same whatever the transform it is drawn with.
+  FontOptionsPtr options(cairo_font_options_create());
+  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
+  pango_cairo_context_set_font_options(pango_layout_get_context(layout), options.get());
+  pango_layout_context_changed(layout);
+
+  pango_layout_set_font_description(layout, font.Native());
+  if (font.IsUnderline() || font.IsStrikeout()) {
+    AttrListPtr attributes(pango_attr_list_new());
+    if (font.IsUnderline())
+      pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (font.IsStrikeout())
+      pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
+    pango_layout_set_attributes(layout, attributes.get());
+  }
+
+  bool bounded = fRect.Width > 0;
+  bool ellipsis =
+      bounded && Ellipsizes(format.GetTrimming()) && (!format.Wraps() || fRect.Height > 0);
+  if (bounded && (format.Wraps() || ellipsis))
+    pango_layout_set_width(layout, int(fRect.Width * PANGO_SCALE));
+  pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  if (ellipsis) {
+    pango_layout_set_ellipsize(layout, format.GetTrimming() == StringTrimmingEllipsisPath
+                                           ? PANGO_ELLIPSIZE_MIDDLE
+                                           : PANGO_ELLIPSIZE_END);
+    // A positive height keeps the lines that fit and ends the last with the ellipsis; -1 keeps
+    // one line per paragraph.
+    pango_layout_set_height(layout, format.Wraps() ? int(fRect.Height * PANGO_SCALE) : -1);
+  }
+  pango_layout_set_alignment(layout, PangoAlignmentFor(format.GetAlignment()));
+}
+
+void TextLayout::Place(const StringFormat& format) {
+  PangoLayout* layout = fLayout.get();
+  bool limitLines = format.LimitsLines() && fRect.Height > 0;
+  int limit = int(std::ceil(fRect.Height * PANGO_SCALE));
+  int minX = INT_MAX, maxX = INT_MIN, bottom = 0;
+
+  PangoLayoutIter* iter = pango_layout_get_iter(layout);
+  do {
+    PangoRectangle logical;
+    pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+    if (limitLines && logical.y + logical.height > limit)
+      break;
+    minX = std::min(minX, logical.x);
+    maxX = std::max(maxX, logical.x + logical.width);
+    bottom = logical.y + logical.height;
+    PangoLayoutLine* line = pango_layout_iter_get_line_readonly(iter);
+    fBytesShown = line->start_index + line->length;
+    ++fLinesShown;
+  } while (pango_layout_iter_next_line(iter));
+  pango_layout_iter_free(iter);
+  if (fLinesShown == 0)
+    minX = maxX = 0;
+
+  PangoRectangle whole;
+  pango_layout_get_extents(layout, nullptr, &whole);
+  float hFactor = AlignmentFactor(format.GetAlignment());
+  float vFactor = AlignmentFactor(format.GetLineAlignment());
+  fShownHeight = FromPango(bottom);
+  if (pango_layout_get_width(layout) > 0)
+    fOriginX = fRect.X; // the layout aligns its lines within the width itself
+  else if (fRect.Width > 0)
+    fOriginX = fRect.X + (fRect.Width - FromPango(whole.width)) * hFactor;
+  else
+    fOriginX = fRect.X - FromPango(whole.width) * hFactor;
+  fOriginY = fRect.Height > 0 ? fRect.Y + (fRect.Height - fShownHeight) * vFactor
+                              : fRect.Y - fShownHeight * vFactor;
+  fBounds = RectF(fOriginX + FromPango(minX), fOriginY, FromPango(maxX - minX), fShownHeight);
+
+  bool clipX = format.Clips() && fRect.Width > 0;
+  bool clipY = format.Clips() && fRect.Height > 0;
+  bool cut = fShownHeight < FromPango(whole.height);
+  fClip = clipX || clipY || cut;
+  float top = clipY ? fRect.Y : -kFar, bottomEdge = clipY ? fRect.Y + fRect.Height : kFar;
+  // Lines cut by the line limit stay hidden even when the format does not clip.
+  if (cut)
+    bottomEdge = std::min(bottomEdge, fOriginY + fShownHeight);
+  fClipRect = clipX ? RectF(fRect.X, top, fRect.Width, bottomEdge - top)
+                    : RectF(-kFar, top, 2 * kFar, bottomEdge - top);
+}
+
+void TextLayout::Draw(cairo_t* cr) const {
+  if (fStatus != Status::Ok || fLinesShown == 0)
+    return;
+  cairo_save(cr);
+  if (fClip) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, fClipRect.X, fClipRect.Y, fClipRect.Width,
+                    std::max(0.0f, fClipRect.Height));
+    cairo_clip(cr);
+  }
+  cairo_move_to(cr, fOriginX, fOriginY);
+  pango_cairo_show_layout(cr, fLayout.get());
+  cairo_restore(cr);
+}
+
+} // namespace gfx
