@@ -135,6 +135,10 @@ Bitmap::Bitmap(SurfacePtr surface, Status failure) {
     fStatus = failure;
     return;
   }
+  if (Status status = StatusOf(surface.get()); status != Status::Ok) {
+    fStatus = status;
+    return;
+  }
   Adopt(ToArgb32(std::move(surface)));
   if (fStatus == Status::Ok && cairo_image_surface_get_format(fSurface.get()) == CAIRO_FORMAT_RGB24)
     fFormat = PixelFormat32bppRGB;
