@@ -1,0 +1,38 @@
+// Pictures and native images.
+#include "Callback.h"
+#include "Pictures.h"
+
+namespace zvhost::callback {
+
+void CreateFDPicture(FDEngineBlock& b) {
+  FDPicture picture = nullptr;
+  b.fError = static_cast<int16_t>(CreatePicture(b.fPtr1, b.fParam1, &picture));
+  b.fPtr2 = picture;
+}
+
+void DuplicateFDPicture(FDEngineBlock& b) {
+  FDPicture copy = nullptr;
+  b.fError = static_cast<int16_t>(DuplicatePicture(static_cast<FDPicture>(b.fPtr1), &copy));
+  b.fPtr2 = copy;
+}
+
+void DisposeFDPicture(FDEngineBlock& b) {
+  b.fError = static_cast<int16_t>(DisposePicture(static_cast<FDPicture>(b.fPtr1)));
+}
+
+void GetPictureByteSize(FDEngineBlock& b) {
+  b.fParam1 = PictureByteSize(static_cast<FDPicture>(b.fPtr1));
+}
+
+void CreateNativeImage(FDEngineBlock& b) {
+  FDNativeImage* image = nullptr;
+  b.fError =
+      static_cast<int16_t>(zvhost::CreateNativeImage(static_cast<FDPicture>(b.fPtr1), &image));
+  b.fPtr2 = image;
+}
+
+void DisposeNativeImage(FDEngineBlock& b) {
+  b.fError = static_cast<int16_t>(zvhost::DisposeNativeImage(static_cast<FDNativeImage*>(b.fPtr1)));
+}
+
+} // namespace zvhost::callback

@@ -1,0 +1,46 @@
+// The emulated host's state: program mode, processes and their variables, the interprocess
+// scope, the tick clock and the keyboard, and the plug-in loaded into it.
+#pragma once
+
+#include <stdint.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "Variables.h"
+#include "zvhost/Host.h"
+
+namespace zvhost {
+
+struct HostState {
+  ProgramMode fMode = ProgramMode::SingleUser;
+  uint32_t fVersion = 0x1400;
+
+  // Processes
+  std::map<int32_t, std::unique_ptr<Process>> fProcesses;
+  int32_t fCurrentProcess = 1;
+  int32_t fNextProcess = 2;
+  VariableTable fInterprocess;
+
+  // Clock and keyboard
+  uint32_t fTicks = 0;
+  KeyMap fKeys{};
+
+  // Where LOG writes; stdout when unset
+  std::function<void(const std::string&)> fLogSink;
+
+  // The plug-in, and the loopback client of the server channel
+  FourDPackexProc fPlugin = nullptr;
+  bool fLoopbackConnected = false;
+};
+
+HostState& State();
+Process& CurrentProcess();
+Process* FindProcess(int32_t number);
+// Looks a variable up: "<>name" in the interprocess scope, otherwise the current process.
+Variable* FindVariable(std::u16string_view name, bool interprocess);
+Variable& EnsureVariable(std::u16string_view name, bool interprocess);
+
+} // namespace zvhost

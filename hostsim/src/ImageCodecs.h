@@ -1,0 +1,26 @@
+// Decoding of the encoded picture formats the host accepts (PNG, TIFF) into 32-bit premultiplied
+// ARGB pixels in native byte order, rows top down.
+#pragma once
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <vector>
+
+namespace zvhost {
+
+enum class ImageFormat { Unknown, Png, Tiff };
+
+struct ImageInfo {
+  ImageFormat format = ImageFormat::Unknown;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size);
+// Reads the header only; false when the bytes are not a picture this host reads.
+bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info);
+// Decodes every pixel; false on any decoding failure.
+bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info, std::vector<uint32_t>* pixels);
+
+} // namespace zvhost

@@ -1,0 +1,39 @@
+// Host pictures: the encoded bytes as given (their count is the picture's byte size), the
+// dimensions read from them, and native images decoded on request.
+#pragma once
+
+#include <stdint.h>
+
+#include <memory>
+#include <vector>
+
+#include "ImageCodecs.h"
+#include "sdk/FourDPluginAPI.h"
+
+namespace zvhost {
+
+struct PictureData {
+  std::vector<uint8_t> fBytes;
+  ImageInfo fInfo;
+};
+
+} // namespace zvhost
+
+// Copies share the immutable encoded bytes; each copy is a host object of its own.
+struct FDPictureRec {
+  std::shared_ptr<const zvhost::PictureData> fData;
+};
+
+namespace zvhost {
+
+int CreatePicture(const void* bytes, int32_t byteCount, FDPicture* out); // host error
+int DuplicatePicture(FDPicture picture, FDPicture* out);
+int DisposePicture(FDPicture picture);
+bool IsPicture(FDPicture picture);
+int32_t PictureByteSize(FDPicture picture); // 0 for none
+// Width and height; false for no picture.
+bool PictureDimensions(FDPicture picture, int32_t* width, int32_t* height);
+int CreateNativeImage(FDPicture picture, FDNativeImage** out);
+int DisposeNativeImage(FDNativeImage* image);
+
+} // namespace zvhost

@@ -1,0 +1,110 @@
+// Pictures and documents: READ PICTURE FILE, PICTURE PROPERTIES, Picture size, DOCUMENT LIST.
+// Relative paths are taken from the current directory.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "../ArrayElements.h"
+#include "../Pictures.h"
+#include "../Utf.h"
+#include "Commands.h"
+
+namespace zvhost::lang {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path PathArg(CommandContext& c, size_t i) {
+  return fs::path(Utf16ToUtf8(c.TextArg(i)));
+}
+
+Value ReadPictureFile(CommandContext& c) {
+  c.ExpectCount(2, 2);
+  const fs::path path = PathArg(c, 0);
+  Variable& variable = c.VariableArg(1);
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    c.Fail("cannot open \"" + path.string() + "\"");
+  }
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+  if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
+    c.Fail("\"" + path.string() + "\" is too large");
+  }
+  FDPicture picture = nullptr;
+  if (CreatePicture(bytes.data(), static_cast<int32_t>(bytes.size()), &picture) != kFDErrNone) {
+    c.Fail("\"" + path.string() + "\" is not a PNG or TIFF picture");
+  }
+  if (!AssignToVariable(variable, Value::AdoptPicture(picture))) {
+    c.Fail("parameter 2 must be a picture variable");
+  }
+  return Value();
+}
+
+Value PictureProperties(CommandContext& c) {
+  c.ExpectCount(3, 3);
+  const Value picture = c.Arg(0);
+  if (picture.Kind() != kFDPicture) {
+    c.Fail("parameter 1 must be a picture");
+  }
+  int32_t width = 0;
+  int32_t height = 0;
+  PictureDimensions(picture.PictureValue(), &width, &height);
+  for (size_t i = 1; i <= 2; ++i) {
+    if (!AssignToVariable(c.VariableArg(i), Value::Long(i == 1 ? width : height))) {
+      c.Fail("parameter " + std::to_string(i + 1) + " must be a numeric variable");
+    }
+  }
+  return Value();
+}
+
+Value DocumentList(CommandContext& c) {
+  c.ExpectCount(2, 2);
+  const fs::path folder = PathArg(c, 0);
+  std::error_code error;
+  std::vector<std::u16string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && !name.empty() && name[0] != '.') {
+      names.push_back(Utf8ToUtf16(name));
+    }
+  }
+  if (error) {
+    c.Fail("cannot list \"" + folder.string() + "\"");
+  }
+  std::sort(names.begin(), names.end());
+  Value array;
+  if (Value::NewArray(kFDArrayText, static_cast<int32_t>(names.size()), &array) != kFDErrNone) {
+    c.Fail("cannot make the array");
+  }
+  ArrayView view(array.ArrayBlock());
+  std::string message;
+  for (size_t i = 0; i < names.size(); ++i) {
+    StoreElement(view, static_cast<int32_t>(i + 1), Value::Text(names[i]), &message);
+  }
+  Variable& variable = c.VariableArg(1);
+  variable.value.Replace(std::move(array));
+  variable.typed = true;
+  return Value();
+}
+
+} // namespace
+
+void RegisterPictureAndFileCommands() {
+  RegisterCommand(u"READ PICTURE FILE", ReadPictureFile);
+  RegisterCommand(u"PICTURE PROPERTIES", PictureProperties);
+  RegisterCommand(u"Picture size", [](CommandContext& c) {
+    c.ExpectCount(1, 1);
+    const Value picture = c.Arg(0);
+    if (picture.Kind() != kFDPicture) {
+      c.Fail("parameter 1 must be a picture");
+    }
+    return Value::Long(PictureByteSize(picture.PictureValue()));
+  });
+  RegisterCommand(u"DOCUMENT LIST", DocumentList);
+}
+
+} // namespace zvhost::lang
