@@ -96,6 +96,8 @@ public:
                     const StringFormat* format, const Brush* brush);
   Status DrawString(const uint16_t* text, int length, const Font* font, const PointF& origin,
                     const StringFormat* format, const Brush* brush);
+  Status DrawString(const char16_t* text, int length, const Font* font, const PointF& origin,
+                    const StringFormat* format, const Brush* brush);
   Status MeasureString(const uint16_t* text, int length, const Font* font, const RectF& layout,
                        const StringFormat* format, RectF* bounds, int* codepointsFitted = nullptr,
                        int* linesFilled = nullptr) const;

@@ -41,6 +41,11 @@ Status Graphics::DrawString(const uint16_t* text, int length, const Font* font,
   return DrawString(text, length, font, RectF(origin.X, origin.Y, 0, 0), format, brush);
 }
 
+Status Graphics::DrawString(const char16_t* text, int length, const Font* font,
+                            const PointF& origin, const StringFormat* format, const Brush* brush) {
+  return DrawString(text, length, font, RectF(origin.X, origin.Y, 0, 0), format, brush);
+}
+
 Status Graphics::MeasureString(const uint16_t* text, int length, const Font* font,
                                const RectF& layout, const StringFormat* format, RectF* bounds,
                                int* codepointsFitted, int* linesFilled) const {

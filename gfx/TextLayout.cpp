@@ -9,8 +9,8 @@ namespace gfx {
 
 namespace {
 
-// Stands in for "no limit" on a side of the clip.
-constexpr float kFar = 1.0e7f;
+// Layout sizes in the text engine's units must fit 32 bits.
+constexpr float kMaxExtent = 1.0e6f;
 
 float AlignmentFactor(StringAlignment alignment) {
   return alignment == StringAlignmentCenter ? 0.5f : alignment == StringAlignmentFar ? 1.0f : 0.0f;
@@ -38,7 +38,8 @@ TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
     : fRect(layoutRect) {
   if (!cr || !font.Native() || !std::isfinite(fRect.X) || !std::isfinite(fRect.Y) ||
       !std::isfinite(fRect.Width) || !std::isfinite(fRect.Height) || fRect.Width < 0 ||
-      fRect.Height < 0 || fRect.Width > kFar || fRect.Height > kFar || utf8.size() > INT_MAX) {
+      fRect.Height < 0 || fRect.Width > kMaxExtent || fRect.Height > kMaxExtent ||
+      utf8.size() > INT_MAX) {
     fStatus = Status::InvalidParameter;
     return;
   }
@@ -131,26 +132,32 @@ void TextLayout::Place(const StringFormat& format) {
                               : fRect.Y - fShownHeight * vFactor;
   fBounds = RectF(fOriginX + FromPango(minX), fOriginY, FromPango(maxX - minX), fShownHeight);
 
-  bool clipX = format.Clips() && fRect.Width > 0;
-  bool clipY = format.Clips() && fRect.Height > 0;
-  bool cut = fShownHeight < FromPango(whole.height);
-  fClip = clipX || clipY || cut;
-  float top = clipY ? fRect.Y : -kFar, bottomEdge = clipY ? fRect.Y + fRect.Height : kFar;
+  fClipX = format.Clips() && fRect.Width > 0;
+  fClipY = format.Clips() && fRect.Height > 0;
   // Lines cut by the line limit stay hidden even when the format does not clip.
-  if (cut)
-    bottomEdge = std::min(bottomEdge, fOriginY + fShownHeight);
-  fClipRect = clipX ? RectF(fRect.X, top, fRect.Width, bottomEdge - top)
-                    : RectF(-kFar, top, 2 * kFar, bottomEdge - top);
+  fCutAt = fShownHeight < FromPango(whole.height) ? fOriginY + fShownHeight : NAN;
 }
 
 void TextLayout::Draw(cairo_t* cr) const {
   if (fStatus != Status::Ok || fLinesShown == 0)
     return;
   cairo_save(cr);
-  if (fClip) {
+  if (fClipX || fClipY || !std::isnan(fCutAt)) {
+    // Sides without a limit take the current clip's, which always has bounds here.
+    double x1, y1, x2, y2;
+    cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
+    if (fClipX) {
+      x1 = fRect.X;
+      x2 = fRect.GetRight();
+    }
+    if (fClipY) {
+      y1 = fRect.Y;
+      y2 = fRect.GetBottom();
+    }
+    if (!std::isnan(fCutAt))
+      y2 = std::min<double>(y2, fCutAt);
     cairo_new_path(cr);
-    cairo_rectangle(cr, fClipRect.X, fClipRect.Y, fClipRect.Width,
-                    std::max(0.0f, fClipRect.Height));
+    cairo_rectangle(cr, x1, y1, std::max(0.0, x2 - x1), std::max(0.0, y2 - y1));
     cairo_clip(cr);
   }
   cairo_move_to(cr, fOriginX, fOriginY);

@@ -3,6 +3,7 @@
 // wrap; one of height 0 does not limit the lines.
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "gfx/Font.h"
@@ -38,10 +39,11 @@ private:
   float fOriginX = 0; // where the layout's own (0, 0) goes
   float fOriginY = 0;
   float fShownHeight = 0;
-  RectF fClipRect;
   int fLinesShown = 0;
   int fBytesShown = 0;
-  bool fClip = false;
+  bool fClipX = false;
+  bool fClipY = false;
+  float fCutAt = std::numeric_limits<float>::quiet_NaN(); // where lines cut by the limit begin
   Status fStatus = Status::WrongState;
 };
 
