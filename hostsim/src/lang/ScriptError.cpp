@@ -6,7 +6,10 @@ namespace zvhost::lang {
 
 std::string ScriptError::Text() const {
   std::string text = label.empty() ? std::string() : label + ":";
-  return text + std::to_string(line) + ": " + message;
+  if (line > 0) {
+    text += std::to_string(line) + ":";
+  }
+  return text.empty() ? message : text + " " + message;
 }
 
 void ThrowSyntax(const std::string& label, int line, const std::string& message) {

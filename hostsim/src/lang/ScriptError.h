@@ -12,7 +12,7 @@ struct ScriptError {
   int line;
   std::string message;
 
-  // "label:line: message", or "line: message" without a label.
+  // "label:line: message"; the label and the line are left out when unknown.
   std::string Text() const;
 };
 
