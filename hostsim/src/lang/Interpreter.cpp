@@ -156,7 +156,7 @@ void ExecuteFor(const Statement& s, Frame& frame) {
   const bool up = step.RealValue() > 0;
   double i = start.RealValue();
   while (up ? i <= limit.RealValue() : i >= limit.RealValue()) {
-    AssignTo(*s.target, longs ? Value::Long(static_cast<int32_t>(i)) : Value::Real(i), frame);
+    AssignTo(*s.target, longs ? Value::Long(RealToLong(i)) : Value::Real(i), frame);
     ExecuteBlock(s.blocks[0], frame);
     // The body may change the counter; the loop goes on from its value.
     const Value current = ReadVariable(*s.target, frame);
@@ -165,6 +165,8 @@ void ExecuteFor(const Statement& s, Frame& frame) {
     }
     i = current.RealValue() + step.RealValue();
   }
+  // Past the loop the counter holds the first value that failed the test, as in the host.
+  AssignTo(*s.target, longs ? Value::Long(RealToLong(i)) : Value::Real(i), frame);
 }
 
 void ExecuteStatement(const Statement& s, Frame& frame) {

@@ -115,8 +115,9 @@ private:
     }
   }
 
-  // Statements up to one of the closing keywords (not consumed) or the end.
-  Block ParseBlock(std::initializer_list<std::u16string_view> closers) {
+  // Statements up to one of the closing keywords (not consumed) or the end. A missing closer is
+  // reported at the line that opened the block.
+  Block ParseBlock(std::initializer_list<std::u16string_view> closers, int openLine = 0) {
     Block block;
     while (true) {
       while (At(TokenKind::Newline)) {
@@ -126,7 +127,7 @@ private:
         if (closers.size() != 0) {
           std::string closer = Utf16ToUtf8(std::u16string(*(closers.end() - 1)));
           closer[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(closer[0])));
-          Fail("missing '" + closer + "'");
+          ThrowSyntax(fLabel, openLine, "missing '" + closer + "'");
         }
         return block;
       }
@@ -204,11 +205,11 @@ private:
     Take();
     s->conditions.push_back(ParseCondition());
     EndOfStatement();
-    s->blocks.push_back(ParseBlock({u"else", u"end if"}));
+    s->blocks.push_back(ParseBlock({u"else", u"end if"}, s->line));
     if (AtKeyword(u"else")) {
       Take();
       EndOfStatement();
-      s->blocks.push_back(ParseBlock({u"end if"}));
+      s->blocks.push_back(ParseBlock({u"end if"}, s->line));
     }
     Take();
     EndOfStatement();
@@ -231,12 +232,12 @@ private:
         Take();
         s->conditions.push_back(ParseCondition());
         EndOfStatement();
-        s->blocks.push_back(ParseBlock({u":", u"else", u"end case"}));
+        s->blocks.push_back(ParseBlock({u":", u"else", u"end case"}, s->line));
       } else if (AtKeyword(u"else") && !hasElse) {
         Take();
         EndOfStatement();
         hasElse = true;
-        s->blocks.push_back(ParseBlock({u"end case"}));
+        s->blocks.push_back(ParseBlock({u"end case"}, s->line));
       } else if (AtKeyword(u"end case")) {
         Take();
         EndOfStatement();
@@ -268,7 +269,7 @@ private:
     }
     Expect(TokenKind::RParen, "')'");
     EndOfStatement();
-    s->blocks.push_back(ParseBlock({u"end for"}));
+    s->blocks.push_back(ParseBlock({u"end for"}, s->line));
     Take();
     EndOfStatement();
     return s;
@@ -279,7 +280,7 @@ private:
     Take();
     s->conditions.push_back(ParseCondition());
     EndOfStatement();
-    s->blocks.push_back(ParseBlock({u"end while"}));
+    s->blocks.push_back(ParseBlock({u"end while"}, s->line));
     Take();
     EndOfStatement();
     return s;
@@ -289,7 +290,7 @@ private:
     auto s = NewStatement(StatementKind::Repeat);
     Take();
     EndOfStatement();
-    s->blocks.push_back(ParseBlock({u"until"}));
+    s->blocks.push_back(ParseBlock({u"until"}, s->line));
     Take();
     s->conditions.push_back(ParseCondition());
     EndOfStatement();
