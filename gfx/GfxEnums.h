@@ -1,14 +1,15 @@
 // Modes and options of the drawing layer. Numeric values are those the drawing code is written
-// against (smoothing 4 is anti-aliased, trimming 2 cuts at words, unit 3 is the point...).
+// against (smoothing 4 is anti-aliased, trimming 2 cuts at words, unit 3 is the point...). Each has
+// a fixed underlying type, so a value read from elsewhere is never undefined, only refused.
 #pragma once
 
 #include <stdint.h>
 
 namespace gfx {
 
-enum Unit { UnitWorld = 0, UnitDisplay = 1, UnitPixel = 2, UnitPoint = 3 };
+enum Unit : int { UnitWorld = 0, UnitDisplay = 1, UnitPixel = 2, UnitPoint = 3 };
 
-enum SmoothingMode {
+enum SmoothingMode : int {
   SmoothingModeDefault = 0,
   SmoothingModeHighSpeed = 1,
   SmoothingModeHighQuality = 2,
@@ -16,7 +17,7 @@ enum SmoothingMode {
   SmoothingModeAntiAlias = 4
 };
 
-enum InterpolationMode {
+enum InterpolationMode : int {
   InterpolationModeDefault = 0,
   InterpolationModeLowQuality = 1,
   InterpolationModeHighQuality = 2,
@@ -27,17 +28,21 @@ enum InterpolationMode {
   InterpolationModeHighQualityBicubic = 7
 };
 
-enum FillMode { FillModeAlternate = 0, FillModeWinding = 1 };
+enum FillMode : int { FillModeAlternate = 0, FillModeWinding = 1 };
 
-enum MatrixOrder { MatrixOrderPrepend = 0, MatrixOrderAppend = 1 };
+enum MatrixOrder : int { MatrixOrderPrepend = 0, MatrixOrderAppend = 1 };
 
-enum CombineMode { CombineModeReplace = 0, CombineModeIntersect = 1 };
+enum CombineMode : int { CombineModeReplace = 0, CombineModeIntersect = 1 };
 
-enum PenAlignment { PenAlignmentCenter = 0, PenAlignmentInset = 1 };
+enum PenAlignment : int { PenAlignmentCenter = 0, PenAlignmentInset = 1 };
 
-enum StringAlignment { StringAlignmentNear = 0, StringAlignmentCenter = 1, StringAlignmentFar = 2 };
+enum StringAlignment : int {
+  StringAlignmentNear = 0,
+  StringAlignmentCenter = 1,
+  StringAlignmentFar = 2
+};
 
-enum StringTrimming {
+enum StringTrimming : int {
   StringTrimmingNone = 0,
   StringTrimmingCharacter = 1,
   StringTrimmingWord = 2,
@@ -46,14 +51,14 @@ enum StringTrimming {
   StringTrimmingEllipsisPath = 5
 };
 
-enum StringFormatFlags {
+enum StringFormatFlags : int {
   StringFormatFlagsNoFitBlackBox = 0x4,
   StringFormatFlagsNoWrap = 0x1000,
   StringFormatFlagsLineLimit = 0x2000,
   StringFormatFlagsNoClip = 0x4000
 };
 
-enum FontStyle {
+enum FontStyle : int {
   FontStyleRegular = 0,
   FontStyleBold = 1,
   FontStyleItalic = 2,
@@ -69,6 +74,6 @@ enum PixelFormat : int32_t {
   PixelFormat32bppPARGB = 0xE200B
 };
 
-enum ImageLockMode { ImageLockModeRead = 1, ImageLockModeWrite = 2 };
+enum ImageLockMode : int { ImageLockModeRead = 1, ImageLockModeWrite = 2 };
 
 } // namespace gfx
