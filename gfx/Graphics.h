@@ -118,7 +118,7 @@ private:
   Status Usable(const Brush* brush) const;
   Status Usable(const Pen* pen) const;
   Status ApplyTransform(const Matrix& matrix);
-  Status Stroke(const Pen* pen);
+  Status Stroke(const Pen* pen, bool closed);
   Status DrawText(const std::string& utf8, const Font* font, const RectF& layout,
                   const StringFormat* format, const Brush* brush);
   Status MeasureText(const std::string& utf8, const Font* font, const RectF& layout,

@@ -107,15 +107,15 @@ Status Graphics::FillRegion(const Brush* brush, const Region* region) {
   return Status::Ok;
 }
 
-// Strokes the context's current path.
-Status Graphics::Stroke(const Pen* pen) {
+// Strokes the context's current path. An open line has no inside, so it is always centred.
+Status Graphics::Stroke(const Pen* pen, bool closed) {
   cairo_t* cr = fCairo.get();
   cairo_save(cr);
   cairo_set_source(cr, pen->Native());
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   double width = pen->GetWidth();
-  if (pen->GetAlignment() == PenAlignmentInset) {
+  if (closed && pen->GetAlignment() == PenAlignmentInset) {
     // Half of a doubled stroke, the half inside the outline.
     cairo_clip_preserve(cr);
     width *= 2;
@@ -140,16 +140,7 @@ Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2
   cairo_new_path(cr);
   cairo_move_to(cr, x1, y1);
   cairo_line_to(cr, x2, y2);
-  // An open line has no inside: it is always centred.
-  cairo_save(cr);
-  cairo_set_source(cr, pen->Native());
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-  if (pen->GetWidth() == 0)
-    cairo_identity_matrix(cr);
-  cairo_set_line_width(cr, pen->GetWidth() == 0 ? 1 : pen->GetWidth());
-  cairo_stroke(cr);
-  cairo_restore(cr);
-  return Status::Ok;
+  return Stroke(pen, false);
 }
 
 Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
@@ -159,7 +150,7 @@ Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
     return Status::InvalidParameter;
   cairo_new_path(fCairo.get());
   cairo_rectangle(fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
-  return Stroke(pen);
+  return Stroke(pen, true);
 }
 
 Status Graphics::DrawEllipse(const Pen* pen, const RectF& box) {
@@ -174,7 +165,7 @@ Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
   if (!path)
     return Status::InvalidParameter;
   path->AppendTo(fCairo.get());
-  return Stroke(pen);
+  return Stroke(pen, true);
 }
 
 } // namespace gfx

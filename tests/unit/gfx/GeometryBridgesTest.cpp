@@ -1,3 +1,6 @@
+// The drawing layer is built only with the grid.
+#if ZORVI_WITH_GRID
+
 #include <cmath>
 
 #include "gfx/CGBridges.h"
@@ -97,3 +100,5 @@ TEST(GraphicsPathArcs, ArcsJoinTheOpenFigureAndSpanTheirQuarter) {
 }
 
 } // namespace
+
+#endif // ZORVI_WITH_GRID

@@ -1,3 +1,6 @@
+// The drawing layer is built only with the grid.
+#if ZORVI_WITH_GRID
+
 #include <cmath>
 #include <vector>
 
@@ -236,3 +239,5 @@ TEST(GraphicsFill, MissingOrFailedObjectsAreRefused) {
 }
 
 } // namespace
+
+#endif // ZORVI_WITH_GRID

@@ -1,3 +1,6 @@
+// The drawing layer is built only with the grid.
+#if ZORVI_WITH_GRID
+
 #include <string.h>
 
 #include <cmath>
@@ -195,3 +198,5 @@ TEST(Bitmap, MissingOrBrokenFilesFailToLoad) {
 }
 
 } // namespace
+
+#endif // ZORVI_WITH_GRID

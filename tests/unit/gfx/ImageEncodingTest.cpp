@@ -1,3 +1,6 @@
+// The drawing layer is built only with the grid.
+#if ZORVI_WITH_GRID
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -179,3 +182,5 @@ TEST(ImageEncoding, PngWrittenToAFileLoadsBack) {
 }
 
 } // namespace
+
+#endif // ZORVI_WITH_GRID

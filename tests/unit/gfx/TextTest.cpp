@@ -1,3 +1,6 @@
+// The drawing layer is built only with the grid.
+#if ZORVI_WITH_GRID
+
 #include <cmath>
 
 #include "tests/unit/gfx/GfxTestSupport.h"
@@ -216,3 +219,5 @@ TEST(Font, UnusableNamesAndSizesFailToBuild) {
 }
 
 } // namespace
+
+#endif // ZORVI_WITH_GRID
