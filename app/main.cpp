@@ -62,7 +62,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
 // Defines the methods to run and answers the name of the one to start with.
 bool LoadTarget(const std::string& target, std::string* method, std::string* message) {
   namespace fs = std::filesystem;
-  if (fs::is_directory(target)) {
+  std::error_code error;
+  if (fs::is_directory(target, error)) {
     *method = "main";
     return zvhost::LoadDatabase(target, message) == 0;
   }

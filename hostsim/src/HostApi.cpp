@@ -38,6 +38,16 @@ int Guarded(std::string* message, Body&& body) {
       *message = "out of memory";
     }
     return kFDErrNoMemory;
+  } catch (const std::exception& error) {
+    if (message != nullptr) {
+      *message = error.what();
+    }
+    return kFDErrRuntime;
+  } catch (...) {
+    if (message != nullptr) {
+      *message = "unexpected failure";
+    }
+    return kFDErrRuntime;
   }
 }
 
@@ -127,9 +137,9 @@ int LoadDatabase(const std::string& folder, std::string* message) {
   const fs::path methods = fs::path(folder) / "Methods";
   std::error_code error;
   std::vector<fs::path> files;
-  for (const fs::directory_entry& entry : fs::directory_iterator(methods, error)) {
-    if (entry.path().extension() == ".4dm") {
-      files.push_back(entry.path());
+  for (fs::directory_iterator it(methods, error), end; !error && it != end; it.increment(error)) {
+    if (it->path().extension() == ".4dm") {
+      files.push_back(it->path());
     }
   }
   if (error) {

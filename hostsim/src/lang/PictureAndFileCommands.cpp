@@ -66,9 +66,10 @@ Value DocumentList(CommandContext& c) {
   const fs::path folder = PathArg(c, 0);
   std::error_code error;
   std::vector<std::u16string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file() && !name.empty() && name[0] != '.') {
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::error_code kindError;
+    const std::string name = it->path().filename().string();
+    if (it->is_regular_file(kindError) && !name.empty() && name[0] != '.') {
       names.push_back(Utf8ToUtf16(name));
     }
   }
