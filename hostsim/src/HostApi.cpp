@@ -25,6 +25,8 @@ int Guarded(std::string* message, Body&& body) {
     message->clear();
   }
   try {
+    // A failure left over from code run outside any run belongs to this one.
+    lang::ThrowIfAborted();
     body();
     lang::ThrowIfAborted();
     return kFDErrNone;
