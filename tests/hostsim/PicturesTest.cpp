@@ -133,6 +133,11 @@ TEST_F(HostTest, ReadPictureFileInTheLanguage) {
   Run(std::string("READ PICTURE FILE(\"") + ZVHOST_TEST_DATA_DIR +
       "/rgb3x2.png\";$p)\nPICTURE PROPERTIES($p;$w;$h)\nLOG($w;$h;Picture size($p);$p)");
   EXPECT_EQ("3\t2\t81\t[picture 3x2]", fLog.at(0));
+  Run(std::string("ARRAY PICTURE($all;2)\nARRAY LONGINT($sizes;0)\nREAD PICTURE FILE(\"") +
+      ZVHOST_TEST_DATA_DIR +
+      "/rgb3x2.tiff\";$all{2})\nPICTURE "
+      "PROPERTIES($all{2};$w;$sizes{0})\nLOG($all{1};$all{2};$w;$sizes{0})");
+  EXPECT_EQ("[no picture]\t[picture 3x2]\t3\t2", fLog.at(1));
   std::string message;
   EXPECT_EQ(kFDErrRuntime, zvhost::RunCode("READ PICTURE FILE(\"/no/such.png\";$p)", &message));
 }

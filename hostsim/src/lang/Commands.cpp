@@ -113,6 +113,14 @@ Variable& CommandContext::VariableArg(size_t i) const {
   return *VariableOf(node, fFrame, true);
 }
 
+void CommandContext::AssignArg(size_t i, Value&& value) const {
+  const Node& node = ArgNode(i);
+  if (!IsVariableNode(node) && node.kind != NodeKind::Element) {
+    Fail("parameter " + std::to_string(i + 1) + " must be a variable");
+  }
+  AssignTo(node, std::move(value), fFrame);
+}
+
 unsigned char* CommandContext::ArrayArg(size_t i) const {
   return ArrayBlockOf(ArgNode(i), fFrame);
 }

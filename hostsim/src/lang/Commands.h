@@ -35,6 +35,8 @@ public:
   Variable& VariableArg(size_t i) const;
   // The array block of an existing array variable (or an element of an array of arrays).
   unsigned char* ArrayArg(size_t i) const;
+  // Assigns to the variable or array element parameter i names; an error for anything else.
+  void AssignArg(size_t i, Value&& value) const;
 
   // "NAME: message" as a run-time error at the call's line.
   [[noreturn]] void Fail(const std::string& message) const;

@@ -24,7 +24,6 @@ fs::path PathArg(CommandContext& c, size_t i) {
 Value ReadPictureFile(CommandContext& c) {
   c.ExpectCount(2, 2);
   const fs::path path = PathArg(c, 0);
-  Variable& variable = c.VariableArg(1);
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     c.Fail("cannot open \"" + path.string() + "\"");
@@ -38,9 +37,7 @@ Value ReadPictureFile(CommandContext& c) {
   if (CreatePicture(bytes.data(), static_cast<int32_t>(bytes.size()), &picture) != kFDErrNone) {
     c.Fail("\"" + path.string() + "\" is not a PNG or TIFF picture");
   }
-  if (!AssignToVariable(variable, Value::AdoptPicture(picture))) {
-    c.Fail("parameter 2 must be a picture variable");
-  }
+  c.AssignArg(1, Value::AdoptPicture(picture));
   return Value();
 }
 
@@ -53,11 +50,8 @@ Value PictureProperties(CommandContext& c) {
   int32_t width = 0;
   int32_t height = 0;
   PictureDimensions(picture.PictureValue(), &width, &height);
-  for (size_t i = 1; i <= 2; ++i) {
-    if (!AssignToVariable(c.VariableArg(i), Value::Long(i == 1 ? width : height))) {
-      c.Fail("parameter " + std::to_string(i + 1) + " must be a numeric variable");
-    }
-  }
+  c.AssignArg(1, Value::Long(width));
+  c.AssignArg(2, Value::Long(height));
   return Value();
 }
 
