@@ -21,9 +21,10 @@ void WindowService(int16_t selector, FDEngineBlock& b) {
     b.fError = kFDErrNotAvailable;
     break;
   case kFDGetUpdateHDC:
+    b.fPtr1 = nullptr;
+    break;
   case kFDHWNDToMacWindow:
   case kFDMacWindowToHWND:
-    b.fPtr1 = selector == kFDGetUpdateHDC ? nullptr : b.fPtr1;
     b.fPtr2 = nullptr;
     break;
   case kFDGetDialogFromWindow:
