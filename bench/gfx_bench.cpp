@@ -1,7 +1,5 @@
 // Drawing a cell's picture, scaled into the cell, against the cheapest thing a cell draw does: a
 // plain rectangle fill of the same size. Both run in the same process, on the same surface.
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
 
 #include <benchmark/benchmark.h>
 
@@ -58,4 +56,3 @@ BENCHMARK(BM_DrawImageScaledIntoCell)
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID

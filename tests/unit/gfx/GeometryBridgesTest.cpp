@@ -1,6 +1,3 @@
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
-
 #include <cmath>
 
 #include "gfx/CGBridges.h"
@@ -101,4 +98,3 @@ TEST(GraphicsPathArcs, ArcsJoinTheOpenFigureAndSpanTheirQuarter) {
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID

@@ -1,6 +1,3 @@
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
-
 #include <cmath>
 #include <vector>
 
@@ -240,4 +237,3 @@ TEST(GraphicsFill, MissingOrFailedObjectsAreRefused) {
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID

@@ -1,6 +1,3 @@
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
-
 #include <string.h>
 
 #include <cmath>
@@ -199,4 +196,3 @@ TEST(Bitmap, MissingOrBrokenFilesFailToLoad) {
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID

@@ -1,6 +1,3 @@
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
-
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -183,4 +180,3 @@ TEST(ImageEncoding, PngWrittenToAFileLoadsBack) {
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID

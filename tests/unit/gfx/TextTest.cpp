@@ -1,6 +1,3 @@
-// The drawing layer is built only with the grid.
-#if ZORVI_WITH_GRID
-
 #include <cmath>
 
 #include "tests/unit/gfx/GfxTestSupport.h"
@@ -220,4 +217,3 @@ TEST(Font, UnusableNamesAndSizesFailToBuild) {
 
 } // namespace
 
-#endif // ZORVI_WITH_GRID
