@@ -1,0 +1,299 @@
+// The grid area: a scrollable grid of picture cells with captions, laid out in rows, whose count,
+// pictures and captions come from host expressions evaluated lazily for the cells in view.
+#pragma once
+
+#include <stdint.h>
+
+#include <memory>
+
+#include "area/CXArea.h"
+#include "grid/CellBlockIterator.h"
+#include "grid/CellLocation.h"
+#include "grid/GridCache.h"
+#include "grid/ZorvinAreaManager.h"
+#include "platform/win/CGGeometry.h"
+#include "sdk/FourDPluginAPI.h"
+#include "util/ZVList.h"
+
+namespace gfx {
+class Bitmap;
+class Font;
+class Graphics;
+class GraphicsPath;
+class Region;
+class SolidBrush;
+class StringFormat;
+} // namespace gfx
+
+class DragAndDropData;
+
+enum : uint32_t {
+  kZVAreaScrollsByCell = 0x200000,
+  kZVAreaTipsEnabled = 0x400000,
+};
+
+enum ZorvinSelectionStyle : int32_t {
+  kSelectionNone = 1,
+  kSelectionSingle = 2,
+  kSelectionMultiple = 6,
+};
+
+enum DropCellPart : int32_t {
+  kDropBefore = 0,
+  kDropAfter = 1,
+};
+
+// One posted cell event, malloc'ed, queued in fPendingEvents oldest first.
+struct ZorvinCellEvent {
+  int32_t fCode;
+  int32_t fCell;
+};
+
+enum ZorvinAlignment : int32_t {
+  kZVAlignStart = 0, // left or top
+  kZVAlignCenter = 1,
+  kZVAlignEnd = 2, // right or bottom
+};
+
+enum ZorvinUpdateKind : int32_t {
+  kZVUpdateCount = 2, // recount and drop every cached cell
+  kZVUpdatePurge = 8, // drop one cell, a range, or all
+};
+
+class ZorvinArea : public CXArea {
+public:
+  ZorvinArea();
+  ~ZorvinArea() override;
+
+  // Layout setters and getters (0, or -50 for a bad argument)
+  int32_t SetCellsInBand(int32_t cells);
+  int32_t GetCellsInBand() const { return fCellsInBand; }
+  int32_t SetAlignment(int32_t horizontal, int32_t vertical);
+  int32_t GetHorzAlignment() const { return fHorzAlignment; }
+  int32_t GetVertAlignment() const { return fVertAlignment; }
+  int32_t SetCellSize(int32_t width, int32_t height);
+  int32_t GetCellWidth() const;
+  int32_t GetCellHeight() const;
+  int32_t SetCellSpacing(int32_t x, int32_t y);
+  int32_t GetCellXSpacing() const;
+  int32_t GetCellYSpacing() const;
+  int32_t SetCellCornerRadii(int32_t xRadius, int32_t yRadius);
+  int32_t GetCellCornerXRadius() const { return fCornerXRadius; }
+  int32_t GetCellCornerYRadius() const { return fCornerYRadius; }
+  int32_t GetCellCount() const { return fCellCount; }
+  static bool IsValidHorzAlignment(int32_t alignment);
+  static bool IsValidVertAlignment(int32_t alignment);
+
+  // Layout
+  void UpdateNumberOfCells();
+  void UpdateLayout();
+  int32_t CalcCellsPerRow(bool lessScrollbar) const;
+  CGRect GetCellRect(CellLocation location, bool withSpacing) const;
+  uint32_t CellLocationToIndex(CellLocation location) const;
+  CellLocation CellIndexToLocation(uint32_t cell) const;
+  int32_t GetRowCount() const { return fRowCount; }
+  int32_t GetColumnCount() const { return fColumnCount; }
+  CGSize GetDocSize() const { return fDocSize; }
+  CGSize GetContentSize() const { return fContentSize; }
+  bool IsHorzScrollVisible() const { return fHorzScrollNeeded; }
+  bool IsVertScrollVisible() const { return fVertScrollNeeded; }
+  // The platform's scroll-bar thickness, in pixels.
+  static int32_t ScrollbarThickness();
+
+  // Hit tests: document point to cell location; `nearest` splits each gap between its neighbours.
+  CellLocation DocPointToSquaredCellLocation(CGPoint point, bool nearest) const;
+  CellLocation DocPointToRangeCheckedCellLocation(CGPoint point, bool nearest) const;
+  CellLocation DocPointToClosestSquaredCellLocation(CGPoint point, bool nearest) const;
+  CellLocation DocPointToClosestRangeCheckedCellLocation(CGPoint point, bool nearest) const;
+  void GetVisibleCellsBlock(CellLocation* first, CellLocation* last) const;
+  CellBlockIterator GetVisibleCellsBlockIterator() const;
+
+  // Coordinate spaces: document, scaled, natural, view, port, global
+  CGPoint DocPointToScaled(CGPoint point) const;
+  CGSize DocSizeToScaled(CGSize size) const;
+  CGPoint ScaledPointToDoc(CGPoint point) const;
+  CGSize ScaledSizeToDoc(CGSize size) const;
+  CGPoint NaturalPointToScaled(CGPoint point) const;
+  CGSize NaturalSizeToScaled(CGSize size) const;
+  CGPoint ScaledPointToNatural(CGPoint point) const;
+  CGSize ScaledSizeToNatural(CGSize size) const;
+  CGPoint ViewPointToScaled(CGPoint point) const;
+  CGPoint ScaledPointToView(CGPoint point) const;
+  CGPoint ViewPointToDoc(CGPoint point) const;
+  CGPoint DocPointToView(CGPoint point) const;
+  CGPoint ViewPointToNatural(CGPoint point) const;
+  CGPoint NaturalPointToView(CGPoint point) const;
+  CGRect ViewRectToDoc(CGRect rect) const;
+  CGRect DocRectToView(CGRect rect) const;
+  CGPoint ViewPointToPort(CGPoint point) const;
+  CGPoint PortPointToView(CGPoint point) const;
+  CGRect ViewRectToPort(CGRect rect) const;
+  CGRect PortRectToView(CGRect rect) const;
+  CGPoint PortPointToGlobal(CGPoint point) const;
+  CGPoint GlobalPointToPort(CGPoint point) const;
+  CGPoint DocPointToGlobal(CGPoint point) const;
+
+  // Cell data: expressions, loading, cache
+  int32_t SetCountExpression(const PA_Unichar* text);
+  void ClearCountExpression();
+  int32_t SetPictureExpression(const PA_Unichar* text);
+  void ClearPictureExpression();
+  int32_t SetCaptionExpression(const PA_Unichar* text);
+  void ClearCaptionExpression();
+  const PA_Unichar* GetCountExpression() const { return fCountExpressionText; }
+  const PA_Unichar* GetPictureExpression() const { return fPictureExpressionText; }
+  const PA_Unichar* GetCaptionExpression() const { return fCaptionExpressionText; }
+  int32_t UpdateData(int32_t kind, uint32_t first, uint32_t second);
+  int32_t SetMaxCacheByteSize(uint32_t bytes) { return fCache.SetMaxByteSize(bytes); }
+  uint32_t GetMaxCacheByteSize() const { return fCache.GetMaxByteSize(); }
+  // Evaluates the visible cells not cached yet; the number evaluated.
+  int32_t LoadVisibleCellData();
+  void LoadCellData(uint32_t cell);
+  int32_t EvalPictureExpression(FDNativeImage** picture);
+  int32_t EvalCaptionExpression(PA_Unichar** caption);
+  bool IsLoadingCellData() const { return fLoadDepth > 0; }
+
+  // Selection storage
+  void AdjustSelectionArraySize();
+
+private:
+  friend class ZorvinAreaTestAccess;
+
+  int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
+  void Refresh();
+  void ResetLayout();
+  void UpdateFixedLayout();
+  void UpdateAutoLayout();
+  void ApplyRowsAndColumns(int32_t perRow, CGSize cell, CGSize gap);
+  int32_t CellsPerRowForWidth(int64_t width) const;
+  void AdjustViews();
+  void AdjustOrigin();
+  void AdjustScrollbars();
+  void RedrawContentViewImmediately();
+  void SetupNativeCellPaths();
+  int32_t CaptionDateTimeFormat() const;
+
+  // Life
+  bool fPostInitDone;
+  bool fFirstCycleDone;
+  ZorvinAreaProps fProps;
+  uint32_t fAreaFlags;
+
+  // Scale, content size and scroll origin
+  float fScale;
+  CGSize fContentSize;
+  CGPoint fOrigin;
+
+  // Views and scroll bars (port-relative area frame, the others relative to it)
+  void* fHorzScrollBar;
+  void* fVertScrollBar;
+  bool fDrawnSinceIdle;
+  bool fHorzScrollNeeded;
+  bool fVertScrollNeeded;
+  CGRect fAreaViewFrame;
+  CGRect fContentViewFrame;
+  CGRect fHorzScrollFrame;
+  CGRect fVertScrollFrame;
+  bool fViewShown;
+  std::unique_ptr<gfx::Bitmap> fBackBuffer;
+  std::unique_ptr<gfx::Graphics> fBackBufferGraphics;
+  std::unique_ptr<gfx::SolidBrush> fAreaBackBrush;
+
+  // Expressions: calloc'ed source texts and host token handles
+  PA_Unichar* fCountExpressionText;
+  FDHandle fCountExpression;
+  PA_Unichar* fPictureExpressionText;
+  FDHandle fPictureExpression;
+  PA_Unichar* fCaptionExpressionText;
+  FDHandle fCaptionExpression;
+  GridCache fCache;
+
+  // Cell geometry
+  int32_t fHorzAlignment;
+  int32_t fVertAlignment;
+  int32_t fCellsInBand; // 0: as many as fit
+  CGSize fCellSize;
+  CGSize fCellSpacing;
+  int32_t fCornerXRadius;
+  int32_t fCornerYRadius;
+  CGRect fPictureRect; // cell-relative
+  CGRect fCaptionRect; // cell-relative
+  std::unique_ptr<gfx::GraphicsPath> fCellPath;
+  std::unique_ptr<gfx::Region> fCellClipRegion;
+  std::unique_ptr<gfx::GraphicsPath> fSelectionPath;
+
+  // Pictures
+  FDPicture fBackPicture;
+  int32_t fBackPictureFormat;
+  FDNativeImage* fBackPictureImage;
+  int32_t fPictureFormat;
+
+  // Captions
+  PA_Unichar fCaptionTextFormat[256];
+  PA_Unichar fCaptionFontName[256];
+  int32_t fCaptionTextSize;
+  int32_t fCaptionTextStyle;
+  int32_t fCaptionHorzAlignment;
+  int32_t fCaptionVertAlignment;
+  int32_t fCaptionForeColor;
+  int32_t fCaptionBackColor; // -256: no background
+  std::unique_ptr<gfx::Font> fCaptionFont;
+  std::unique_ptr<gfx::StringFormat> fCaptionParagraphStyle;
+  std::unique_ptr<gfx::SolidBrush> fCaptionForeBrush;
+  std::unique_ptr<gfx::SolidBrush> fCaptionBackBrush;
+
+  // Selection look
+  ZorvinSelectionStyle fSelectionKind;
+  int32_t fSelectionFrameColor;
+  int16_t fSelectionFrameWidth;
+  int16_t fSelectionInsetX;
+  int16_t fSelectionInsetY;
+  std::unique_ptr<gfx::SolidBrush> fSelectionBrush;
+
+  // Redraw and loading state
+  bool fNeedsRedraw;
+  int32_t fLoadDepth; // above 0: evaluating, the content view does not draw
+
+  // Layout results
+  int32_t fCellCount;
+  int32_t fRowCount;
+  int32_t fColumnCount;
+  CGSize fDocSize;
+
+  // Selection: one bit per cell (cell n is bit n - 1) and the range state
+  int32_t fSelectionBitsSize; // bytes
+  uint32_t* fSelectionBits;
+  int32_t fSelectedCount;
+  uint32_t fAnchorCell;
+  uint32_t fClickedCell;
+  uint32_t fLastSelectedCell;
+
+  // Event handler and posted cell events
+  PA_Unichar fEventMethodName[64];
+  int32_t fEventMethodID;
+  uint32_t fEventMask;
+  FDHandle fEventParams;
+  GenericList* fPendingEvents; // of ZorvinCellEvent*
+
+  // Drag and drop and the drop caret
+  DragAndDropData* fDragAndDrop;
+  int32_t fDragFlags;
+  int32_t fCaretWidth;
+  int32_t fCaretColor;
+  int32_t fCaretBlinkInterval;
+  std::unique_ptr<gfx::SolidBrush> fCaretBrush;
+  uint32_t fCaretCell;
+  DropCellPart fCaretPart;
+  bool fCaretShown;
+  bool fCaretBlinkOn;
+  uint32_t fCaretNextBlink;
+  int32_t fDragSourceArea; // the source's area reference, not a pointer: it may be gone
+  PA_Unichar fDropSignature[256];
+
+  // Host drag-over and auto-scroll
+  bool fHostDragActive;
+  int32_t fHostDropCell;
+  int32_t fAutoScrollEdge;
+  uint32_t fAutoScrollEnterTick;
+  uint32_t fAutoScrollLastTick;
+};

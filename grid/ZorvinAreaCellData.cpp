@@ -1,0 +1,314 @@
+#include "grid/ZorvinArea.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "grid/TextLineEndings.h"
+#include "host/FourD.h"
+#include "host/ValueBlock.h"
+#include "host/ZorvinLongVar.h"
+
+namespace {
+
+size_t UnitLength(const PA_Unichar* text) {
+  size_t n = 0;
+  while (text[n] != 0) {
+    ++n;
+  }
+  return n;
+}
+
+// Host text blocks carry a length and need not end in 0.
+PA_Unichar* TerminatedCopy(const FDStringBlock& text) {
+  const size_t length =
+      text.fString != nullptr && text.fLength > 0 ? static_cast<size_t>(text.fLength) : 0;
+  PA_Unichar* copy = static_cast<PA_Unichar*>(malloc((length + 1) * sizeof(PA_Unichar)));
+  if (copy == nullptr) {
+    return nullptr;
+  }
+  if (length > 0) {
+    memcpy(copy, text.fString, length * sizeof(PA_Unichar));
+  }
+  copy[length] = 0;
+  return copy;
+}
+
+constexpr size_t kFormattedUnits = 256;
+
+} // namespace
+
+int32_t ZorvinArea::ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy,
+                                    FDHandle* tokens) {
+  *textCopy = nullptr;
+  *tokens = nullptr;
+  if (text == nullptr) {
+    return kFDErrBadParameter;
+  }
+  const size_t length = UnitLength(text);
+  if (length > INT32_MAX - 1) {
+    return kFDErrBadParameter;
+  }
+  FDHandle parsed = nullptr;
+  const int16_t error = FourD::TokenizeProcV12(text, static_cast<int32_t>(length), &parsed);
+  if (error != kFDErrNone || parsed == nullptr) {
+    FourD::DisposeHandleV11(parsed);
+    return error;
+  }
+  PA_Unichar* copy = static_cast<PA_Unichar*>(calloc(length + 1, sizeof(PA_Unichar)));
+  if (copy == nullptr) {
+    FourD::DisposeHandleV11(parsed);
+    return kFDErrNoMemory;
+  }
+  memcpy(copy, text, length * sizeof(PA_Unichar));
+  *textCopy = copy;
+  *tokens = parsed;
+  return kFDErrNone;
+}
+
+int32_t ZorvinArea::SetCountExpression(const PA_Unichar* text) {
+  PA_Unichar* copy = nullptr;
+  FDHandle tokens = nullptr;
+  if (const int32_t error = ParseExpression(text, &copy, &tokens)) {
+    return error;
+  }
+  ClearCountExpression();
+  fCountExpressionText = copy;
+  fCountExpression = tokens;
+  UpdateNumberOfCells();
+  fCache.Cleanup();
+  fCache.Setup(static_cast<uint32_t>(fCellCount));
+  Refresh();
+  return 0;
+}
+
+int32_t ZorvinArea::SetPictureExpression(const PA_Unichar* text) {
+  PA_Unichar* copy = nullptr;
+  FDHandle tokens = nullptr;
+  if (const int32_t error = ParseExpression(text, &copy, &tokens)) {
+    return error;
+  }
+  ClearPictureExpression();
+  fPictureExpressionText = copy;
+  fPictureExpression = tokens;
+  fCache.Cleanup();
+  fCache.Setup(static_cast<uint32_t>(fCellCount));
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+  return 0;
+}
+
+int32_t ZorvinArea::SetCaptionExpression(const PA_Unichar* text) {
+  PA_Unichar* copy = nullptr;
+  FDHandle tokens = nullptr;
+  if (const int32_t error = ParseExpression(text, &copy, &tokens)) {
+    return error;
+  }
+  ClearCaptionExpression();
+  fCaptionExpressionText = copy;
+  fCaptionExpression = tokens;
+  fCache.Cleanup();
+  fCache.Setup(static_cast<uint32_t>(fCellCount));
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+  return 0;
+}
+
+void ZorvinArea::UpdateNumberOfCells() {
+  int32_t count = 0;
+  if (fCountExpression != nullptr) {
+    ValueBlock result;
+    ClearValueBlock(&result, kFDLongint);
+    if (FourD::ExecTokenizedFuncV12(fCountExpression, &result) == kFDErrNone) {
+      int32_t value = 0;
+      if (Value2Long(&result, &value) == kFDErrNone) {
+        count = value;
+      }
+    }
+    FreeValueBlock(&result);
+  }
+  fCellCount = count < 0 ? 0 : count;
+  AdjustSelectionArraySize();
+}
+
+void ZorvinArea::AdjustSelectionArraySize() {
+  free(fSelectionBits);
+  fSelectionBits = nullptr;
+  fSelectionBitsSize = 0;
+  if (fCellCount > 0) {
+    const size_t words = static_cast<size_t>(fCellCount) / 32 + 1;
+    // Without memory the area has no selection bits: nothing can be selected, nothing breaks.
+    fSelectionBits = static_cast<uint32_t*>(calloc(words, sizeof(uint32_t)));
+    if (fSelectionBits != nullptr) {
+      fSelectionBitsSize = static_cast<int32_t>(words * sizeof(uint32_t));
+    }
+  }
+  fSelectedCount = 0;
+  fAnchorCell = 0;
+  fClickedCell = 0;
+  fLastSelectedCell = 0;
+}
+
+int32_t ZorvinArea::UpdateData(int32_t kind, uint32_t first, uint32_t second) {
+  if (kind == kZVUpdateCount) {
+    if (first != 0) {
+      return kFDErrBadParameter;
+    }
+    UpdateNumberOfCells();
+    fCache.Cleanup();
+    fCache.Setup(static_cast<uint32_t>(fCellCount));
+    UpdateLayout();
+    // A new count can bring or remove a scroll bar, which resizes the content view.
+    AdjustViews();
+    AdjustOrigin();
+    AdjustScrollbars();
+    LoadVisibleCellData();
+    RedrawContentViewImmediately();
+    return 0;
+  }
+  if (kind != kZVUpdatePurge) {
+    return kFDErrBadParameter;
+  }
+  if (first == 0 && second == 0) {
+    fCache.Cleanup();
+    fCache.Setup(static_cast<uint32_t>(fCellCount));
+  } else if (first == 0) {
+    return kFDErrBadParameter;
+  } else if (second == 0) {
+    fCache.PurgeCellData(first);
+  } else {
+    const uint64_t low = first < second ? first : second;
+    uint64_t high = first < second ? second : first;
+    if (high > static_cast<uint64_t>(fCellCount)) {
+      high = static_cast<uint64_t>(fCellCount);
+    }
+    for (uint64_t cell = low; cell <= high; ++cell) {
+      fCache.PurgeCellData(static_cast<uint32_t>(cell));
+    }
+  }
+  LoadVisibleCellData();
+  fNeedsRedraw = true;
+  return 0;
+}
+
+int32_t ZorvinArea::LoadVisibleCellData() {
+  ++fLoadDepth;
+  int32_t loaded = 0;
+  CellBlockIterator cells = GetVisibleCellsBlockIterator();
+  while (cells.HasMoreCells()) {
+    const uint32_t cell = CellLocationToIndex(cells.NextCell());
+    // The evaluation may run database code that changes the count; read it afresh each time.
+    if (cell == 0 || cell > static_cast<uint32_t>(fCellCount)) {
+      continue;
+    }
+    if (fCache.GetCellData(cell).IsLoaded()) {
+      continue;
+    }
+    LoadCellData(cell);
+    ++loaded;
+  }
+  --fLoadDepth;
+  return loaded;
+}
+
+void ZorvinArea::LoadCellData(uint32_t cell) {
+  if (fCache.GetCellData(cell).IsLoaded()) {
+    return;
+  }
+  ++fLoadDepth;
+  gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
+  CellData data;
+  if (fPictureExpression != nullptr) {
+    EvalPictureExpression(&data.fPicture);
+  }
+  if (fCaptionExpression != nullptr) {
+    EvalCaptionExpression(&data.fCaption);
+  }
+  data.fLoaded = true;
+  // Database code run by the evaluation may have loaded this cell already; the cache takes an
+  // unloaded slot only, and keeps nothing when it has no slots.
+  if (fCache.GetCellData(cell).IsLoaded()) {
+    data.Clear();
+  } else {
+    fCache.SetCellData(cell, data);
+    if (!fCache.GetCellData(cell).IsLoaded()) {
+      data.Clear();
+    }
+  }
+  --fLoadDepth;
+}
+
+int32_t ZorvinArea::EvalPictureExpression(FDNativeImage** picture) {
+  *picture = nullptr;
+  ValueBlock result;
+  ClearValueBlock(&result, kFDUndefined);
+  int32_t error = FourD::ExecTokenizedFuncV12(fPictureExpression, &result);
+  if (error == kFDErrNone) {
+    if (GetValueKind(&result) == kFDPicture) {
+      error = FourD::CreateNativeImageForScreen(GetValuePicture(&result), picture);
+      if (error != kFDErrNone) {
+        *picture = nullptr;
+      }
+    } else {
+      error = kFDErrBadParameter;
+    }
+  }
+  FreeValueBlock(&result);
+  return error;
+}
+
+int32_t ZorvinArea::CaptionDateTimeFormat() const {
+  int32_t format = 0;
+  for (const PA_Unichar* c = fCaptionTextFormat; *c >= '0' && *c <= '9'; ++c) {
+    if (format > (INT32_MAX - 9) / 10) {
+      break;
+    }
+    format = format * 10 + (*c - '0');
+  }
+  return format;
+}
+
+int32_t ZorvinArea::EvalCaptionExpression(PA_Unichar** caption) {
+  *caption = nullptr;
+  ValueBlock result;
+  ClearValueBlock(&result, kFDUndefined);
+  int32_t error = FourD::ExecTokenizedFuncV12(fCaptionExpression, &result);
+  if (error == kFDErrNone) {
+    if (GetValueKind(&result) == kFDText) {
+      PA_Unichar* text = TerminatedCopy(GetValueText(&result));
+      *caption = SetAllocTextLineEndings(text, kZVLineEndingCRLF);
+      free(text);
+    } else {
+      PA_Unichar formatted[kFormattedUnits] = {};
+      switch (GetValueKind(&result)) {
+      case kFDBoolean:
+        FourD::FormatBoolean(GetValueBoolean(&result), fCaptionTextFormat, formatted,
+                             kFormattedUnits);
+        break;
+      case kFDLongint:
+        FourD::FormatLong(GetValueLong(&result), fCaptionTextFormat, formatted, kFormattedUnits);
+        break;
+      case kFDReal:
+        FourD::FormatReal(GetValueReal(&result), fCaptionTextFormat, formatted, kFormattedUnits);
+        break;
+      case kFDDate: {
+        const DateBlock date = GetValueDate(&result);
+        FourD::FormatDate(&date, CaptionDateTimeFormat(), formatted, kFormattedUnits);
+        break;
+      }
+      case kFDTime:
+        FourD::FormatTime(GetValueLong(&result), CaptionDateTimeFormat(), formatted,
+                          kFormattedUnits);
+        break;
+      default:
+        break;
+      }
+      formatted[kFormattedUnits - 1] = 0;
+      *caption = SetAllocTextLineEndings(formatted, kZVLineEndingCRLF);
+    }
+    if (*caption == nullptr) {
+      error = kFDErrNoMemory;
+    }
+  }
+  FreeValueBlock(&result);
+  return error;
+}

@@ -1,0 +1,112 @@
+#include "grid/ZorvinArea.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int64_t Trunc(float value) {
+  if (!(std::fabs(value) < 4.0e18f)) {
+    return 0;
+  }
+  return static_cast<int64_t>(value);
+}
+
+// One axis of the hit test: the 1-based index along it, or 0 in a gap or outside.
+uint32_t LocateOnAxis(float p, float docExtent, float cell, float gap, int32_t count,
+                      bool nearest) {
+  const int64_t pi = Trunc(p);
+  const int64_t gi = Trunc(gap);
+  const int64_t end = Trunc(docExtent) - gi;
+  const float pitch = cell + gap;
+  if (nearest) {
+    if (pi <= gi) {
+      return 1;
+    }
+    if (pi >= end) {
+      return count > 0 ? static_cast<uint32_t>(count) : 0;
+    }
+    if (!(pitch > 0)) {
+      return 0;
+    }
+    return static_cast<uint32_t>(Trunc((p - gap / 2) / pitch)) + 1;
+  }
+  if (pi < gi || pi > end || !(pitch > 0)) {
+    return 0;
+  }
+  const int64_t c = Trunc((p - gap) / pitch + 1);
+  // A cell's left edge belongs to it, its right edge to the gap.
+  if (static_cast<float>(c - 1) * pitch + cell > p - gap) {
+    return static_cast<uint32_t>(c);
+  }
+  return 0;
+}
+
+} // namespace
+
+CellLocation ZorvinArea::DocPointToSquaredCellLocation(CGPoint point, bool nearest) const {
+  if (!(point.x >= 0) || !(point.y >= 0) || point.x > fDocSize.width || point.y > fDocSize.height) {
+    return CellLocation();
+  }
+  const uint32_t column = LocateOnAxis(point.x, fDocSize.width, fCellSize.width, fCellSpacing.width,
+                                       fColumnCount, nearest);
+  const uint32_t row = LocateOnAxis(point.y, fDocSize.height, fCellSize.height, fCellSpacing.height,
+                                    fRowCount, nearest);
+  return CellLocation(row, column);
+}
+
+namespace {
+
+bool IsPastLastCell(CellLocation location, int32_t columns, int32_t count) {
+  if (location.fRow == 0 || location.fColumn == 0) {
+    return false;
+  }
+  const uint64_t index =
+      (uint64_t{location.fRow} - 1) * static_cast<uint64_t>(columns > 0 ? columns : 0) +
+      location.fColumn;
+  return index > static_cast<uint64_t>(count > 0 ? count : 0);
+}
+
+} // namespace
+
+CellLocation ZorvinArea::DocPointToRangeCheckedCellLocation(CGPoint point, bool nearest) const {
+  const CellLocation location = DocPointToSquaredCellLocation(point, nearest);
+  return IsPastLastCell(location, fColumnCount, fCellCount) ? CellLocation() : location;
+}
+
+CellLocation ZorvinArea::DocPointToClosestSquaredCellLocation(CGPoint point, bool nearest) const {
+  point.x = std::clamp(point.x, 0.0f, std::max(fDocSize.width, 0.0f));
+  point.y = std::clamp(point.y, 0.0f, std::max(fDocSize.height, 0.0f));
+  return DocPointToSquaredCellLocation(point, nearest);
+}
+
+CellLocation ZorvinArea::DocPointToClosestRangeCheckedCellLocation(CGPoint point,
+                                                                   bool nearest) const {
+  const CellLocation location = DocPointToClosestSquaredCellLocation(point, nearest);
+  if (IsPastLastCell(location, fColumnCount, fCellCount)) {
+    return CellIndexToLocation(static_cast<uint32_t>(fCellCount));
+  }
+  return location;
+}
+
+void ZorvinArea::GetVisibleCellsBlock(CellLocation* first, CellLocation* last) const {
+  *first = CellLocation();
+  *last = CellLocation();
+  // An empty layout (cells smaller than a pixel) shows nothing, whatever the count.
+  if (fCellCount <= 0 || fRowCount <= 0 || fColumnCount <= 0) {
+    return;
+  }
+  const CGRect bounds =
+      CGRectMake(0, 0, fContentViewFrame.size.width, fContentViewFrame.size.height);
+  const CGRect doc = ViewRectToDoc(bounds);
+  *first = DocPointToClosestSquaredCellLocation(doc.origin, true);
+  *last = DocPointToClosestSquaredCellLocation(
+      CGPointMake(doc.origin.x + doc.size.width, doc.origin.y + doc.size.height), true);
+}
+
+CellBlockIterator ZorvinArea::GetVisibleCellsBlockIterator() const {
+  CellLocation first;
+  CellLocation last;
+  GetVisibleCellsBlock(&first, &last);
+  return CellBlockIterator(first, last);
+}

@@ -1,0 +1,150 @@
+#include "grid/ZorvinArea.h"
+
+#include <cmath>
+
+namespace {
+
+// Layout truncates toward zero; a NaN or an absurd size must not become undefined behaviour.
+int64_t Trunc(float value) {
+  if (!(std::fabs(value) < 4.0e18f)) {
+    return value != value
+               ? 0
+               : (value > 0 ? INT64_C(4000000000000000000) : -INT64_C(4000000000000000000));
+  }
+  return static_cast<int64_t>(value);
+}
+
+} // namespace
+
+int32_t ZorvinArea::ScrollbarThickness() {
+  return 16;
+}
+
+void ZorvinArea::UpdateLayout() {
+  if (fCellsInBand != 0) {
+    UpdateFixedLayout();
+  } else {
+    UpdateAutoLayout();
+  }
+}
+
+void ZorvinArea::ResetLayout() {
+  fRowCount = 0;
+  fColumnCount = 0;
+  fDocSize = CGSizeZero;
+  fContentSize = CGSizeZero;
+  fHorzScrollNeeded = false;
+  fVertScrollNeeded = false;
+}
+
+int32_t ZorvinArea::CellsPerRowForWidth(int64_t width) const {
+  const int64_t cell = Trunc(DocSizeToScaled(fCellSize).width);
+  const int64_t gap = Trunc(DocSizeToScaled(fCellSpacing).width);
+  if (cell + gap <= 0) {
+    return 1;
+  }
+  const int64_t perRow = (width - gap) / (cell + gap);
+  // Also when the width less the scroll bar is negative: a row always holds one cell.
+  if (perRow < 1) {
+    return 1;
+  }
+  return perRow > INT32_MAX ? INT32_MAX : static_cast<int32_t>(perRow);
+}
+
+int32_t ZorvinArea::CalcCellsPerRow(bool lessScrollbar) const {
+  if (fCellsInBand != 0) {
+    return fCellsInBand;
+  }
+  int64_t width = Trunc(fAreaViewFrame.size.width);
+  if (lessScrollbar) {
+    width -= ScrollbarThickness();
+  }
+  return CellsPerRowForWidth(width);
+}
+
+void ZorvinArea::ApplyRowsAndColumns(int32_t perRow, CGSize cell, CGSize gap) {
+  int64_t rows = fCellCount / perRow;
+  if (fCellCount % perRow != 0) {
+    ++rows;
+  }
+  fRowCount = static_cast<int32_t>(rows);
+  // A single row is only as wide as its cells.
+  fColumnCount = rows > 1 ? perRow : fCellCount;
+  const int64_t pitchX = Trunc(cell.width) + Trunc(gap.width);
+  const int64_t pitchY = Trunc(cell.height) + Trunc(gap.height);
+  fContentSize.width = gap.width + static_cast<float>(fColumnCount * pitchX);
+  fContentSize.height = gap.height + static_cast<float>(rows * pitchY);
+  fDocSize = ScaledSizeToDoc(fContentSize);
+}
+
+void ZorvinArea::UpdateAutoLayout() {
+  ResetLayout();
+  if (fCellSize.width < 1.0f || fCellSize.height < 1.0f) {
+    return;
+  }
+  const CGSize cell = DocSizeToScaled(fCellSize);
+  const CGSize gap = DocSizeToScaled(fCellSpacing);
+  int32_t perRow = CellsPerRowForWidth(Trunc(fAreaViewFrame.size.width));
+  if (fCellCount <= 0) {
+    return;
+  }
+  ApplyRowsAndColumns(perRow, cell, gap);
+  if (fContentSize.height > fAreaViewFrame.size.height) {
+    fVertScrollNeeded = true;
+    perRow = CellsPerRowForWidth(Trunc(fAreaViewFrame.size.width - ScrollbarThickness()));
+    ApplyRowsAndColumns(perRow, cell, gap);
+  }
+}
+
+void ZorvinArea::UpdateFixedLayout() {
+  ResetLayout();
+  if (fCellSize.width < 1.0f || fCellSize.height < 1.0f || fCellCount <= 0 || fCellsInBand <= 0) {
+    return;
+  }
+  ApplyRowsAndColumns(fCellsInBand, DocSizeToScaled(fCellSize), DocSizeToScaled(fCellSpacing));
+  fHorzScrollNeeded = fContentSize.width > fAreaViewFrame.size.width;
+  fVertScrollNeeded = fContentSize.height > fAreaViewFrame.size.height;
+}
+
+CGRect ZorvinArea::GetCellRect(CellLocation location, bool withSpacing) const {
+  const int64_t pitchX = Trunc(fCellSize.width) + Trunc(fCellSpacing.width);
+  const int64_t pitchY = Trunc(fCellSize.height) + Trunc(fCellSpacing.height);
+  CGRect rect;
+  rect.origin.x = fCellSpacing.width + static_cast<float>((int64_t{location.fColumn} - 1) * pitchX);
+  rect.origin.y = fCellSpacing.height + static_cast<float>((int64_t{location.fRow} - 1) * pitchY);
+  rect.size = fCellSize;
+  if (withSpacing) {
+    rect.origin.x -= fCellSpacing.width / 2;
+    rect.origin.y -= fCellSpacing.height / 2;
+    rect.size.width += fCellSpacing.width;
+    rect.size.height += fCellSpacing.height;
+  }
+  return rect;
+}
+
+uint32_t ZorvinArea::CellLocationToIndex(CellLocation location) const {
+  if (location.fRow == 0 || location.fColumn == 0) {
+    return 0;
+  }
+  return (location.fRow - 1) * static_cast<uint32_t>(fColumnCount) + location.fColumn;
+}
+
+CellLocation ZorvinArea::CellIndexToLocation(uint32_t cell) const {
+  if (cell == 0 || cell > static_cast<uint32_t>(fCellCount)) {
+    return CellLocation();
+  }
+  if (fColumnCount <= 0) {
+    return CellLocation(1, cell);
+  }
+  const uint32_t columns = static_cast<uint32_t>(fColumnCount);
+  return CellLocation((cell - 1) / columns + 1, (cell - 1) % columns + 1);
+}
+
+void ZorvinArea::Refresh() {
+  UpdateLayout();
+  AdjustViews();
+  AdjustOrigin();
+  AdjustScrollbars();
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+}
