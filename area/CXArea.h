@@ -165,4 +165,13 @@ protected:
   Point fLastClickWhere;
   int32_t fLastClickWhen;
   int32_t fProcess;
+
+private:
+  bool IsStandaloneZone() const;
+  void EnterFirstEvent(Rect* rect);
+  void ChangeVisibility(bool visible);
+  void HandleKey(EventRecord* event);
+  void HandleUpdate(EventRecord* event);
+  void HandleDragOver(EventRecord* event);
+  void HandleEditMenuStatus();
 };

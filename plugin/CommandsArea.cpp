@@ -1,14 +1,40 @@
 // The area command and the commands for the area's flags, layout, alignment, spacing and colour.
 #if ZORVI_WITH_GRID
 
+#include <algorithm>
+
+#include "grid/ZorvinAreaManager.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
 #include "plugin/CommandOutputs.h"
 #include "plugin/Commands.h"
 
-void Zorvi_Area(EventRecord* /*event*/, Rect* /*rect*/, FDStringBlock* /*areaName*/,
-                FDStringBlock* /*objectName*/, int32_t* /*areaRefCell*/) {
-  // Events are answered by the area manager, which arrives with the grid areas.
+namespace {
+
+// A host text block's characters, zero-terminated and cut to a name's 255 units; a block
+// without characters reads as the empty name.
+void CopyBlockName(const FDStringBlock* block, PA_Unichar (&name)[256]) {
+  name[0] = 0;
+  if (block == nullptr || block->fString == nullptr || block->fLength <= 0)
+    return;
+  size_t units = std::min<size_t>(static_cast<size_t>(block->fLength), 255);
+  std::copy_n(block->fString, units, name);
+  name[units] = 0;
+}
+
+} // namespace
+
+void Zorvi_Area(EventRecord* event, Rect* rect, FDStringBlock* areaName, FDStringBlock* objectName,
+                int32_t* areaRefCell) {
+  if (event == nullptr)
+    return;
+  if (gZorvinAreaManager == nullptr && !InitZorvinArea())
+    return;
+  PA_Unichar area[256];
+  PA_Unichar object[256];
+  CopyBlockName(areaName, area);
+  CopyBlockName(objectName, object);
+  gZorvinAreaManager->DispatchEvent(event, rect, area, object, areaRefCell);
 }
 
 int32_t ZV_SetAreaFlags(int32_t area, int32_t /*flags*/) {

@@ -1,0 +1,35 @@
+// The setup record of a new area, from the host's init event.
+#pragma once
+
+#include "area/CXArea.h"
+
+// Byte offsets in the host's extended init record (event 602). The window, port and window
+// handle are the host's 32-bit values there.
+enum AreaInitRecordOffset {
+  kInitHostValue1 = 2,
+  kInitHostValue2 = 4,
+  kInitHostValue3 = 6,
+  kInitHostValue4 = 7,
+  kInitForeColor = 8,
+  kInitBackColor = 12,
+  kInitHostValue5 = 16,
+  kInitHostValue6 = 20,
+  kInitFormKind = 24,
+  kInitPrinting = 25,
+  kInitPage = 26,
+  kInitTable = 28,
+  kInitDraggable = 34,
+  kInitDroppable = 35,
+  kInitWindow = 38,
+  kInitPort = 42,
+  kInitWindowHandle = 46,
+  kInitHostValue7 = 50,
+  kInitRecordSize = 54
+};
+
+// The defaults of a plain init event (16).
+void BuildAreaParams(const EventRecord& event, const PA_Unichar* areaName,
+                     const PA_Unichar* objectName, AreaParams* params);
+// From the extended init record that `event.message` points to (602); false when there is none.
+bool BuildAreaParamsExtended(const EventRecord& event, const PA_Unichar* areaName,
+                             const PA_Unichar* objectName, AreaParams* params);
