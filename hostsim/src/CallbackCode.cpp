@@ -5,6 +5,7 @@
 
 #include "Callback.h"
 #include "Formatter.h"
+#include "Forms.h"
 #include "HostState.h"
 #include "ObjectStore.h"
 #include "Pictures.h"
@@ -187,9 +188,11 @@ void ExecuteCommandByID(FDEngineBlock& b) {
     PutLong(params[2], height);
     return;
   }
-  case 388: // Form event: no form runs yet
-    PutLong(b.fValue, 0);
+  case 388: { // Form event: the area event being delivered, 0 outside one
+    const EventRecord* event = CurrentDelivery().event;
+    PutLong(b.fValue, event != nullptr ? event->what : 0);
     return;
+  }
   case 1184: // OBJECT GET DRAG AND DROP OPTIONS: there are no form objects yet
     b.fError = kFDErrNotAvailable;
     return;

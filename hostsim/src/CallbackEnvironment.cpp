@@ -1,5 +1,6 @@
 // Environment, processes, command names and the record operations of a host without tables.
 #include "Callback.h"
+#include "Forms.h"
 #include "HostState.h"
 #include "Utf.h"
 
@@ -44,7 +45,8 @@ void CurrentProcessNumber(FDEngineBlock& b) {
 }
 
 void GetWindowProcess(FDEngineBlock& b) {
-  b.fParam1 = 0;
+  const Window* window = Windows().FromPointer(b.fPtr1);
+  b.fParam1 = window != nullptr ? window->process : 0;
 }
 
 void GetCommandName(FDEngineBlock& b) {

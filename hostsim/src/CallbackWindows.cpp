@@ -1,38 +1,109 @@
-// Area, window and form services. This host has no windows yet: every answer is the safe one
-// (no event, no object, "not available"), and nothing is written through caller pointers
-// except the event record, which is cleared.
+// Area, window and form services. A window is known to the plug-in by its host pointer, which is
+// also its native handle; an area by the reference in its private word, or by that word's cell.
+// Pointers the host did not hand out are refused, never followed.
 #include <cstring>
 
 #include "Callback.h"
+#include "Forms.h"
+#include "Utf.h"
 
 namespace zvhost::callback {
 
+namespace {
+
+void InvalidateAreaRect(FDEngineBlock& b) {
+  const std::shared_ptr<PluginArea> area = Windows().FindArea(b.fParam1);
+  if (!area) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  Invalidation invalidation;
+  invalidation.immediately = b.fParam2 != 0;
+  if (b.fPtr1 != nullptr) {
+    invalidation.wholeArea = false;
+    std::memcpy(&invalidation.rect, b.fPtr1, sizeof(Rect));
+  }
+  area->invalidations.push_back(invalidation);
+}
+
+void GetAreaKeyEventInfo(FDEngineBlock& b) {
+  const EventRecord* event = CurrentDelivery().event;
+  b.fParam1 = 0;
+  b.fParam2 = 0;
+  if (event == nullptr || (event->what != 3 && event->what != 5)) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  // As the key events carry them: the character in the low byte, the key code above it.
+  b.fParam1 = static_cast<int32_t>((event->message >> 8) & 0xFF);
+  b.fParam2 = static_cast<int32_t>(event->message & 0xFF);
+}
+
+void MapWindow(FDEngineBlock& b) {
+  Window* window = Windows().FromPointer(b.fPtr1);
+  b.fPtr2 = window;
+  if (window == nullptr) {
+    b.fError = kFDErrNotAvailable;
+  }
+}
+
+void SetAreaClipMode(FDEngineBlock& b) {
+  const std::shared_ptr<PluginArea> area =
+      Windows().FindAreaByCell(static_cast<const int32_t*>(b.fPtr1));
+  if (!area) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  area->clipMode = b.fParam1;
+}
+
+void CreateTip(FDEngineBlock& b) {
+  Window* window = Windows().FromPointer(b.fPtr1);
+  if (window == nullptr) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  window->tip = std::u16string(TerminatedView(b.fUName));
+}
+
+} // namespace
+
 void WindowService(int16_t selector, FDEngineBlock& b) {
   switch (selector) {
-  case kFDGetNextEvent:
+  case kFDGetNextEvent: // nothing is ever queued: events come one at a time
     if (b.fPtr1 != nullptr) {
       std::memset(b.fPtr1, 0, sizeof(EventRecord));
     }
     b.fParam1 = 0;
     break;
+  case kFDInvalidateAreaRect:
+    InvalidateAreaRect(b);
+    break;
   case kFDGetAreaKeyEventInfo:
-    b.fParam1 = 0;
-    b.fParam2 = 0;
-    b.fError = kFDErrNotAvailable;
+    GetAreaKeyEventInfo(b);
     break;
   case kFDGetUpdateHDC:
-    b.fPtr1 = nullptr;
+    b.fPtr1 = CurrentDelivery().updateContext;
     break;
   case kFDHWNDToMacWindow:
   case kFDMacWindowToHWND:
-    b.fPtr2 = nullptr;
+    MapWindow(b);
     break;
-  case kFDGetDialogFromWindow:
-    b.fParam1 = 0;
+  case kFDGetDialogFromWindow: {
+    const Window* window = Windows().FromPointer(b.fPtr1);
+    b.fParam1 = window != nullptr ? window->number : 0;
+    break;
+  }
+  case kFDSetAreaClipMode:
+    SetAreaClipMode(b);
+    break;
+  case kFDCreateTip:
+    CreateTip(b);
     break;
   case kFDUpdateEditMenu:
+    EditMenuItems() = b.fParam1;
     break;
-  default: // clip mode, invalidation, tips, drags: there is no area to act on
+  default: // drags belong to the drag support
     b.fError = kFDErrNotAvailable;
     break;
   }

@@ -5,6 +5,8 @@
 #include <new>
 #include <sstream>
 
+#include "AreaEvents.h"
+#include "Forms.h"
 #include "HostState.h"
 #include "ObjectStore.h"
 #include "Utf.h"
@@ -85,6 +87,19 @@ void ClearHostState() {
   state.fNextProcess = 2;
   state.fLoopbackConnected = false;
   lang::Methods().Clear();
+  Windows().Clear();
+  CurrentDelivery() = Delivery{};
+  EditMenuItems() = 0;
+}
+
+void CloseAllWindows() {
+  for (const auto& window : Windows().All()) {
+    try {
+      CloseWindow(window);
+    } catch (...) {
+      // The window is closed all the same; a failed ASSERT at the end of a run changes nothing.
+    }
+  }
 }
 
 void ResetHost(ProgramMode mode, uint32_t hostVersion) {
@@ -103,8 +118,14 @@ uint32_t HostVersion() {
   return State().fVersion;
 }
 
+void* HostWindow(int32_t windowNumber) {
+  return Windows().Find(windowNumber).get();
+}
+
 LiveObjects CountLiveObjects() {
-  return Objects().Count();
+  LiveObjects live = Objects().Count();
+  live.surfaces = Windows().Count();
+  return live;
 }
 
 void SetHostMemoryLimit(size_t bytes) {

@@ -19,7 +19,8 @@ struct LiveObjects {
   int pictures = 0;
   int handles = 0; // memory handles, token handles included
   int nativeImages = 0;
-  int Total() const { return textBlocks + pictures + handles + nativeImages; }
+  int surfaces = 0; // windows' pixel surfaces
+  int Total() const { return textBlocks + pictures + handles + nativeImages + surfaces; }
 };
 
 // The resource id the host hands the plug-in (selector -23).
@@ -39,6 +40,12 @@ ZVHOST_API LiveObjects CountLiveObjects();
 // Releases what the host itself holds (variables, processes, methods) and leaves the objects
 // others hold, so that CountLiveObjects then shows what they leaked.
 ZVHOST_API void ClearHostState();
+// Closes every window, deinitialising its areas (event 17): the end of a run, before the
+// plug-in is deinitialised. ClearHostState and ResetHost drop windows without telling anyone.
+ZVHOST_API void CloseAllWindows();
+// The host window of an open window (Open window's number), which is also its native handle:
+// what the window services of the callback entry take. Null for no such window.
+ZVHOST_API void* HostWindow(int32_t windowNumber);
 // Allocations of memory handles beyond this many live bytes fail with -108.
 ZVHOST_API void SetHostMemoryLimit(size_t bytes);
 

@@ -47,6 +47,7 @@ void EnsureCommandsRegistered() {
     RegisterTextCommands();
     RegisterPictureAndFileCommands();
     RegisterEmulatorCommands();
+    RegisterFormCommands();
     return true;
   }();
   (void)registered;

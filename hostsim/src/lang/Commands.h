@@ -60,6 +60,7 @@ void RegisterArrayCommands();
 void RegisterTextCommands();
 void RegisterPictureAndFileCommands();
 void RegisterEmulatorCommands();
+void RegisterFormCommands();
 void EnsureCommandsRegistered();
 
 } // namespace zvhost::lang

@@ -1,0 +1,222 @@
+#include "AreaEvents.h"
+
+#include <exception>
+#include <vector>
+
+#include "TextBlocks.h"
+#include "lang/PluginCommands.h"
+#include "zvhost/HostPlatform.h"
+
+namespace zvhost {
+
+namespace {
+
+// The texts of one call live exactly as long as the call.
+class TextParam {
+public:
+  explicit TextParam(const std::u16string& text) {
+    CreateTextBlock(&fBlock);
+    SetTextBlock(&fBlock, reinterpret_cast<const PA_Unichar*>(text.data()),
+                 static_cast<int32_t>(text.size()));
+  }
+  ~TextParam() { DisposeTextBlock(&fBlock); }
+  TextParam(const TextParam&) = delete;
+  TextParam& operator=(const TextParam&) = delete;
+  FDStringBlock* Block() { return &fBlock; }
+
+private:
+  FDStringBlock fBlock{};
+};
+
+// Restores what was being delivered when a nested delivery ends, even by a failed ASSERT.
+class DeliveryScope {
+public:
+  DeliveryScope(const EventRecord* event, FDDeviceContext* context) : fSaved(CurrentDelivery()) {
+    CurrentDelivery() = Delivery{event, context};
+  }
+  ~DeliveryScope() { CurrentDelivery() = fSaved; }
+  DeliveryScope(const DeliveryScope&) = delete;
+  DeliveryScope& operator=(const DeliveryScope&) = delete;
+
+private:
+  Delivery fSaved;
+};
+
+EventRecord MakeEvent(uint16_t what) {
+  EventRecord event{};
+  event.what = what;
+  return event;
+}
+
+bool IsShown(const PluginArea& area) {
+  return area.window != nullptr && area.visible && area.window->OnCurrentPage(area);
+}
+
+std::vector<std::shared_ptr<PluginArea>> AllAreas() {
+  std::vector<std::shared_ptr<PluginArea>> areas;
+  for (const auto& window : Windows().All()) {
+    areas.insert(areas.end(), window->areas.begin(), window->areas.end());
+  }
+  return areas;
+}
+
+// An area closed by code run inside an earlier event of the same turn gets no more events.
+bool StillPlaced(const PluginArea& area) {
+  return area.window != nullptr;
+}
+
+void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
+             FDDeviceContext* context) {
+  const std::shared_ptr<PluginArea> keepAlive = area;
+  TextParam name(area->name);
+  TextParam unused(u"");
+  TextParam objectName(area->objectName);
+  Rect rect = area->rect;
+  void* params[6] = {
+      &event, &rect, name.Block(), &area->privateWord, unused.Block(), objectName.Block()};
+  DeliveryScope scope(&event, context);
+  lang::CallPlugin(kFDAreaCommand, params, nullptr, nullptr);
+}
+
+void SendUpdate(const std::shared_ptr<PluginArea>& area) {
+  // The surface stays valid even if code run while drawing closes the window.
+  const std::shared_ptr<Window> window = Windows().Find(area->window->number);
+  FDDeviceContext* context = &window->context;
+  EventRecord event = MakeEvent(kAreaUpdate);
+  event.message = reinterpret_cast<intptr_t>(context);
+  Deliver(area, event, context);
+}
+
+} // namespace
+
+void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
+                   FDDeviceContext* updateContext) {
+  Deliver(area, event, updateContext);
+}
+
+std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
+                                      const std::u16string& name, const Rect& rect, int32_t page) {
+  auto area = std::make_shared<PluginArea>();
+  area->window = window.get();
+  area->name = name;
+  area->objectName = name;
+  area->rect = rect;
+  area->page = page;
+  // A form draws what it shows when it first appears.
+  area->redrawRequested = true;
+  window->areas.push_back(area);
+  EventRecord init = MakeEvent(kAreaInit);
+  init.modifiers = 1; // an input form
+  SendAreaEvent(area, init);
+  return area;
+}
+
+void CloseWindow(const std::shared_ptr<Window>& window) {
+  // Forgotten first, so that nothing run during the deinit events reaches it again.
+  const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
+  Windows().Remove(window->number);
+  // Every area is deinitialised even when one of them fails; the first failure is raised after.
+  std::exception_ptr failure;
+  for (const auto& area : areas) {
+    EventRecord deinit = MakeEvent(kAreaDeinit);
+    try {
+      SendAreaEvent(area, deinit);
+    } catch (...) {
+      if (!failure) {
+        failure = std::current_exception();
+      }
+    }
+  }
+  if (failure) {
+    std::rethrow_exception(failure);
+  }
+}
+
+void EventLoopTurn() {
+  const std::vector<std::shared_ptr<PluginArea>> areas = AllAreas();
+  for (const auto& area : areas) {
+    if (!StillPlaced(*area)) {
+      continue;
+    }
+    EventRecord cycle = MakeEvent(kAreaEndOfCycle);
+    SendAreaEvent(area, cycle);
+    if (cycle.modifiers == 1) {
+      area->redrawRequested = true;
+    }
+  }
+  for (const auto& area : areas) {
+    if (!StillPlaced(*area)) {
+      continue;
+    }
+    const bool wanted = area->redrawRequested || !area->invalidations.empty();
+    // Cleared before the update, so that what the plug-in invalidates while drawing waits for
+    // the next turn; a hidden area has nothing to draw.
+    area->redrawRequested = false;
+    area->invalidations.clear();
+    if (wanted && IsShown(*area)) {
+      SendUpdate(area);
+    }
+  }
+  for (const auto& area : areas) {
+    if (StillPlaced(*area)) {
+      EventRecord idle = MakeEvent(kAreaIdle);
+      idle.when = static_cast<intptr_t>(TickCount());
+      SendAreaEvent(area, idle);
+    }
+  }
+}
+
+void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
+  window->page = page;
+  const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
+  for (const auto& area : areas) {
+    if (!StillPlaced(*area)) {
+      continue;
+    }
+    if (IsShown(*area)) {
+      area->redrawRequested = true;
+    }
+    EventRecord change = MakeEvent(kAreaPageChange);
+    change.when = page;
+    change.where.v = area->visible ? 1 : 0;
+    SendAreaEvent(area, change);
+  }
+}
+
+void SetAreaVisible(const std::shared_ptr<PluginArea>& area, bool visible) {
+  area->visible = visible;
+  if (IsShown(*area)) {
+    area->redrawRequested = true;
+  }
+  EventRecord change = MakeEvent(kAreaVisibility);
+  change.where.v = visible ? 1 : 0;
+  SendAreaEvent(area, change);
+}
+
+void MoveArea(const std::shared_ptr<PluginArea>& area, const Rect& rect) {
+  area->rect = rect;
+  area->redrawRequested = true;
+}
+
+bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
+  std::shared_ptr<PluginArea> target;
+  for (auto it = window->areas.rbegin(); it != window->areas.rend() && !target; ++it) {
+    const Rect& r = (*it)->rect;
+    if (IsShown(**it) && x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+      target = *it;
+    }
+  }
+  if (!target) {
+    return false;
+  }
+  for (const uint16_t what : {kAreaMouseDown, kAreaMouseUp}) {
+    EventRecord event = MakeEvent(what);
+    event.when = static_cast<intptr_t>(TickCount());
+    event.where = Point{y, x};
+    event.modifiers = modifiers;
+    SendAreaEvent(target, event);
+  }
+  return true;
+}
+
+} // namespace zvhost

@@ -1,0 +1,51 @@
+// Area events as the host delivers them: through the area command (selector 1) with its block
+// of six pointers, one event at a time, and the turns of the event loop built from them.
+#pragma once
+
+#include <stdint.h>
+
+#include <memory>
+#include <string>
+
+#include "Forms.h"
+
+namespace zvhost {
+
+// Event codes the host sends.
+enum AreaEventCode : uint16_t {
+  kAreaIdle = 0,
+  kAreaMouseDown = 1,
+  kAreaMouseUp = 2,
+  kAreaKeyDown = 3,
+  kAreaAutoKey = 5,
+  kAreaUpdate = 6,
+  kAreaInit = 16,
+  kAreaDeinit = 17,
+  kAreaPageChange = 71,
+  kAreaEndOfCycle = 72,
+  kAreaVisibility = 86
+};
+
+// Delivers one event; the plug-in's replies are left in `event`. `updateContext` is the surface
+// of an update in progress. May raise a failed ASSERT of code the plug-in had the host run.
+void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
+                   FDDeviceContext* updateContext = nullptr);
+
+// Places an area on the window and sends its init event (an input form).
+std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
+                                      const std::u16string& name, const Rect& rect, int32_t page);
+
+// Sends the deinit event to each of the window's areas, then forgets the window.
+void CloseWindow(const std::shared_ptr<Window>& window);
+
+// One turn of the event loop: end of cycle to every area, updates where asked, then idle.
+void EventLoopTurn();
+
+void GotoPage(const std::shared_ptr<Window>& window, int32_t page);
+void SetAreaVisible(const std::shared_ptr<PluginArea>& area, bool visible);
+void MoveArea(const std::shared_ptr<PluginArea>& area, const Rect& rect);
+
+// Mouse down then up on the topmost shown area under the window point; false when none.
+bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers);
+
+} // namespace zvhost

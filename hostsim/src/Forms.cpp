@@ -1,0 +1,105 @@
+#include "Forms.h"
+
+#include <algorithm>
+#include <new>
+
+namespace zvhost {
+
+namespace {
+constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
+} // namespace
+
+std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process) {
+  auto window = std::make_shared<Window>();
+  const int32_t width = frame.right - frame.left;
+  const int32_t height = frame.bottom - frame.top;
+  try {
+    window->pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), kOpaqueWhite);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  window->number = fNextNumber++;
+  window->frame = frame;
+  window->process = process;
+  window->context = FDDeviceContext{width, height, width * 4, window->pixels.data()};
+  fWindows.push_back(window);
+  return window;
+}
+
+void WindowList::Remove(int32_t number) {
+  auto it = std::find_if(fWindows.begin(), fWindows.end(),
+                         [number](const auto& window) { return window->number == number; });
+  if (it == fWindows.end()) {
+    return;
+  }
+  for (const auto& area : (*it)->areas) {
+    area->window = nullptr;
+  }
+  fWindows.erase(it);
+}
+
+void WindowList::Clear() {
+  while (!fWindows.empty()) {
+    Remove(fWindows.back()->number);
+  }
+}
+
+std::shared_ptr<Window> WindowList::Find(int32_t number) const {
+  for (const auto& window : fWindows) {
+    if (window->number == number) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+Window* WindowList::FromPointer(const void* pointer) const {
+  for (const auto& window : fWindows) {
+    if (window.get() == pointer) {
+      return window.get();
+    }
+  }
+  return nullptr;
+}
+
+std::shared_ptr<PluginArea> WindowList::FindArea(int32_t reference) const {
+  if (reference == 0) {
+    return nullptr;
+  }
+  for (const auto& window : fWindows) {
+    for (const auto& area : window->areas) {
+      if (area->privateWord == reference) {
+        return area;
+      }
+    }
+  }
+  return nullptr;
+}
+
+std::shared_ptr<PluginArea> WindowList::FindAreaByCell(const int32_t* cell) const {
+  for (const auto& window : fWindows) {
+    for (const auto& area : window->areas) {
+      if (&area->privateWord == cell) {
+        return area;
+      }
+    }
+  }
+  return nullptr;
+}
+
+WindowList& Windows() {
+  static WindowList windows;
+  return windows;
+}
+
+Delivery& CurrentDelivery() {
+  static Delivery delivery;
+  return delivery;
+}
+
+int32_t& EditMenuItems() {
+  static int32_t items = 0;
+  return items;
+}
+
+} // namespace zvhost

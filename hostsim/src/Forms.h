@@ -1,0 +1,96 @@
+// Windows, the pages of their forms and the plug-in areas placed on them. Windows and areas are
+// shared so that one closed while the plug-in is still inside one of its events stays valid
+// until that event returns.
+#pragma once
+
+#include <stdint.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sdk/FourDPluginAPI.h"
+
+namespace zvhost {
+
+struct Window;
+
+// One request of the plug-in to have (part of) an area redrawn.
+struct Invalidation {
+  bool wholeArea = true;
+  Rect rect{};
+  bool immediately = false;
+};
+
+struct PluginArea {
+  // Identity and placement
+  Window* window = nullptr; // the window that holds the area; cleared when it closes
+  std::u16string name;
+  std::u16string objectName;
+  Rect rect{};
+  int32_t page = 0; // 0: every page
+  bool visible = true;
+
+  // The plug-in's private word: the host keeps it, the plug-in writes its reference into it.
+  int32_t privateWord = 0;
+
+  // What the plug-in asked of the host
+  std::vector<Invalidation> invalidations; // since the last update phase
+  bool redrawRequested = false;
+  int32_t clipMode = 0;
+};
+
+struct Window {
+  int32_t number = 0;
+  Rect frame{}; // screen coordinates
+  int32_t process = 1;
+  int32_t page = 1;
+  std::vector<std::shared_ptr<PluginArea>> areas; // in placement order
+
+  // The pixel surface: premultiplied ARGB32, white when opened.
+  std::vector<uint32_t> pixels;
+  FDDeviceContext context{};
+
+  // The last tip text the plug-in set for the window.
+  std::u16string tip;
+
+  bool OnCurrentPage(const PluginArea& area) const { return area.page == 0 || area.page == page; }
+};
+
+class WindowList {
+public:
+  // A new window with a white surface; null when the surface cannot be had.
+  std::shared_ptr<Window> Open(const Rect& frame, int32_t process);
+  // Forgets the window; its areas are not told (see CloseWindow in AreaEvents.h).
+  void Remove(int32_t number);
+  void Clear();
+
+  std::shared_ptr<Window> Find(int32_t number) const;
+  // The window whose host pointer this is; null for anything else.
+  Window* FromPointer(const void* pointer) const;
+  // The area whose private word holds `reference` (never 0).
+  std::shared_ptr<PluginArea> FindArea(int32_t reference) const;
+  // The area whose private word lives at `cell`.
+  std::shared_ptr<PluginArea> FindAreaByCell(const int32_t* cell) const;
+  std::vector<std::shared_ptr<Window>> All() const { return fWindows; }
+  int Count() const { return static_cast<int>(fWindows.size()); }
+
+private:
+  std::vector<std::shared_ptr<Window>> fWindows; // in opening order
+  int32_t fNextNumber = 1;
+};
+
+WindowList& Windows();
+
+// What the host is delivering right now: the event (for Form event and key information) and
+// the device context of an update in progress.
+struct Delivery {
+  const EventRecord* event = nullptr;
+  FDDeviceContext* updateContext = nullptr;
+};
+Delivery& CurrentDelivery();
+
+// The edit menu items the plug-in last enabled.
+int32_t& EditMenuItems();
+
+} // namespace zvhost

@@ -1,0 +1,244 @@
+// Windows, forms and plug-in areas for databases and tests: Open window, CLOSE WINDOW, Plugin
+// area, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
+// MOUSE CLICK, and the invalidation records tests read back:
+//   Invalidation count($ref)          what the plug-in invalidated since the last IDLE drew
+//   INVALIDATIONS($ref; textArray)    one text each: "area" or "left;top;right;bottom", then
+//                                     " immediately" when it asked for an immediate redraw
+#include "../AreaEvents.h"
+#include "../ArrayElements.h"
+#include "../Forms.h"
+#include "../HostState.h"
+#include "Commands.h"
+
+namespace zvhost::lang {
+
+namespace {
+
+// The largest side of a window surface, so that a typo cannot ask for gigabytes.
+constexpr int32_t kMaxWindowSide = 8192;
+
+int16_t ShortArg(CommandContext& c, size_t i) {
+  const int32_t value = c.LongArg(i);
+  if (value < INT16_MIN || value > INT16_MAX) {
+    c.Fail("parameter " + std::to_string(i + 1) + " is outside -32768 to 32767");
+  }
+  return static_cast<int16_t>(value);
+}
+
+uint16_t WordArg(CommandContext& c, size_t i) {
+  const int32_t value = c.LongArg(i);
+  if (value < 0 || value > UINT16_MAX) {
+    c.Fail("parameter " + std::to_string(i + 1) + " is outside 0 to 65535");
+  }
+  return static_cast<uint16_t>(value);
+}
+
+// left; top; right; bottom from parameter `first` on.
+Rect RectArgs(CommandContext& c, size_t first) {
+  Rect rect{};
+  rect.left = ShortArg(c, first);
+  rect.top = ShortArg(c, first + 1);
+  rect.right = ShortArg(c, first + 2);
+  rect.bottom = ShortArg(c, first + 3);
+  if (rect.right < rect.left || rect.bottom < rect.top) {
+    c.Fail("the right and bottom sides cannot come before the left and top ones");
+  }
+  return rect;
+}
+
+std::shared_ptr<Window> WindowArg(CommandContext& c, size_t i) {
+  const int32_t number = c.LongArg(i);
+  std::shared_ptr<Window> window = Windows().Find(number);
+  if (!window) {
+    c.Fail("no open window " + std::to_string(number));
+  }
+  return window;
+}
+
+std::shared_ptr<PluginArea> AreaArg(CommandContext& c, size_t i) {
+  const int32_t reference = c.LongArg(i);
+  std::shared_ptr<PluginArea> area = Windows().FindArea(reference);
+  if (!area) {
+    c.Fail("no plug-in area " + std::to_string(reference));
+  }
+  return area;
+}
+
+// Events whose fields the plug-in reads as host pointers: a number from a method there would
+// send it into memory that is not a record.
+bool CarriesHostPointer(uint16_t what) {
+  switch (what) {
+  case 26:  // drawing record in the form editor
+  case 80:  // drag and drop information
+  case 81:  // drag record
+  case 82:  // drop
+  case 85:  // drag began
+  case 600: // advanced properties
+  case 601:
+  case 602: // extended init record
+    return true;
+  default:
+    return false;
+  }
+}
+
+Value OpenWindow(CommandContext& c) {
+  c.ExpectCount(4, 4);
+  const Rect frame = RectArgs(c, 0);
+  const int32_t width = frame.right - frame.left;
+  const int32_t height = frame.bottom - frame.top;
+  if (width <= 0 || height <= 0 || width > kMaxWindowSide || height > kMaxWindowSide) {
+    c.Fail("a window is 1 to " + std::to_string(kMaxWindowSide) + " pixels on each side");
+  }
+  const std::shared_ptr<Window> window = Windows().Open(frame, State().fCurrentProcess);
+  if (!window) {
+    c.Fail("not enough memory for the window's surface");
+  }
+  return Value::Long(window->number);
+}
+
+Value PluginAreaCommand(CommandContext& c) {
+  c.ExpectCount(6, 7);
+  const std::shared_ptr<Window> window = WindowArg(c, 0);
+  const std::u16string name = c.TextArg(1);
+  const Rect rect = RectArgs(c, 2);
+  const int32_t page = c.Count() == 7 ? c.LongArg(6) : 0;
+  if (page < 0) {
+    c.Fail("a page is 0 (every page) or more");
+  }
+  const std::shared_ptr<PluginArea> area = PlaceArea(window, name, rect, page);
+  return Value::Long(area->privateWord);
+}
+
+// AREA EVENT($ref; what{; message{; when{; v{; h{; modifiers}}}}})
+Value AreaEvent(CommandContext& c) {
+  c.ExpectCount(2, 7);
+  const std::shared_ptr<PluginArea> area = AreaArg(c, 0);
+  EventRecord event{};
+  event.what = WordArg(c, 1);
+  if (CarriesHostPointer(event.what)) {
+    c.Fail("event " + std::to_string(event.what) +
+           " carries a host record; it has its own command");
+  }
+  event.message = c.Count() > 2 ? c.LongArg(2) : 0;
+  event.when = c.Count() > 3 ? c.LongArg(3) : 0;
+  event.where.v = c.Count() > 4 ? ShortArg(c, 4) : 0;
+  event.where.h = c.Count() > 5 ? ShortArg(c, 5) : 0;
+  event.modifiers = c.Count() > 6 ? WordArg(c, 6) : 0;
+  if (event.what == kAreaUpdate) {
+    // An update always draws on the window's surface, whatever the method passed.
+    const std::shared_ptr<Window> window =
+        area->window != nullptr ? Windows().Find(area->window->number) : nullptr;
+    if (!window) {
+      c.Fail("the area's window is closed");
+    }
+    event.message = reinterpret_cast<intptr_t>(&window->context);
+    SendAreaEvent(area, event, &window->context);
+  } else {
+    SendAreaEvent(area, event);
+  }
+  if (c.Count() > 2 && IsVariableNode(c.ArgNode(2))) {
+    c.AssignArg(2, Value::Long(static_cast<int32_t>(event.message)));
+  }
+  if (c.Count() > 6 && IsVariableNode(c.ArgNode(6))) {
+    c.AssignArg(6, Value::Long(event.modifiers));
+  }
+  return Value();
+}
+
+Value MouseClick(CommandContext& c) {
+  c.ExpectCount(3, 5);
+  const std::shared_ptr<Window> window = WindowArg(c, 0);
+  const int16_t x = ShortArg(c, 1);
+  const int16_t y = ShortArg(c, 2);
+  const uint16_t modifiers = c.Count() > 3 ? WordArg(c, 3) : 0;
+  if (c.Count() > 4) {
+    const int32_t ticks = c.LongArg(4);
+    if (ticks < 0) {
+      c.Fail("the clock does not go back");
+    }
+    State().fTicks += static_cast<uint32_t>(ticks);
+  }
+  ClickAt(window, x, y, modifiers);
+  return Value();
+}
+
+std::u16string Describe(const Invalidation& invalidation) {
+  std::string text = "area";
+  if (!invalidation.wholeArea) {
+    const Rect& r = invalidation.rect;
+    text = std::to_string(r.left) + ";" + std::to_string(r.top) + ";" + std::to_string(r.right) +
+           ";" + std::to_string(r.bottom);
+  }
+  if (invalidation.immediately) {
+    text += " immediately";
+  }
+  return std::u16string(text.begin(), text.end());
+}
+
+Value InvalidationTexts(CommandContext& c) {
+  c.ExpectCount(2, 2);
+  const std::shared_ptr<PluginArea> area = AreaArg(c, 0);
+  Variable& variable = c.VariableArg(1);
+  const auto count = static_cast<int32_t>(area->invalidations.size());
+  Value array;
+  if (int err = Value::NewArray(kFDArrayText, count, &array)) {
+    c.Fail("cannot make the array (error " + std::to_string(err) + ")");
+  }
+  ArrayView view(array.ArrayBlock());
+  for (int32_t i = 0; i < count; ++i) {
+    std::string error;
+    if (!StoreElement(view, i + 1, Value::Text(Describe(area->invalidations[i])), &error)) {
+      c.Fail(error);
+    }
+  }
+  variable.value.Replace(std::move(array));
+  variable.typed = true;
+  return Value();
+}
+
+} // namespace
+
+void RegisterFormCommands() {
+  RegisterCommand(u"Open window", OpenWindow);
+  RegisterCommand(u"CLOSE WINDOW", [](CommandContext& c) {
+    c.ExpectCount(1, 1);
+    CloseWindow(WindowArg(c, 0));
+    return Value();
+  });
+  RegisterCommand(u"Plugin area", PluginAreaCommand);
+  RegisterCommand(u"AREA EVENT", AreaEvent);
+  RegisterCommand(u"IDLE", [](CommandContext& c) {
+    c.ExpectCount(0, 0);
+    EventLoopTurn();
+    return Value();
+  });
+  RegisterCommand(u"FORM GOTO PAGE", [](CommandContext& c) {
+    c.ExpectCount(2, 2);
+    const std::shared_ptr<Window> window = WindowArg(c, 0);
+    const int32_t page = c.LongArg(1);
+    if (page < 1) {
+      c.Fail("pages are numbered from 1");
+    }
+    GotoPage(window, page);
+    return Value();
+  });
+  RegisterCommand(u"OBJECT SET VISIBLE", [](CommandContext& c) {
+    c.ExpectCount(2, 2);
+    SetAreaVisible(AreaArg(c, 0), c.BooleanArg(1));
+    return Value();
+  });
+  RegisterCommand(u"OBJECT SET COORDINATES", [](CommandContext& c) {
+    c.ExpectCount(5, 5);
+    MoveArea(AreaArg(c, 0), RectArgs(c, 1));
+    return Value();
+  });
+  RegisterCommand(u"MOUSE CLICK", MouseClick);
+  RegisterCommand(u"Invalidation count", [](CommandContext& c) {
+    c.ExpectCount(1, 1);
+    return Value::Long(static_cast<int32_t>(AreaArg(c, 0)->invalidations.size()));
+  });
+  RegisterCommand(u"INVALIDATIONS", InvalidationTexts);
+}
+
+} // namespace zvhost::lang
