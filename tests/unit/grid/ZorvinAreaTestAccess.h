@@ -1,0 +1,32 @@
+// Reaches into a grid area for tests: frames, origin and count are set directly, as the host's
+// events would set them.
+#pragma once
+
+#include "grid/ZorvinArea.h"
+
+class ZorvinAreaTestAccess {
+public:
+  static void SetAreaFrame(ZorvinArea& area, CGRect frame) { area.fAreaViewFrame = frame; }
+  static void SetContentFrame(ZorvinArea& area, CGRect frame) { area.fContentViewFrame = frame; }
+  static CGRect ContentFrame(const ZorvinArea& area) { return area.fContentViewFrame; }
+  static void SetOrigin(ZorvinArea& area, CGPoint origin) { area.fOrigin = origin; }
+  static CGPoint Origin(const ZorvinArea& area) { return area.fOrigin; }
+  static void SetCellCount(ZorvinArea& area, int32_t count) { area.fCellCount = count; }
+  static void SetContentSize(ZorvinArea& area, CGSize size) { area.fContentSize = size; }
+  static void AdjustViews(ZorvinArea& area) { area.AdjustViews(); }
+  static void AdjustOrigin(ZorvinArea& area) { area.AdjustOrigin(); }
+  static bool NeedsRedraw(const ZorvinArea& area) { return area.fNeedsRedraw; }
+  static GridCache& Cache(ZorvinArea& area) { return area.fCache; }
+  static int32_t SelectionBitsSize(const ZorvinArea& area) { return area.fSelectionBitsSize; }
+  static bool HasSelectionBits(const ZorvinArea& area) { return area.fSelectionBits != nullptr; }
+  static int32_t LoadDepth(const ZorvinArea& area) { return area.fLoadDepth; }
+
+  // An area of `width` x `height` at the port's origin, laid out for `count` cells.
+  static void LayOut(ZorvinArea& area, float width, float height, int32_t count) {
+    SetAreaFrame(area, CGRectMake(0, 0, width, height));
+    SetCellCount(area, count);
+    area.UpdateLayout();
+    area.AdjustViews();
+    area.AdjustOrigin();
+  }
+};
