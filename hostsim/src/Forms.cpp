@@ -42,6 +42,8 @@ void WindowList::Clear() {
   while (!fWindows.empty()) {
     Remove(fWindows.back()->number);
   }
+  // No window is left to confuse with a new one, and a fresh host numbers them as a run does.
+  fNextNumber = 1;
 }
 
 std::shared_ptr<Window> WindowList::Find(int32_t number) const {

@@ -63,7 +63,7 @@ public:
   std::shared_ptr<Window> Open(const Rect& frame, int32_t process);
   // Forgets the window; its areas are not told (see CloseWindow in AreaEvents.h).
   void Remove(int32_t number);
-  void Clear();
+  void Clear(); // numbering starts again at 1
 
   std::shared_ptr<Window> Find(int32_t number) const;
   // The window whose host pointer this is; null for anything else.
