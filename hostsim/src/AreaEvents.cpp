@@ -65,6 +65,27 @@ bool StillPlaced(const PluginArea& area) {
   return area.window != nullptr;
 }
 
+// How many events are being delivered, one inside the other.
+int gDeliveryDepth = 0;
+
+class DepthScope {
+public:
+  DepthScope() { ++gDeliveryDepth; }
+  ~DepthScope() { --gDeliveryDepth; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+};
+
+void SendDeinits(const std::shared_ptr<Window>& window);
+
+// Windows closed during the event that just ended: their areas are deinitialised now that the
+// plug-in is no longer inside any of them.
+void FinishDeferredCloses() {
+  for (const auto& window : Windows().TakeClosing()) {
+    SendDeinits(window);
+  }
+}
+
 void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
              FDDeviceContext* context) {
   const std::shared_ptr<PluginArea> keepAlive = area;
@@ -74,8 +95,14 @@ void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
   Rect rect = area->rect;
   void* params[6] = {
       &event, &rect, name.Block(), &area->privateWord, unused.Block(), objectName.Block()};
-  DeliveryScope scope(&event, context);
-  lang::CallPlugin(kFDAreaCommand, params, nullptr, nullptr);
+  {
+    DepthScope depth;
+    DeliveryScope scope(&event, context);
+    lang::CallPlugin(kFDAreaCommand, params, nullptr, nullptr);
+  }
+  if (gDeliveryDepth == 0) {
+    FinishDeferredCloses();
+  }
 }
 
 void SendUpdate(const std::shared_ptr<PluginArea>& area) {
@@ -113,8 +140,37 @@ std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
 
 void CloseWindow(const std::shared_ptr<Window>& window) {
   // Forgotten first, so that nothing run during the deinit events reaches it again.
-  const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
   Windows().Remove(window->number);
+  if (gDeliveryDepth > 0) {
+    // Deleting an area while the plug-in is inside one of its events would pull the area out
+    // from under it.
+    Windows().DeferClose(window);
+    return;
+  }
+  SendDeinits(window);
+}
+
+void CloseEveryWindow() {
+  std::exception_ptr failure;
+  for (const auto& window : Windows().All()) {
+    try {
+      CloseWindow(window);
+    } catch (...) {
+      failure = failure ? failure : std::current_exception();
+    }
+  }
+  if (gDeliveryDepth == 0) {
+    FinishDeferredCloses();
+  }
+  if (failure) {
+    std::rethrow_exception(failure);
+  }
+}
+
+namespace {
+
+void SendDeinits(const std::shared_ptr<Window>& window) {
+  const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
   // Every area is deinitialised even when one of them fails; the first failure is raised after.
   std::exception_ptr failure;
   for (const auto& area : areas) {
@@ -131,6 +187,8 @@ void CloseWindow(const std::shared_ptr<Window>& window) {
     std::rethrow_exception(failure);
   }
 }
+
+} // namespace
 
 void EventLoopTurn() {
   const std::vector<std::shared_ptr<PluginArea>> areas = AllAreas();

@@ -35,8 +35,10 @@ void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
 std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
                                       const std::u16string& name, const Rect& rect, int32_t page);
 
-// Sends the deinit event to each of the window's areas, then forgets the window.
+// Forgets the window and sends the deinit event to each of its areas; while an event is being
+// delivered, the deinit events wait until it has returned.
 void CloseWindow(const std::shared_ptr<Window>& window);
+void CloseEveryWindow();
 
 // One turn of the event loop: end of cycle to every area, updates where asked, then idle.
 void EventLoopTurn();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace zvhost {
 
@@ -42,8 +43,17 @@ void WindowList::Clear() {
   while (!fWindows.empty()) {
     Remove(fWindows.back()->number);
   }
+  fClosing.clear();
   // No window is left to confuse with a new one, and a fresh host numbers them as a run does.
   fNextNumber = 1;
+}
+
+void WindowList::DeferClose(std::shared_ptr<Window> window) {
+  fClosing.push_back(std::move(window));
+}
+
+std::vector<std::shared_ptr<Window>> WindowList::TakeClosing() {
+  return std::exchange(fClosing, {});
 }
 
 std::shared_ptr<Window> WindowList::Find(int32_t number) const {

@@ -73,10 +73,17 @@ public:
   // The area whose private word lives at `cell`.
   std::shared_ptr<PluginArea> FindAreaByCell(const int32_t* cell) const;
   std::vector<std::shared_ptr<Window>> All() const { return fWindows; }
-  int Count() const { return static_cast<int>(fWindows.size()); }
+  // Surfaces alive: open windows and those whose closing waits.
+  int Count() const { return static_cast<int>(fWindows.size() + fClosing.size()); }
+
+  // A window closed while an event is being delivered: removed at once, its areas deinitialised
+  // once the outermost event has returned.
+  void DeferClose(std::shared_ptr<Window> window);
+  std::vector<std::shared_ptr<Window>> TakeClosing();
 
 private:
   std::vector<std::shared_ptr<Window>> fWindows; // in opening order
+  std::vector<std::shared_ptr<Window>> fClosing;
   int32_t fNextNumber = 1;
 };
 
