@@ -219,4 +219,23 @@ TEST_F(AreaEvents, MouseClickGoesToTheTopmostShownAreaUnderThePoint) {
   EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{86, 102}, {1, 101}, {2, 101}}), CodesAndAreas());
 }
 
+TEST_F(AreaEvents, AWindowClosedByCodeRunInsideAnEventGetsNoMoreEvents) {
+  Run("gW:=Open window(0;0;300;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
+      "gB:=Plugin area(gW;\"b\";100;0;200;100)");
+  // What a plug-in does when it has the host run a method that closes the form's window.
+  Get().reply = [](EventRecord& event, int32_t* word) {
+    if (event.what == 72 && *word == 101) {
+      EXPECT_EQ(0, zvhost::RunCode("CLOSE WINDOW(gW)"));
+      // The area is not deleted under the plug-in while it is still inside the event.
+      EXPECT_EQ(72, Get().events.back().what);
+      EXPECT_EQ(1, zvhost::CountLiveObjects().surfaces);
+    }
+  };
+  Get().events.clear();
+  Run("IDLE");
+  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{72, 101}, {17, 101}, {17, 102}}),
+            CodesAndAreas());
+  EXPECT_EQ(0, zvhost::CountLiveObjects().surfaces);
+}
+
 } // namespace
