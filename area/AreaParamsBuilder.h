@@ -6,10 +6,12 @@
 // Byte offsets in the host's extended init record (event 602). The window, port and window
 // handle are the host's 32-bit values there.
 enum AreaInitRecordOffset {
+  // The four carried host values are two 16-bit then two 8-bit fields; each goes to the
+  // setup-record field of its width.
   kInitHostValue1 = 2,
-  kInitHostValue2 = 4,
-  kInitHostValue3 = 6,
-  kInitHostValue4 = 7,
+  kInitHostValue4 = 4,
+  kInitHostValue2 = 6,
+  kInitHostValue3 = 7,
   kInitForeColor = 8,
   kInitBackColor = 12,
   kInitHostValue5 = 16,
