@@ -2,11 +2,18 @@
 
 #include <new>
 
+#include "grid/ZorvinArea.h"
+
 ZorvinAreaManager* gZorvinAreaManager = nullptr;
 
+// The only kind of area this manager makes, which is what lets commands take a listed area
+// for a grid area.
 CXArea* ZorvinAreaManager::CreateArea() {
-  // Grid areas arrive with the grid area class.
-  return nullptr;
+  try {
+    return new (std::nothrow) ZorvinArea;
+  } catch (...) { // a member's allocation inside the constructor
+    return nullptr;
+  }
 }
 
 void ZorvinAreaManager::DoDrawStructure14(gfx::Graphics* /*graphics*/, Rect* /*rect*/,
