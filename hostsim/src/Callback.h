@@ -49,7 +49,7 @@ void DisposeNativeImage(FDEngineBlock& b);
 // Memory
 void Memory(FDEngineBlock& b);
 
-// Areas and windows; forms and windows are not there yet, so these answer safely.
+// Areas and windows
 void WindowService(int16_t selector, FDEngineBlock& b);
 
 // Colours

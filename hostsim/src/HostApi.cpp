@@ -228,6 +228,16 @@ void EndProcess(int32_t number) {
   if (FindProcess(number) == nullptr) {
     return;
   }
+  // A process's windows go with it, before the plug-in hears that it ended.
+  for (const auto& window : Windows().All()) {
+    if (window->process == number) {
+      try {
+        CloseWindow(window);
+      } catch (...) {
+        // Closed all the same; the process is ending whatever its areas answer.
+      }
+    }
+  }
   Notify(kFDProcessEnd, number);
   state.fProcesses.erase(number);
   if (state.fCurrentProcess == number) {

@@ -35,7 +35,7 @@ private:
   std::unordered_map<std::u16string, std::unique_ptr<Variable>> fVariables;
 };
 
-// A process owns its variables (and, with forms, its windows).
+// A process owns its variables; a window records the process that opened it.
 class Process {
 public:
   explicit Process(int32_t number) : fNumber(number) {}
