@@ -238,4 +238,17 @@ TEST_F(AreaEvents, AWindowClosedByCodeRunInsideAnEventGetsNoMoreEvents) {
   EXPECT_EQ(0, zvhost::CountLiveObjects().surfaces);
 }
 
+TEST_F(AreaEvents, AnEndingProcessClosesItsWindowsFirst) {
+  Run("gW:=Open window(0;0;300;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)");
+  const int32_t process = zvhost::StartProcess();
+  ASSERT_TRUE(zvhost::SetCurrentProcess(process));
+  Run("gW:=Open window(0;0;300;300)\ngB:=Plugin area(gW;\"b\";0;0;100;100)");
+  fakeplugin::On(kFDProcessEnd, [](void*, void*) { Get().calls.push_back("process end"); });
+  Get().calls.clear();
+  zvhost::EndProcess(process);
+  EXPECT_EQ((std::vector<std::string>{"event 17", "process end"}), Get().calls);
+  EXPECT_EQ(102, Get().events.back().reference);
+  EXPECT_EQ(1, zvhost::CountLiveObjects().surfaces); // the main process's window stays
+}
+
 } // namespace
