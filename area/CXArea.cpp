@@ -324,6 +324,16 @@ CGRect CXArea::GetAreaCGRect() const {
                     fAreaRect.bottom - fAreaRect.top);
 }
 
+gfx::Rect CXArea::GetAreaGDIPlusRect() const {
+  return gfx::Rect(fAreaRect.left, fAreaRect.top, fAreaRect.right - fAreaRect.left,
+                   fAreaRect.bottom - fAreaRect.top);
+}
+
+gfx::RectF CXArea::GetAreaGDIPlusRectF() const {
+  CGRect rect = GetAreaCGRect();
+  return gfx::RectF(rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+}
+
 CGRect CXArea::GetBounds() const {
   CGRect rect = GetAreaCGRect();
   rect.origin = CGPointZero;

@@ -9,7 +9,9 @@
 
 namespace gfx {
 class Graphics;
-}
+struct Rect;
+struct RectF;
+} // namespace gfx
 
 struct FDDragAndDropInfo; // the host's drag record; its first eight bytes are a Rect
 struct InitXStruct;       // the host's advanced-properties record
@@ -128,6 +130,8 @@ public:
   // Queries
   void GetAreaRect(Rect* rect) const { *rect = fAreaRect; }
   CGRect GetAreaCGRect() const;
+  gfx::Rect GetAreaGDIPlusRect() const;
+  gfx::RectF GetAreaGDIPlusRectF() const;
   CGRect GetBounds() const;
   void GetAreaName(PA_Unichar* name) const; // 256 units
   const PA_Unichar* GetName() const { return fParams.fAreaName; }

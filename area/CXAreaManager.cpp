@@ -4,18 +4,29 @@
 
 int32_t CXAreaManager::sLastAreaRef = 0;
 
-CXAreaManager::CXAreaManager() : fAreaList(nullptr) {
-  initialize_list(&fAreaList);
+CXAreaManager::CXAreaManager() : fAreaList(nullptr), fEventDepth(0), fDoomedAreas(nullptr) {
+  if (initialize_list(&fAreaList) == 0 && initialize_list(&fDoomedAreas) != 0)
+    destroy_list(&fAreaList);
 }
 
 CXAreaManager::~CXAreaManager() {
-  if (fAreaList == nullptr)
-    return;
-  while (auto* area = static_cast<CXArea*>(remove_from_beginning(fAreaList))) {
-    area->CloseArea();
-    delete area;
+  if (fAreaList != nullptr) {
+    while (auto* area = static_cast<CXArea*>(remove_from_beginning(fAreaList))) {
+      area->CloseArea();
+      delete area;
+    }
+    destroy_list(&fAreaList);
   }
-  destroy_list(&fAreaList);
+  fEventDepth = 0;
+  DeleteDoomedAreas();
+  destroy_list(&fDoomedAreas);
+}
+
+void CXAreaManager::DeleteDoomedAreas() {
+  if (fDoomedAreas == nullptr || fEventDepth > 0)
+    return;
+  while (auto* area = static_cast<CXArea*>(remove_from_beginning(fDoomedAreas)))
+    delete area;
 }
 
 bool CXAreaManager::LinkArea(CXArea* area) {

@@ -53,9 +53,16 @@ protected:
   GenericList* fAreaList;
 
 private:
+  // Areas deinitialised while one of their own events was still running (a database method
+  // closing the window from a click): unlinked at once, deleted when the event returns.
+  int32_t fEventDepth;
+  GenericList* fDoomedAreas;
+
   // 0 once the counter is spent: references are never reused while the process runs.
   static int32_t IssueAreaRef();
   void DeinitArea(int32_t* areaRefCell);
+  void SendToArea(CXArea* area, EventRecord* event, Rect* rect);
+  void DeleteDoomedAreas();
   void DrawStructure(EventRecord* event, Rect* rect, const PA_Unichar* areaName);
 
   static int32_t sLastAreaRef;

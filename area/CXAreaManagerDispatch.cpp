@@ -68,10 +68,24 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
     // The cell is the host's to write; whatever it holds is checked against the list.
     if (areaRefCell != nullptr) {
       if (CXArea* area = IsAnArea(*areaRefCell))
-        area->HandleEvent(event, rect);
+        SendToArea(area, event, rect);
     }
     break;
   }
+}
+
+void CXAreaManager::SendToArea(CXArea* area, EventRecord* event, Rect* rect) {
+  // Counted down even when the event unwinds, so that later deletions are not held back.
+  struct EventScope {
+    int32_t& fDepth;
+    explicit EventScope(int32_t& depth) : fDepth(depth) { ++fDepth; }
+    ~EventScope() { --fDepth; }
+  };
+  {
+    EventScope scope(fEventDepth);
+    area->HandleEvent(event, rect);
+  }
+  DeleteDoomedAreas();
 }
 
 void CXAreaManager::DeinitArea(int32_t* areaRefCell) {
@@ -80,7 +94,12 @@ void CXAreaManager::DeinitArea(int32_t* areaRefCell) {
   if (CXArea* area = IsAnArea(*areaRefCell)) {
     area->CloseArea();
     UnlinkArea(area);
-    delete area;
+    // An event may still be running inside this area: it is deleted once that event returns
+    // (and rather leaked than freed under it when even that cannot be noted).
+    if (fEventDepth == 0)
+      delete area;
+    else
+      add_to_end(fDoomedAreas, area);
   }
   *areaRefCell = 0;
 }

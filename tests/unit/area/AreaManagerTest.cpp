@@ -139,6 +139,26 @@ TEST_F(AreaTest, DeinitClosesUnlinksAndDeletesTheArea) {
   EXPECT_EQ(num_of_objects(fManager.GetAreaList()), 0);
 }
 
+TEST_F(AreaTest, AnAreaDeinitialisedFromInsideItsOwnEventLivesUntilTheEventReturns) {
+  RecordingArea* area = NewArea();
+  int32_t ref = area->GetAreaRef();
+  std::string id = std::to_string(ref);
+  int32_t cell = ref;
+  bool listedDuring = true;
+  area->fOnIdle = [&] {
+    EventRecord deinit{kAreaDeinit, 0, 0, {}, 0};
+    fManager.DispatchEvent(&deinit, &fRect, nullptr, nullptr, &cell);
+    listedDuring = fManager.IsAnArea(ref) != nullptr;
+    EXPECT_EQ(gAreaLifeLog, Calls{"close " + id});
+    area->fCalls.push_back("still alive");
+  };
+  gAreaLifeLog.clear();
+  Send(area, kAreaIdle);
+  EXPECT_FALSE(listedDuring);
+  EXPECT_EQ(cell, 0);
+  EXPECT_EQ(gAreaLifeLog, (Calls{"close " + id, "delete " + id}));
+}
+
 TEST_F(AreaTest, AnAreaThatCannotBeMadeLeavesAnEmptyCell) {
   fManager.fCreateFails = true;
   EventRecord init{kAreaInit, 0, 0, {}, 0};

@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ public:
 
   Answers fAnswers;
   std::vector<std::string> fCalls;
+  std::function<void()> fOnIdle; // what the database would do from inside the event
 
   AreaParams& Params() { return fParams; }
   const Rect& AreaRect() const { return fAreaRect; }
@@ -94,7 +96,11 @@ public:
     CXArea::HandleDataFromField();
   }
   void HandleDataToField() override { Record("HandleDataToField"); }
-  void DoIdle() override { Record("DoIdle"); }
+  void DoIdle() override {
+    Record("DoIdle");
+    if (fOnIdle)
+      fOnIdle();
+  }
   void DoCursor(Point* where) override {
     Record("DoCursor " + std::to_string(where->h) + "," + std::to_string(where->v));
   }
