@@ -31,8 +31,9 @@ private:
 // Restores what was being delivered when a nested delivery ends, even by a failed ASSERT.
 class DeliveryScope {
 public:
-  DeliveryScope(const EventRecord* event, FDDeviceContext* context) : fSaved(CurrentDelivery()) {
-    CurrentDelivery() = Delivery{event, context};
+  DeliveryScope(const PluginArea* area, const EventRecord* event, FDDeviceContext* context)
+      : fSaved(CurrentDelivery()) {
+    CurrentDelivery() = Delivery{area, event, context};
   }
   ~DeliveryScope() { CurrentDelivery() = fSaved; }
   DeliveryScope(const DeliveryScope&) = delete;
@@ -97,7 +98,7 @@ void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
       &event, &rect, name.Block(), &area->privateWord, unused.Block(), objectName.Block()};
   {
     DepthScope depth;
-    DeliveryScope scope(&event, context);
+    DeliveryScope scope(area.get(), &event, context);
     lang::CallPlugin(kFDAreaCommand, params, nullptr, nullptr);
   }
   if (gDeliveryDepth == 0) {

@@ -162,6 +162,31 @@ void CallMethodID(FDEngineBlock& b) {
   });
 }
 
+namespace {
+
+// Only an object whose options a method set has any; the others answer "not available", so
+// that the caller falls back on what the form gave it.
+void ObjectDragAndDropOptions(ValueBlock* params, int32_t count, FDEngineBlock& b) {
+  Value name;
+  if (count < 5 || params[0].fBytes[0] != kFDText || Value::FromBlock(params[0], &name) != 0) {
+    b.fError = kFDErrBadParameter;
+    return;
+  }
+  const std::shared_ptr<PluginArea> area = Windows().FindAreaByObjectName(name.TextValue());
+  if (!area || !area->hasDragOptions) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  for (int i = 0; i < 4; ++i) {
+    ValueBlock& option = params[i + 1];
+    std::memset(&option, 0, sizeof(option));
+    option.fBytes[0] = kFDBoolean;
+    option.fBytes[kValueBlockValueOffset] = area->dragOptions[i] ? 1 : 0;
+  }
+}
+
+} // namespace
+
 void ExecuteCommandByID(FDEngineBlock& b) {
   auto* params = static_cast<ValueBlock*>(b.fPtr1);
   const int32_t count = params != nullptr ? b.fParam2 : 0;
@@ -193,8 +218,8 @@ void ExecuteCommandByID(FDEngineBlock& b) {
     PutLong(b.fValue, event != nullptr ? event->what : 0);
     return;
   }
-  case 1184: // OBJECT GET DRAG AND DROP OPTIONS: there are no form objects yet
-    b.fError = kFDErrNotAvailable;
+  case 1184: // OBJECT GET DRAG AND DROP OPTIONS(object name; four booleans)
+    ObjectDragAndDropOptions(params, count, b);
     return;
   default:
     b.fError = kFDErrUnknownCommand;

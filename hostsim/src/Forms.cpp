@@ -99,6 +99,24 @@ std::shared_ptr<PluginArea> WindowList::FindAreaByCell(const int32_t* cell) cons
   return nullptr;
 }
 
+std::shared_ptr<PluginArea> WindowList::FindAreaByObjectName(std::u16string_view name) const {
+  std::shared_ptr<PluginArea> found;
+  for (const auto& window : fWindows) {
+    for (const auto& area : window->areas) {
+      if (area->objectName != name) {
+        continue;
+      }
+      if (area.get() == CurrentDelivery().area) {
+        return area;
+      }
+      if (!found) {
+        found = area;
+      }
+    }
+  }
+  return found;
+}
+
 WindowList& Windows() {
   static WindowList windows;
   return windows;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sdk/FourDPluginAPI.h"
@@ -38,6 +39,10 @@ struct PluginArea {
   std::vector<Invalidation> invalidations; // since the last update phase
   bool redrawRequested = false;
   int32_t clipMode = 0;
+
+  // The form object's drag and drop options, once a method has set them.
+  bool hasDragOptions = false;
+  bool dragOptions[4] = {}; // draggable, automatic drag, droppable, automatic drop
 };
 
 struct Window {
@@ -72,6 +77,8 @@ public:
   std::shared_ptr<PluginArea> FindArea(int32_t reference) const;
   // The area whose private word lives at `cell`.
   std::shared_ptr<PluginArea> FindAreaByCell(const int32_t* cell) const;
+  // The area of that form object name, preferring the one an event is being delivered to.
+  std::shared_ptr<PluginArea> FindAreaByObjectName(std::u16string_view name) const;
   std::vector<std::shared_ptr<Window>> All() const { return fWindows; }
   // Surfaces alive: open windows and those whose closing waits.
   int Count() const { return static_cast<int>(fWindows.size() + fClosing.size()); }
@@ -92,6 +99,7 @@ WindowList& Windows();
 // What the host is delivering right now: the event (for Form event and key information) and
 // the device context of an update in progress.
 struct Delivery {
+  const PluginArea* area = nullptr;
   const EventRecord* event = nullptr;
   FDDeviceContext* updateContext = nullptr;
 };

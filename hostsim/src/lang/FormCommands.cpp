@@ -1,6 +1,7 @@
 // Windows, forms and plug-in areas for databases and tests: Open window, CLOSE WINDOW, Plugin
 // area, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
-// MOUSE CLICK, and the invalidation records tests read back:
+// MOUSE CLICK, OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag; droppable;
+// automaticDrop), and the invalidation records tests read back:
 //   Invalidation count($ref)          what the plug-in invalidated since the last IDLE drew
 //   INVALIDATIONS($ref; textArray)    one text each: "area" or "left;top;right;bottom", then
 //                                     " immediately" when it asked for an immediate redraw
@@ -234,6 +235,15 @@ void RegisterFormCommands() {
     return Value();
   });
   RegisterCommand(u"MOUSE CLICK", MouseClick);
+  RegisterCommand(u"OBJECT SET DRAG AND DROP OPTIONS", [](CommandContext& c) {
+    c.ExpectCount(5, 5);
+    const std::shared_ptr<PluginArea> area = AreaArg(c, 0);
+    for (size_t i = 0; i < 4; ++i) {
+      area->dragOptions[i] = c.BooleanArg(i + 1);
+    }
+    area->hasDragOptions = true;
+    return Value();
+  });
   RegisterCommand(u"Invalidation count", [](CommandContext& c) {
     c.ExpectCount(1, 1);
     return Value::Long(static_cast<int32_t>(AreaArg(c, 0)->invalidations.size()));
