@@ -125,7 +125,7 @@ TEST_F(HostTest, FormCommandsBeforeFormsExist) {
   FDEngineBlock event = Command(388, nullptr, 0);
   EXPECT_EQ(0, event.fError);
   EXPECT_EQ(0, Load<int32_t>(event.fValue));
-  EXPECT_EQ(kFDErrNotAvailable, Command(1184, nullptr, 0).fError);
+  EXPECT_EQ(kFDErrBadParameter, Command(1184, nullptr, 0).fError); // no object name
   EXPECT_EQ(kFDErrUnknownCommand, Command(12345, nullptr, 0).fError);
 }
 

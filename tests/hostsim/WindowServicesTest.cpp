@@ -156,4 +156,45 @@ TEST_F(WindowServices, BadInputToTheFormCommandsIsAScriptErrorNotACrash) {
   EXPECT_EQ(1, zvhost::CountLiveObjects().surfaces);
 }
 
+// OBJECT GET DRAG AND DROP OPTIONS as the plug-in calls it: the object name, four booleans back.
+int16_t DragOptions(const char16_t* objectName, bool out[4]) {
+  FDStringBlock name{};
+  FDEngineBlock b = NewBlock();
+  b.fPtr1 = &name;
+  Call(kFDCreateFDString, b);
+  const std::u16string text(objectName);
+  b.fPtr2 = const_cast<char16_t*>(text.data());
+  b.fParam1 = static_cast<int32_t>(text.size());
+  Call(kFDSetFDString, b);
+  ValueBlock params[5] = {};
+  Put(params[0], kFDText, name);
+  for (int i = 1; i < 5; ++i) {
+    params[i].fBytes[0] = kFDBoolean;
+  }
+  FDEngineBlock command = NewBlock();
+  command.fParam1 = 1184;
+  command.fParam2 = 5;
+  command.fPtr1 = params;
+  const int16_t error = Call(kFDExecuteCommandByID, command).fError;
+  for (int i = 0; i < 4; ++i) {
+    out[i] = params[i + 1].fBytes[kValueBlockValueOffset] != 0;
+  }
+  b = NewBlock();
+  b.fPtr1 = &name;
+  Call(kFDDisposeFDString, b);
+  return error;
+}
+
+TEST_F(WindowServices, DragAndDropOptionsAreThoseAMethodSetOnTheObject) {
+  bool options[4] = {};
+  EXPECT_EQ(kFDErrNotAvailable, DragOptions(u"a", options)); // none set: the form's defaults
+  Run("OBJECT SET DRAG AND DROP OPTIONS(gA;True;False;True;True)");
+  EXPECT_EQ(0, DragOptions(u"a", options));
+  EXPECT_TRUE(options[0]);
+  EXPECT_FALSE(options[1]);
+  EXPECT_TRUE(options[2]);
+  EXPECT_TRUE(options[3]);
+  EXPECT_EQ(kFDErrNotAvailable, DragOptions(u"nothing", options));
+}
+
 } // namespace
