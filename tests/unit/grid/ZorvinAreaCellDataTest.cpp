@@ -111,6 +111,19 @@ TEST_F(ZorvinAreaCellData, PicturesBecomeNativeImagesAndOtherValuesNoPicture) {
   EXPECT_EQ(data.fPicture, nullptr);
 }
 
+TEST_F(ZorvinAreaCellData, WithoutCacheSlotsCellsAreEvaluatedAndNothingIsKept) {
+  Run(std::string("READ PICTURE FILE(\"") + ZORVI_TEST_DATA_DIR + "/rgb3x2.png\"; pic)");
+  ASSERT_EQ(fArea->SetCaptionExpression(U(u"Caption")), 0);
+  ASSERT_EQ(fArea->SetPictureExpression(U(u"pic")), 0);
+  SetCount(u"2");
+  ExpectEvaluated("1,2,");
+  Access::Cache(*fArea).Cleanup(); // as when the slots could not be allocated
+  EXPECT_EQ(fArea->LoadVisibleCellData(), 2);
+  ExpectEvaluated("1,2,");
+  EXPECT_FALSE(Access::Cache(*fArea).GetCellData(1).IsLoaded());
+  EXPECT_EQ(zvhost::CountLiveObjects().nativeImages, 0);
+}
+
 TEST_F(ZorvinAreaCellData, CountsThatFailOrAreNegativeGiveNoCells) {
   SetCount(u"7");
   EXPECT_EQ(fArea->GetRowCount(), 3);
