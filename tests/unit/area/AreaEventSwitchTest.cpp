@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AreaTestFixture.h"
+#include "gfx/GfxTypes.h"
 
 namespace {
 
@@ -218,6 +219,10 @@ TEST_F(AreaTest, EndOfCycleRecordsTheAreaRect) {
   EXPECT_EQ(rect.size.width, 38);
   EXPECT_EQ(rect.size.height, 29);
   EXPECT_EQ(area->GetBounds().origin.x, 0);
+  gfx::RectF drawing = area->GetAreaGDIPlusRectF();
+  EXPECT_EQ(drawing.GetRight(), 40);
+  EXPECT_EQ(drawing.GetBottom(), 30);
+  EXPECT_EQ(area->GetAreaGDIPlusRect().Width, 38);
   area->HandleEvent(&event, nullptr); // a missing rectangle keeps the last one
   EXPECT_EQ(area->GetAreaCGRect().size.width, 38);
 }
