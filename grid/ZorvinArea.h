@@ -65,6 +65,42 @@ public:
   ZorvinArea();
   ~ZorvinArea() override;
 
+  // Life, pages and visibility
+  void InitArea(AreaParams* params) override;
+  void PostInitArea14(Rect* rect) override;
+  bool DidEndExecutionCycle(const Rect* rect) override;
+  void DoSwitchPageIn() override;
+  void DoSwitchPageOut() override;
+  void DidBecomeVisible() override;
+  void DidBecomeInvisible() override;
+  void DoSelect() override;
+  void DoDeSelect() override;
+  bool IsFocusable() override { return true; }
+  // Operations the grid adds to the framework's
+  virtual void InitAreaViews();
+  virtual void SetTipsEnabled(unsigned char on);
+  virtual bool GetTipsEnabled() const { return (fAreaFlags & kZVAreaTipsEnabled) != 0; }
+  virtual void SetScrollsByCell(unsigned char on);
+  virtual bool GetScrollsByCell() const { return (fAreaFlags & kZVAreaScrollsByCell) != 0; }
+  virtual bool CanBeSelected() { return true; }
+  virtual void DoDragLeave();
+  bool IsViewShown() const { return fViewShown; }
+  bool IsPostInitDone() const { return fPostInitDone; }
+
+  // Cell look: where pictures and captions go inside a cell, and how
+  int32_t SetPictureRect(CGRect rect);
+  CGRect GetPictureRect() const { return fPictureRect; }
+  int32_t SetCaptionRect(CGRect rect);
+  CGRect GetCaptionRect() const { return fCaptionRect; }
+  int32_t SetPictureDisplayFormat(int32_t format);
+  int32_t GetPictureDisplayFormat() const { return fPictureFormat; }
+  int32_t SetCaptionTextFormat(const PA_Unichar* format);
+  const PA_Unichar* GetCaptionTextFormat() const { return fCaptionTextFormat; }
+
+  // Where a drop at a document point goes: the cell before which it lands (`cell` + part)
+  DropCellPart GetDropCellAtDocPoint(uint32_t excluded, CGPoint point, uint32_t* cell) const;
+  bool IsCaretVertical() const;
+
   // Layout setters and getters (0, or -50 for a bad argument)
   int32_t SetCellsInBand(int32_t cells);
   int32_t GetCellsInBand() const { return fCellsInBand; }
@@ -169,6 +205,12 @@ private:
   void AdjustViews();
   void AdjustOrigin();
   void AdjustScrollbars();
+  void AlignScrollToCell();
+  void ShowAreaView();
+  void HideAreaView();
+  void HandleAreaFormPageChange();
+  void InvalidateAreaView();
+  void InvalidateContentView();
   void RedrawContentViewImmediately();
   void SetupNativeCellPaths();
   int32_t CaptionDateTimeFormat() const;
