@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+#include <string>
+
 #include "sdk/FourDPluginAPI.h"
 
 // A block without a character pointer holds no text yet.
@@ -17,6 +19,15 @@ void RenewTextOutput(FDStringBlock* block);
 void GiveTextCharacters(FDStringBlock* block);
 
 int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text, int32_t length);
+// A zero-terminated text; null leaves the block as it is.
+int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text);
+
+using ZVText = std::basic_string<PA_Unichar>;
+
+// A text input is absent when its length is 0 or less.
+bool HasTextInput(const FDStringBlock* block);
+// A zero-terminated copy of a text input's characters; empty when absent.
+ZVText TextInput(const FDStringBlock* block);
 // A length-prefixed byte string, one unit per byte.
 int16_t SetTextOutputFromPStr(FDStringBlock* block, const unsigned char* text);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "grid/ZorvinArea.h"
 #include "grid/ZorvinAreaManager.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
@@ -37,10 +38,12 @@ void Zorvi_Area(EventRecord* event, Rect* rect, FDStringBlock* areaName, FDStrin
   gZorvinAreaManager->DispatchEvent(event, rect, area, object, areaRefCell);
 }
 
-int32_t ZV_SetAreaFlags(int32_t area, int32_t /*flags*/) {
+int32_t ZV_SetAreaFlags(int32_t area, int32_t flags) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  grid->SetTipsEnabled((flags & kZVAreaTipsEnabled) != 0);
+  grid->SetScrollsByCell((flags & kZVAreaScrollsByCell) != 0);
   return kZVErrNone;
 }
 
@@ -49,14 +52,20 @@ int32_t ZV_GetAreaFlags(int32_t area, int32_t* flags) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  uint32_t bits = 0;
+  if (grid->GetTipsEnabled())
+    bits |= kZVAreaTipsEnabled;
+  if (grid->GetScrollsByCell())
+    bits |= kZVAreaScrollsByCell;
+  *flags = static_cast<int32_t>(bits);
   return kZVErrNone;
 }
 
-int32_t ZV_SetCellsPerRow(int32_t area, int32_t /*count*/) {
+int32_t ZV_SetCellsPerRow(int32_t area, int32_t count) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr || count < 0)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return grid->SetCellsInBand(count);
 }
 
 int32_t ZV_GetCellsPerRow(int32_t area, int32_t* count) {
@@ -64,14 +73,19 @@ int32_t ZV_GetCellsPerRow(int32_t area, int32_t* count) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  *count = grid->GetCellsInBand();
   return kZVErrNone;
 }
 
-int32_t ZV_SetNumCells(int32_t area, FDStringBlock* /*countExpression*/) {
+int32_t ZV_SetNumCells(int32_t area, FDStringBlock* countExpression) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  if (!HasTextInput(countExpression)) {
+    grid->ClearCountExpression();
+    return kZVErrNone;
+  }
+  return grid->SetCountExpression(TextInput(countExpression).c_str());
 }
 
 int32_t ZV_GetNumCells(int32_t area, FDStringBlock* countExpression) {
@@ -79,14 +93,19 @@ int32_t ZV_GetNumCells(int32_t area, FDStringBlock* countExpression) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  SetTextOutput(countExpression, grid->GetCountExpression());
   return kZVErrNone;
 }
 
-int32_t ZV_SetAreaAlignment(int32_t area, int32_t /*horizontal*/, int32_t /*vertical*/) {
+int32_t ZV_SetAreaAlignment(int32_t area, int32_t horizontal, int32_t vertical) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  if (horizontal == -1)
+    horizontal = grid->GetHorzAlignment();
+  if (vertical == -1)
+    vertical = grid->GetVertAlignment();
+  return grid->SetAlignment(horizontal, vertical);
 }
 
 int32_t ZV_GetAreaAlignment(int32_t area, int32_t* horizontal, int32_t* vertical) {
@@ -95,14 +114,16 @@ int32_t ZV_GetAreaAlignment(int32_t area, int32_t* horizontal, int32_t* vertical
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  *horizontal = grid->GetHorzAlignment();
+  *vertical = grid->GetVertAlignment();
   return kZVErrNone;
 }
 
-int32_t ZV_SetCellSpacing(int32_t area, int32_t /*horizontal*/, int32_t /*vertical*/) {
+int32_t ZV_SetCellSpacing(int32_t area, int32_t horizontal, int32_t vertical) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr || horizontal < 0 || vertical < 0)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return grid->SetCellSpacing(horizontal, vertical);
 }
 
 int32_t ZV_GetCellSpacing(int32_t area, int32_t* horizontal, int32_t* vertical) {
@@ -111,6 +132,8 @@ int32_t ZV_GetCellSpacing(int32_t area, int32_t* horizontal, int32_t* vertical) 
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  *horizontal = grid->GetCellXSpacing();
+  *vertical = grid->GetCellYSpacing();
   return kZVErrNone;
 }
 

@@ -1,6 +1,8 @@
 // The commands for the cells: their size and back picture, their picture and caption expressions.
 #if ZORVI_WITH_GRID
 
+#include "grid/RectFitting.h"
+#include "grid/ZorvinArea.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
 #include "plugin/CommandOutputs.h"
@@ -19,6 +21,37 @@ bool AsksForHitTest(const FDStringBlock* expression) {
   }
   return true;
 }
+
+// Rectangles inside a cell come as left, top, right, bottom and are kept as origin and size.
+CGRect CellRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  return CGRectMake(static_cast<float>(left), static_cast<float>(top),
+                    static_cast<float>(right) - static_cast<float>(left),
+                    static_cast<float>(bottom) - static_cast<float>(top));
+}
+
+void WriteCellRect(CGRect rect, int32_t* left, int32_t* top, int32_t* right, int32_t* bottom) {
+  *left = static_cast<int32_t>(rect.origin.x);
+  *top = static_cast<int32_t>(rect.origin.y);
+  *right = static_cast<int32_t>(rect.origin.x + rect.size.width);
+  *bottom = static_cast<int32_t>(rect.origin.y + rect.size.height);
+}
+
+// The place a drop at a window point would go: the cell before which it lands, -1 past the last
+// cell or when there are no cells, 0 when no cell is found.
+int32_t CellAtWindowPoint(const ZorvinArea* grid, int32_t h, int32_t v) {
+  if (grid->GetCellCount() <= 0)
+    return -1;
+  const CGPoint port = CGPointMake(static_cast<float>(h), static_cast<float>(v));
+  uint32_t cell = 0;
+  const DropCellPart part =
+      grid->GetDropCellAtDocPoint(0, grid->ViewPointToDoc(grid->PortPointToView(port)), &cell);
+  if (cell == 0)
+    return 0;
+  const int64_t place = static_cast<int64_t>(cell) + part;
+  return place > grid->GetCellCount() ? -1 : static_cast<int32_t>(place);
+}
+
+constexpr PA_Unichar kNoText[] = {0};
 
 } // namespace
 
@@ -45,12 +78,25 @@ int32_t ZV_GetCellOptions(int32_t area, int32_t* width, int32_t* height, FDPictu
   return kZVErrNone;
 }
 
-int32_t ZV_SetCellPicture(int32_t area, FDStringBlock* /*expression*/, int32_t /*left*/,
-                          int32_t /*top*/, int32_t /*right*/, int32_t /*bottom*/,
-                          int32_t /*format*/) {
+int32_t ZV_SetCellPicture(int32_t area, FDStringBlock* expression, int32_t left, int32_t top,
+                          int32_t right, int32_t bottom, int32_t format) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  if (format == 0)
+    format = kZVFormatTruncatedTopLeft;
+  if (!IsValidPictureDisplayFormat(format) || right < left || bottom < top)
+    return kZVErrBadParameter;
+  if (!HasTextInput(expression)) {
+    grid->ClearPictureExpression();
+    grid->SetPictureRect(CGRectZero);
+    return kZVErrNone;
+  }
+  int32_t error = grid->SetPictureExpression(TextInput(expression).c_str());
+  if (error != kZVErrNone)
+    return error;
+  grid->SetPictureDisplayFormat(format);
+  grid->SetPictureRect(CellRect(left, top, right, bottom));
   return kZVErrNone;
 }
 
@@ -65,16 +111,28 @@ int32_t ZV_GetCellPicture(int32_t area, FDStringBlock* expression, int32_t* left
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  SetTextOutput(expression, grid->GetPictureExpression());
+  WriteCellRect(grid->GetPictureRect(), left, top, right, bottom);
+  *format = grid->GetPictureDisplayFormat();
   return kZVErrNone;
 }
 
-int32_t ZV_SetCellCaption(int32_t area, FDStringBlock* /*expression*/, int32_t /*left*/,
-                          int32_t /*top*/, int32_t /*right*/, int32_t /*bottom*/,
-                          FDStringBlock* /*format*/) {
+int32_t ZV_SetCellCaption(int32_t area, FDStringBlock* expression, int32_t left, int32_t top,
+                          int32_t right, int32_t bottom, FDStringBlock* format) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr || right < left || bottom < top)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  if (!HasTextInput(expression)) {
+    grid->ClearCaptionExpression();
+    grid->SetCaptionRect(CGRectZero);
+    grid->SetCaptionTextFormat(kNoText);
+    return kZVErrNone;
+  }
+  // The rectangle and format are taken even when the expression is refused.
+  int32_t error = grid->SetCaptionExpression(TextInput(expression).c_str());
+  grid->SetCaptionRect(CellRect(left, top, right, bottom));
+  grid->SetCaptionTextFormat(TextInput(format).c_str());
+  return error;
 }
 
 int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left, int32_t* top,
@@ -84,7 +142,7 @@ int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left
     ZorvinArea* grid = ZVLookUpArea(area);
     if (grid == nullptr)
       return 0;
-    return 0;
+    return CellAtWindowPoint(grid, *left, *top);
   }
   ResetTextOutput(expression);
   *left = 0;
@@ -95,6 +153,9 @@ int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  SetTextOutput(expression, grid->GetCaptionExpression());
+  WriteCellRect(grid->GetCaptionRect(), left, top, right, bottom);
+  SetTextOutput(format, grid->GetCaptionTextFormat());
   return kZVErrNone;
 }
 

@@ -2,6 +2,7 @@
 // handler and the cache.
 #if ZORVI_WITH_GRID
 
+#include "grid/ZorvinArea.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
 #include "plugin/CommandOutputs.h"
@@ -48,11 +49,11 @@ int32_t ZV_RevealCell(int32_t area, int32_t /*cell*/) {
   return kZVErrNone;
 }
 
-int32_t ZV_UpdateArea(int32_t area, int32_t /*what*/, int32_t /*first*/, int32_t /*last*/) {
+int32_t ZV_UpdateArea(int32_t area, int32_t what, int32_t first, int32_t last) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return grid->UpdateData(what, static_cast<uint32_t>(first), static_cast<uint32_t>(last));
 }
 
 int32_t ZV_CaptureCell(int32_t area, int32_t /*cell*/, FDPicture* picture) {
@@ -71,11 +72,11 @@ int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*ev
   return kZVErrNone;
 }
 
-int32_t ZV_SetCacheSize(int32_t area, int32_t /*byteSize*/) {
+int32_t ZV_SetCacheSize(int32_t area, int32_t byteSize) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return grid->SetMaxCacheByteSize(static_cast<uint32_t>(byteSize));
 }
 
 int32_t ZV_GetCacheSize(int32_t area, int32_t* byteSize) {
@@ -83,6 +84,7 @@ int32_t ZV_GetCacheSize(int32_t area, int32_t* byteSize) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  *byteSize = static_cast<int32_t>(grid->GetMaxCacheByteSize());
   return kZVErrNone;
 }
 
