@@ -1,26 +1,41 @@
-# Runs one scenario with zorvi-host and compares its exit status and standard output.
-get_filename_component(dir ${SCENARIO} DIRECTORY)
+# Runs one scenario with zorvi-host and compares its exit status and standard output. A scenario
+# is a method file NAME.4dm with NAME.expected (.status, .stderr) beside it, or a database folder
+# with expected.txt (status.txt, stderr.txt) inside it.
+if(IS_DIRECTORY ${SCENARIO})
+  set(dir ${SCENARIO})
+  set(target .)
+  set(expected_file ${dir}/expected.txt)
+  set(status_file ${dir}/status.txt)
+  set(stderr_file ${dir}/stderr.txt)
+else()
+  get_filename_component(dir ${SCENARIO} DIRECTORY)
+  get_filename_component(name ${SCENARIO} NAME_WE)
+  set(target ${name}.4dm)
+  set(expected_file ${dir}/${name}.expected)
+  set(status_file ${dir}/${name}.status)
+  set(stderr_file ${dir}/${name}.stderr)
+endif()
 get_filename_component(name ${SCENARIO} NAME_WE)
 # Run from the scenario's folder with a relative path, so that messages name the file plainly.
-execute_process(COMMAND ${HOST} --plugin ${PLUGIN} ${name}.4dm WORKING_DIRECTORY ${dir}
+execute_process(COMMAND ${HOST} --plugin ${PLUGIN} ${target} WORKING_DIRECTORY ${dir}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(expected_status 0)
-if(EXISTS ${dir}/${name}.status)
-  file(STRINGS ${dir}/${name}.status expected_status LIMIT_COUNT 1)
+if(EXISTS ${status_file})
+  file(STRINGS ${status_file} expected_status LIMIT_COUNT 1)
 endif()
 if(NOT "${status}" STREQUAL "${expected_status}")
   message(FATAL_ERROR "${name}: exit status ${status}, expected ${expected_status}\n"
                       "stdout:\n${out}\nstderr:\n${err}")
 endif()
-if(EXISTS ${dir}/${name}.expected)
-  file(READ ${dir}/${name}.expected expected)
+if(EXISTS ${expected_file})
+  file(READ ${expected_file} expected)
   if(NOT out STREQUAL expected)
     message(FATAL_ERROR "${name}: output differs\n--- expected\n${expected}--- got\n${out}"
                         "stderr:\n${err}")
   endif()
 endif()
-if(EXISTS ${dir}/${name}.stderr)
-  file(READ ${dir}/${name}.stderr expected_err)
+if(EXISTS ${stderr_file})
+  file(READ ${stderr_file} expected_err)
   if(NOT err STREQUAL expected_err)
     message(FATAL_ERROR "${name}: stderr differs\n--- expected\n${expected_err}--- got\n${err}")
   endif()

@@ -1,0 +1,3 @@
+gCaptions:=gCaptions+1
+gSeen:=gSeen+String(gZVCurrentCell)+" "
+$0:="Cell "+String(gZVCurrentCell)
