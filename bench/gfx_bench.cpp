@@ -55,4 +55,3 @@ BENCHMARK(BM_DrawImageScaledIntoCell)
     ->Arg(gfx::InterpolationModeHighQualityBicubic);
 
 } // namespace
-

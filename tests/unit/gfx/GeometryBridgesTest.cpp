@@ -97,4 +97,3 @@ TEST(GraphicsPathArcs, ArcsJoinTheOpenFigureAndSpanTheirQuarter) {
 }
 
 } // namespace
-

@@ -236,4 +236,3 @@ TEST(GraphicsFill, MissingOrFailedObjectsAreRefused) {
 }
 
 } // namespace
-

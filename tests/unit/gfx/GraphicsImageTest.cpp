@@ -195,4 +195,3 @@ TEST(Bitmap, MissingOrBrokenFilesFailToLoad) {
 }
 
 } // namespace
-

@@ -179,4 +179,3 @@ TEST(ImageEncoding, PngWrittenToAFileLoadsBack) {
 }
 
 } // namespace
-

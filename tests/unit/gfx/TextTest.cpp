@@ -216,4 +216,3 @@ TEST(Font, UnusableNamesAndSizesFailToBuild) {
 }
 
 } // namespace
-
