@@ -97,6 +97,43 @@ public:
   int32_t SetCaptionTextFormat(const PA_Unichar* format);
   const PA_Unichar* GetCaptionTextFormat() const { return fCaptionTextFormat; }
 
+  // Back colour and back picture, behind every cell
+  void SetBackColor(int32_t color) override;
+  int32_t SetBackPicture(FDPicture picture);
+  // Hands the caller a copy it owns (or none), after disposing of what `picture` held.
+  int32_t GetBackPicture(FDPicture* picture) const;
+  int32_t SetBackPictureDisplayFormat(int32_t format);
+  int32_t GetBackPictureDisplayFormat() const { return fBackPictureFormat; }
+
+  // Caption text: font, alignment in the caption rectangle, colours
+  int32_t SetCaptionTextStyle(const PA_Unichar* fontName, int32_t size, int32_t style);
+  const PA_Unichar* GetCaptionTextFont() const { return fCaptionFontName; }
+  int32_t GetCaptionTextSize() const { return fCaptionTextSize; }
+  int32_t GetCaptionTextStyle() const { return fCaptionTextStyle; }
+  int32_t SetCaptionAlignment(int32_t horizontal, int32_t vertical);
+  int32_t GetCaptionHorzAlignment() const { return fCaptionHorzAlignment; }
+  int32_t GetCaptionVertAlignment() const { return fCaptionVertAlignment; }
+  void SetCaptionTextColors(int32_t fore, int32_t back);
+  int32_t GetCaptionTextForeColor() const { return fCaptionForeColor; }
+  int32_t GetCaptionTextBackColor() const { return fCaptionBackColor; }
+
+  // Native drawing objects, built from the settings above and rebuilt when they change
+  void SetupNativeAreaBackColor();
+  void SetupNativeCaptionThings();
+  void CleanupNativeCaptionThings();
+  void SetupNativeSelectionColor();
+  void CleanupNativeSelectionColor();
+  const gfx::SolidBrush* GetAreaBackBrush() const { return fAreaBackBrush.get(); }
+  const FDNativeImage* GetBackPictureImage() const { return fBackPictureImage; }
+  const gfx::GraphicsPath* GetCellPath() const { return fCellPath.get(); }
+  const gfx::Region* GetCellClipRegion() const { return fCellClipRegion.get(); }
+  const gfx::GraphicsPath* GetSelectionPath() const { return fSelectionPath.get(); }
+  const gfx::Font* GetCaptionFont() const { return fCaptionFont.get(); }
+  const gfx::StringFormat* GetCaptionParagraphStyle() const { return fCaptionParagraphStyle.get(); }
+  const gfx::SolidBrush* GetCaptionForeBrush() const { return fCaptionForeBrush.get(); }
+  const gfx::SolidBrush* GetCaptionBackBrush() const { return fCaptionBackBrush.get(); }
+  const gfx::SolidBrush* GetSelectionBrush() const { return fSelectionBrush.get(); }
+
   // Where a drop at a document point goes: the cell before which it lands (`cell` + part)
   DropCellPart GetDropCellAtDocPoint(uint32_t excluded, CGPoint point, uint32_t* cell) const;
   bool IsCaretVertical() const;
@@ -213,6 +250,13 @@ private:
   void InvalidateContentView();
   void RedrawContentViewImmediately();
   void SetupNativeCellPaths();
+  void SetupNativeCaptionFont();
+  void SetupNativeCaptionParagraphStyle();
+  void SetupNativeCaptionColors();
+  static std::unique_ptr<gfx::Font> CreateNativeFont(const PA_Unichar* name, int32_t size,
+                                                     int32_t style);
+  static std::unique_ptr<gfx::StringFormat> CreateParagraphStyle(int32_t horizontal);
+  static std::unique_ptr<gfx::SolidBrush> CreateOpaqueBrush(int32_t color);
   int32_t CaptionDateTimeFormat() const;
 
   // Life

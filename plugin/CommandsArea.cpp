@@ -137,18 +137,20 @@ int32_t ZV_GetCellSpacing(int32_t area, int32_t* horizontal, int32_t* vertical) 
   return kZVErrNone;
 }
 
-int32_t ZV_SetAreaBackgroundColor(int32_t area, int32_t /*color*/) {
+int32_t ZV_SetAreaBackgroundColor(int32_t area, int32_t color) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  grid->SetBackColor(color);
   return kZVErrNone;
 }
 
 // No reset: a failing call leaves the caller's colour as it was.
-int32_t ZV_GetAreaBackgroundColor(int32_t area, int32_t* /*color*/) {
+int32_t ZV_GetAreaBackgroundColor(int32_t area, int32_t* color) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  *color = grid->GetBackColor();
   return kZVErrNone;
 }
 

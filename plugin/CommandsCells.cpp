@@ -3,6 +3,7 @@
 
 #include "grid/RectFitting.h"
 #include "grid/ZorvinArea.h"
+#include "host/FourD.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
 #include "plugin/CommandOutputs.h"
@@ -55,13 +56,50 @@ constexpr PA_Unichar kNoText[] = {0};
 
 } // namespace
 
-int32_t ZV_SetCellOptions(int32_t area, int32_t /*width*/, int32_t /*height*/,
-                          FDPicture /*picture*/, int32_t /*format*/, int32_t /*radiusH*/,
-                          int32_t /*radiusV*/) {
+int32_t ZV_SetCellOptions(int32_t area, int32_t width, int32_t height, FDPicture picture,
+                          int32_t format, int32_t radiusH, int32_t radiusV) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  int32_t byteSize = 0;
+  int32_t pictureWidth = 0;
+  int32_t pictureHeight = 0;
+  if (picture != nullptr) {
+    if (FourD::GetPictureSizeByCommand(picture, &byteSize) != kFDErrNone)
+      byteSize = 0;
+    if (FourD::GetPictureDimensions(picture, &pictureWidth, &pictureHeight) != kFDErrNone) {
+      pictureWidth = 0;
+      pictureHeight = 0;
+    }
+  }
+  int32_t backFormat = 0;
+  if (byteSize > 0) {
+    backFormat = format == 0 ? kZVFormatTruncatedCentered : format;
+  } else if (width <= 0 || height <= 0) {
+    return kZVErrBadParameter;
+  }
+  // -1 for both sizes: the cells take the back picture's size, which then needs no fitting.
+  if (pictureWidth > 0 && pictureHeight > 0 && width == -1 && height == -1) {
+    width = pictureWidth;
+    height = pictureHeight;
+    backFormat = 0;
+  }
+  if (radiusH >= 0 && radiusV == 0)
+    radiusV = radiusH;
+  if (radiusH < 0 || radiusV < 0 || int64_t{width} < 2 * int64_t{radiusH} ||
+      int64_t{height} < 2 * int64_t{radiusV})
+    return kZVErrBadParameter;
+  // Radii go first so that the new size never meets corners too big for it; a later failure
+  // leaves the cells square.
+  grid->SetCellCornerRadii(0, 0);
+  int32_t error = grid->SetCellSize(width, height);
+  if (error != kZVErrNone)
+    return error;
+  grid->SetCellCornerRadii(radiusH, radiusV);
+  error = grid->SetBackPicture(picture);
+  if (error != kZVErrNone)
+    return error;
+  return grid->SetBackPictureDisplayFormat(backFormat);
 }
 
 int32_t ZV_GetCellOptions(int32_t area, int32_t* width, int32_t* height, FDPicture* picture,
@@ -75,6 +113,14 @@ int32_t ZV_GetCellOptions(int32_t area, int32_t* width, int32_t* height, FDPictu
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
+  int32_t error = grid->GetBackPicture(picture);
+  if (error != kZVErrNone)
+    return error;
+  *format = grid->GetBackPictureDisplayFormat();
+  *width = grid->GetCellWidth();
+  *height = grid->GetCellHeight();
+  *radiusH = grid->GetCellCornerXRadius();
+  *radiusV = grid->GetCellCornerYRadius();
   return kZVErrNone;
 }
 
