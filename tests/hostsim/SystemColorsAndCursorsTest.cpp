@@ -1,0 +1,117 @@
+// The window system's colours and cursors as the emulator offers them to plug-ins.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "zvhost/HostPlatform.h"
+
+namespace {
+
+struct SysColorCase {
+  int index;
+  uint32_t bgr;
+};
+
+class SystemColor : public ::testing::TestWithParam<SysColorCase> {};
+
+TEST_P(SystemColor, IsTheDefaultThemeInBlueGreenRedOrder) {
+  EXPECT_EQ(GetParam().bgr, GetSysColor(GetParam().index));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platform, SystemColor,
+    ::testing::Values(SysColorCase{COLOR_HIGHLIGHT, 0xD77800},
+                      SysColorCase{COLOR_BTNFACE, 0xF0F0F0}, SysColorCase{COLOR_3DSHADOW, 0xA0A0A0},
+                      SysColorCase{COLOR_3DLIGHT, 0xE3E3E3},
+                      SysColorCase{COLOR_MENUHILIGHT, 0xD77800},
+                      SysColorCase{COLOR_WINDOW, 0xFFFFFF}, SysColorCase{COLOR_INFOBK, 0xE1FFFF},
+                      SysColorCase{COLOR_HOTLIGHT, 0xCC6600}, SysColorCase{COLOR_MENUBAR, 0xF0F0F0},
+                      SysColorCase{25, 0}, SysColorCase{31, 0}, SysColorCase{-1, 0},
+                      SysColorCase{1 << 30, 0}));
+
+struct BadCursorCase {
+  int32_t width;
+  int32_t height;
+  int32_t hotX;
+  int32_t hotY;
+  bool pixels;
+};
+
+class BadCursor : public ::testing::TestWithParam<BadCursorCase> {};
+
+TEST_P(BadCursor, IsRefused) {
+  const std::vector<uint32_t> pixels(300 * 300, 0xFF000000);
+  const BadCursorCase& c = GetParam();
+  EXPECT_EQ(nullptr, CreateCursorFromPixels(c.width, c.height, c.pixels ? pixels.data() : nullptr,
+                                            c.hotX, c.hotY));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platform, BadCursor,
+    ::testing::Values(BadCursorCase{0, 8, 0, 0, true}, BadCursorCase{8, -1, 0, 0, true},
+                      BadCursorCase{257, 8, 0, 0, true}, BadCursorCase{8, 8, 8, 0, true},
+                      BadCursorCase{8, 8, 0, -1, true}, BadCursorCase{8, 8, 0, 0, false}));
+
+class Cursors : public ::testing::Test {
+protected:
+  void TearDown() override { SetCursor(LoadStockCursor(kArrowCursor)); }
+};
+
+TEST_F(Cursors, MadeCursorKeepsItsSizeHotSpotAndPixels) {
+  const uint32_t pixels[] = {1, 2, 3, 4, 5, 6};
+  ZVCursor* cursor = CreateCursorFromPixels(3, 2, pixels, 2, 1);
+  ASSERT_NE(nullptr, cursor);
+  ZVCursorInfo info;
+  ASSERT_EQ(1, GetCursorInfo(cursor, &info));
+  EXPECT_EQ(3, info.fWidth);
+  EXPECT_EQ(2, info.fHeight);
+  EXPECT_EQ(2, info.fHotX);
+  EXPECT_EQ(1, info.fHotY);
+  EXPECT_EQ(0, info.fStock);
+  EXPECT_EQ(6u, GetCursorPixel(cursor, 2, 1));
+  EXPECT_EQ(4u, GetCursorPixel(cursor, 0, 1));
+  EXPECT_EQ(0u, GetCursorPixel(cursor, 3, 0));
+  EXPECT_EQ(0u, GetCursorPixel(cursor, 0, -1));
+  EXPECT_EQ(1, DestroyCursor(cursor));
+}
+
+TEST_F(Cursors, SettingAnswersThePreviousAndIsSeen) {
+  ZVCursor* arrow = LoadStockCursor(kArrowCursor);
+  ZVCursor* sizeAll = LoadStockCursor(kSizeAllCursor);
+  ASSERT_NE(nullptr, sizeAll);
+  EXPECT_EQ(nullptr, LoadStockCursor(99));
+  EXPECT_EQ(arrow, SetCursor(sizeAll));
+  EXPECT_EQ(sizeAll, GetCursor());
+  ZVCursorInfo info;
+  ASSERT_EQ(1, GetCursorInfo(GetCursor(), &info));
+  EXPECT_EQ(kSizeAllCursor, info.fStock);
+}
+
+TEST_F(Cursors, DestroyingTheShownCursorShowsTheArrow) {
+  const uint32_t pixel = 0xFFFFFFFF;
+  ZVCursor* cursor = CreateCursorFromPixels(1, 1, &pixel, 0, 0);
+  SetCursor(cursor);
+  EXPECT_EQ(1, DestroyCursor(cursor));
+  EXPECT_EQ(LoadStockCursor(kArrowCursor), GetCursor());
+  // Gone now: a second destroy and every other use are refused.
+  EXPECT_EQ(0, DestroyCursor(cursor));
+  EXPECT_EQ(nullptr, SetCursor(cursor));
+  EXPECT_EQ(LoadStockCursor(kArrowCursor), GetCursor());
+}
+
+TEST_F(Cursors, ForeignOrStockCursorsAreRefused) {
+  auto* forged = reinterpret_cast<ZVCursor*>(uintptr_t(0x1000));
+  ZVCursorInfo info{1, 1, 1, 1, 1};
+  EXPECT_EQ(0, GetCursorInfo(forged, &info));
+  EXPECT_EQ(0, info.fWidth);
+  EXPECT_EQ(0, GetCursorInfo(nullptr, &info));
+  EXPECT_EQ(0, GetCursorInfo(LoadStockCursor(kArrowCursor), nullptr));
+  EXPECT_EQ(0u, GetCursorPixel(forged, 0, 0));
+  EXPECT_EQ(nullptr, SetCursor(forged));
+  EXPECT_EQ(nullptr, SetCursor(nullptr));
+  EXPECT_EQ(0, DestroyCursor(forged));
+  EXPECT_EQ(0, DestroyCursor(LoadStockCursor(kSizeAllCursor)));
+  EXPECT_NE(nullptr, LoadStockCursor(kSizeAllCursor));
+}
+
+} // namespace
