@@ -38,10 +38,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BrushCase{"Light3D", WinColors::Get3DLightBrush, gfx::Color(227, 227, 227)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WinColors, SameColourKeepsSeparateCaches) {
-  EXPECT_NE(WinColors::GetBtnFaceBrush(), WinColors::Get3DFaceBrush());
-}
-
 TEST(WinColors, SysColorBrushSplitsTheBytesRedFirst) {
   for (int index : {int(COLOR_HIGHLIGHT), int(COLOR_INFOBK), int(COLOR_HOTLIGHT), 25, -1, 99}) {
     SCOPED_TRACE(index);

@@ -60,14 +60,6 @@ TEST_F(WinTextMeasure, NarrowerWidthWrapsTaller) {
   EXPECT_GT(narrow, medium);
 }
 
-TEST_F(WinTextMeasure, LineBreaksAddLines) {
-  const float one = WinText::MeasureTextHeight(&fGraphics, U(u"one"), fText.fFont.get(),
-                                               fText.fFormat.get(), 500);
-  const float three = WinText::MeasureTextHeight(&fGraphics, U(u"one\ntwo\nthree"),
-                                                 fText.fFont.get(), fText.fFormat.get(), 500);
-  EXPECT_NEAR(3 * one, three, one * 0.5f);
-}
-
 TEST_F(WinTextMeasure, MissingPartsMeasureNothing) {
   EXPECT_EQ(0, WinText::MeasureTextHeight(nullptr, U(u"a"), fText.fFont.get(), nullptr, 100));
   EXPECT_EQ(0, WinText::MeasureTextHeight(&fGraphics, nullptr, fText.fFont.get(), nullptr, 100));
