@@ -231,6 +231,7 @@ public:
 
 private:
   friend class ZorvinAreaTestAccess;
+  friend class ZorvinAreaLookTestAccess;
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
   void Refresh();

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "gfx/Brush.h"
+#include "gfx/Font.h"
+#include "gfx/StringFormat.h"
+#include "grid/ZorvinArea.h"
+#include "tests/unit/grid/ZorvinAreaTestAccess.h"
+#include "tests/unit/host/HostTestSupport.h"
+
+namespace {
+
+using hosttest::Str;
+using hosttest::U;
+
+uint32_t ColorOf(const gfx::SolidBrush* brush) {
+  return brush != nullptr ? brush->GetColor().GetValue() : 0xDEADBEEF;
+}
+
+class ZorvinAreaLookCaptions : public hosttest::HostTest {
+protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    fArea = std::make_unique<ZorvinArea>();
+    fArea->SetupNativeCaptionThings();
+  }
+  void TearDown() override {
+    fArea.reset();
+    HostTest::TearDown();
+  }
+  bool TakeRedraw() {
+    // Marks are read by the end of the host's cycle; a fresh layout clears them.
+    bool marked = ZorvinAreaTestAccess::NeedsRedraw(*fArea);
+    fArea->DidEndExecutionCycle(nullptr);
+    return marked;
+  }
+  std::unique_ptr<ZorvinArea> fArea;
+};
+
+TEST_F(ZorvinAreaLookCaptions, TheNativeThingsComeAndGoTogether) {
+  EXPECT_NE(fArea->GetCaptionFont(), nullptr);
+  EXPECT_NE(fArea->GetCaptionParagraphStyle(), nullptr);
+  EXPECT_EQ(ColorOf(fArea->GetCaptionForeBrush()), 0xFF000000u);
+  EXPECT_EQ(ColorOf(fArea->GetCaptionBackBrush()), 0xFFFFFFFFu);
+  fArea->CleanupNativeCaptionThings();
+  EXPECT_EQ(fArea->GetCaptionFont(), nullptr);
+  EXPECT_EQ(fArea->GetCaptionParagraphStyle(), nullptr);
+  EXPECT_EQ(fArea->GetCaptionForeBrush(), nullptr);
+  EXPECT_EQ(fArea->GetCaptionBackBrush(), nullptr);
+}
+
+TEST_F(ZorvinAreaLookCaptions, AFontItCannotMakeChangesNothing) {
+  TakeRedraw();
+  const gfx::Font* before = fArea->GetCaptionFont();
+  EXPECT_EQ(fArea->SetCaptionTextStyle(U(u"Sans"), 2000000000, 1), -50);
+  EXPECT_EQ(fArea->SetCaptionTextStyle(U(u"Sans"), 0, 1), -50);
+  EXPECT_EQ(fArea->SetCaptionTextStyle(U(u""), 12, 1), -50);
+  EXPECT_EQ(fArea->SetCaptionTextStyle(nullptr, 12, 1), -50);
+  EXPECT_EQ(fArea->GetCaptionFont(), before);
+  EXPECT_EQ(Str(fArea->GetCaptionTextFont()), u"Segoe UI");
+  EXPECT_EQ(fArea->GetCaptionTextSize(), 10);
+  EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, TheFontTakesOnlyTheKnownStyleBits) {
+  ASSERT_EQ(fArea->SetCaptionTextStyle(U(u"Sans"), 13, 0x7 | 0x8 | 0x100), 0);
+  EXPECT_TRUE(TakeRedraw());
+  const gfx::Font* font = fArea->GetCaptionFont();
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(font->GetFamilyName(), "Sans");
+  EXPECT_FLOAT_EQ(font->GetSize(), 13);
+  EXPECT_EQ(font->GetUnit(), gfx::UnitPoint);
+  EXPECT_EQ(font->GetStyle(), gfx::FontStyleBold | gfx::FontStyleItalic | gfx::FontStyleUnderline);
+  // The stored style is what was given.
+  EXPECT_EQ(fArea->GetCaptionTextStyle(), 0x10F);
+  // The same again is no change.
+  ASSERT_EQ(fArea->SetCaptionTextStyle(U(u"Sans"), 13, 0x10F), 0);
+  EXPECT_EQ(fArea->GetCaptionFont(), font);
+  EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, ALongFontNameIsCutToTheStoredLength) {
+  const std::u16string name(400, u'A');
+  ASSERT_EQ(fArea->SetCaptionTextStyle(U(name), 12, 0), 0);
+  EXPECT_EQ(Str(fArea->GetCaptionTextFont()), name.substr(0, 255));
+  // Compared as cut: the long name again is no change.
+  TakeRedraw();
+  ASSERT_EQ(fArea->SetCaptionTextStyle(U(name), 12, 0), 0);
+  EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, AlignmentKeepsAnAxisOnMinusOneAndRefusesTheRest) {
+  struct Case {
+    int32_t h, v, result, wantH, wantV;
+  };
+  const Case cases[] = {
+      {2, 1, 0, 2, 1},   {-1, 2, 0, 2, 2},   {0, -1, 0, 0, 2},
+      {3, 0, -50, 0, 2}, {1, -2, -50, 0, 2}, {-1, -1, 0, 0, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.h << ", " << c.v);
+    EXPECT_EQ(fArea->SetCaptionAlignment(c.h, c.v), c.result);
+    EXPECT_EQ(fArea->GetCaptionHorzAlignment(), c.wantH);
+    EXPECT_EQ(fArea->GetCaptionVertAlignment(), c.wantV);
+  }
+}
+
+TEST_F(ZorvinAreaLookCaptions, TheParagraphStyleFollowsTheHorizontalAlignment) {
+  ASSERT_EQ(fArea->SetCaptionAlignment(2, 0), 0);
+  EXPECT_TRUE(TakeRedraw());
+  const gfx::StringFormat* style = fArea->GetCaptionParagraphStyle();
+  ASSERT_NE(style, nullptr);
+  EXPECT_EQ(style->GetAlignment(), gfx::StringAlignmentFar);
+  EXPECT_EQ(style->GetTrimming(), gfx::StringTrimmingWord);
+  EXPECT_TRUE(style->Wraps());
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 0), 0);
+  EXPECT_EQ(fArea->GetCaptionParagraphStyle()->GetAlignment(), gfx::StringAlignmentCenter);
+  TakeRedraw();
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 0), 0);
+  EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, ColoursRebuildBothBrushesOpaque) {
+  TakeRedraw();
+  fArea->SetCaptionTextColors(0x123456, -256);
+  EXPECT_TRUE(TakeRedraw());
+  EXPECT_EQ(ColorOf(fArea->GetCaptionForeBrush()), 0xFF123456u);
+  // No background: a white brush that the drawing never uses.
+  EXPECT_EQ(ColorOf(fArea->GetCaptionBackBrush()), 0xFFFFFFFFu);
+  EXPECT_EQ(fArea->GetCaptionTextBackColor(), -256);
+  fArea->SetCaptionTextColors(0x123456, -256);
+  EXPECT_FALSE(TakeRedraw());
+  fArea->SetCaptionTextColors(0x123456, 0x00FF00);
+  EXPECT_EQ(ColorOf(fArea->GetCaptionBackBrush()), 0xFF00FF00u);
+}
+
+TEST_F(ZorvinAreaLookCaptions, AreaAndSelectionBrushesComeFromHostColours) {
+  TakeRedraw();
+  fArea->SetBackColor(0x0000FF);
+  EXPECT_TRUE(TakeRedraw());
+  EXPECT_EQ(fArea->GetBackColor(), 0x0000FF);
+  EXPECT_EQ(ColorOf(fArea->GetAreaBackBrush()), 0xFF0000FFu);
+  // -254 is the system highlight, as the host gives it.
+  fArea->SetBackColor(-254);
+  RGBColor highlight{};
+  ASSERT_EQ(FourD::GetRGBColor(-254, &highlight), 0);
+  EXPECT_EQ(ColorOf(fArea->GetAreaBackBrush()), FourD::GetARGBColorFromRGBColor(&highlight));
+
+  fArea->SetupNativeSelectionColor();
+  EXPECT_EQ(ColorOf(fArea->GetSelectionBrush()), 0xFFFF0000u);
+  fArea->CleanupNativeSelectionColor();
+  EXPECT_EQ(fArea->GetSelectionBrush(), nullptr);
+}
+
+} // namespace
