@@ -94,9 +94,10 @@ int32_t ZorvinArea::SetCaptionAlignment(int32_t horizontal, int32_t vertical) {
   if (horizontal == fCaptionHorzAlignment && vertical == fCaptionVertAlignment) {
     return kFDErrNone;
   }
+  // Without memory for the style the old alignment stays, and the caller learns why.
   std::unique_ptr<gfx::StringFormat> paragraph = CreateParagraphStyle(horizontal);
   if (paragraph == nullptr) {
-    return kFDErrNone;
+    return kFDErrNoMemory;
   }
   fCaptionHorzAlignment = horizontal;
   fCaptionVertAlignment = vertical;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "gfx/Brush.h"
@@ -9,6 +11,24 @@
 #include "grid/ZorvinArea.h"
 #include "tests/unit/grid/ZorvinAreaTestAccess.h"
 #include "tests/unit/host/HostTestSupport.h"
+
+namespace {
+
+// Armed, the next allocations of the drawing objects fail as they would without memory.
+bool gRefuseNothrowNew = false;
+
+} // namespace
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (gRefuseNothrowNew) {
+    return nullptr;
+  }
+  try {
+    return ::operator new(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
 
 namespace {
 
@@ -120,6 +140,29 @@ TEST_F(ZorvinAreaLookCaptions, TheParagraphStyleFollowsTheHorizontalAlignment) {
   TakeRedraw();
   ASSERT_EQ(fArea->SetCaptionAlignment(1, 0), 0);
   EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, AlignmentWithoutMemoryForItsStyleSaysSoAndKeepsTheOld) {
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 1), 0);
+  const gfx::StringFormat* style = fArea->GetCaptionParagraphStyle();
+  TakeRedraw();
+  gRefuseNothrowNew = true;
+  const int32_t result = fArea->SetCaptionAlignment(2, 2);
+  gRefuseNothrowNew = false;
+  EXPECT_EQ(result, -108);
+  EXPECT_EQ(fArea->GetCaptionHorzAlignment(), 1);
+  EXPECT_EQ(fArea->GetCaptionVertAlignment(), 1);
+  EXPECT_EQ(fArea->GetCaptionParagraphStyle(), style);
+  EXPECT_FALSE(TakeRedraw());
+}
+
+TEST_F(ZorvinAreaLookCaptions, AFontWithoutMemoryIsRefusedLikeAnyOther) {
+  gRefuseNothrowNew = true;
+  const int32_t result = fArea->SetCaptionTextStyle(U(u"Serif"), 11, 0);
+  gRefuseNothrowNew = false;
+  EXPECT_EQ(result, -50);
+  EXPECT_EQ(Str(fArea->GetCaptionTextFont()), u"Segoe UI");
+  EXPECT_NE(fArea->GetCaptionFont(), nullptr);
 }
 
 TEST_F(ZorvinAreaLookCaptions, ColoursRebuildBothBrushesOpaque) {
