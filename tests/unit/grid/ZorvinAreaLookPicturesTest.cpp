@@ -65,18 +65,6 @@ TEST_F(ZorvinAreaLookPictures, NoPictureDropsTheStoredOneAndGivesNone) {
   EXPECT_EQ(LivePictures(), 0);
 }
 
-TEST_F(ZorvinAreaLookPictures, BackPictureFormatsAreThePictureFormatsAndZero) {
-  for (int32_t format = -1; format <= 12; ++format) {
-    const bool valid = format == 0 || format == 1 || format == 2 || format == 4 || format == 5 ||
-                       format == 6 || (format >= 8 && format <= 11);
-    SCOPED_TRACE(format);
-    EXPECT_EQ(fArea->SetBackPictureDisplayFormat(format), valid ? 0 : -50);
-    if (valid) {
-      EXPECT_EQ(fArea->GetBackPictureDisplayFormat(), format);
-    }
-  }
-}
-
 // The cell-options command on a live area, with a picture of a size the test chooses.
 class ZorvinAreaLookCellOptions : public hosttest::HostTest {
 protected:
@@ -109,22 +97,6 @@ TEST_F(ZorvinAreaLookCellOptions, MinusOneTakesThePictureSizeWithoutFitting) {
   EXPECT_EQ(Grid()->GetCellHeight(), 80);
   EXPECT_EQ(Grid()->GetBackPictureDisplayFormat(), 0);
   FourD::DisposeFDPicture(picture);
-}
-
-TEST_F(ZorvinAreaLookCellOptions, ALateFailureKeepsSizeRadiiAndPicture) {
-  ASSERT_EQ(ZV_SetCellOptions(fRef, 100, 100, nullptr, 0, 10, 0), 0);
-  EXPECT_NE(Grid()->GetCellClipRegion(), nullptr);
-  // Radii 40 fit the new size but the format does not exist: size, radii and picture stay.
-  FDPicture picture = PictureOfSize(4, 4);
-  EXPECT_EQ(ZV_SetCellOptions(fRef, 80, 90, picture, 7, 40, 0), -50);
-  EXPECT_EQ(Grid()->GetCellWidth(), 80);
-  EXPECT_EQ(Grid()->GetCellCornerYRadius(), 40);
-  EXPECT_NE(Grid()->GetBackPictureImage(), nullptr);
-  FourD::DisposeFDPicture(picture);
-  // Refused before anything changes: the radii are checked against the new size.
-  EXPECT_EQ(ZV_SetCellOptions(fRef, 50, 90, nullptr, 0, 30, 0), -50);
-  EXPECT_EQ(Grid()->GetCellWidth(), 80);
-  EXPECT_EQ(Grid()->GetCellCornerXRadius(), 40);
 }
 
 } // namespace
