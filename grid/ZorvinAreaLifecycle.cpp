@@ -18,6 +18,9 @@ void ZorvinArea::PostInitArea14(Rect* rect) {
     SetTipsEnabled((props.fFlags & kZVAreaTipsEnabled) != 0);
     InitAreaViews();
   }
+  SetupNativeAreaBackColor();
+  SetupNativeSelectionColor();
+  SetupNativeCaptionThings();
   fPostInitDone = true;
   InvalidateAreaView();
   InvalidateContentView();
