@@ -11,7 +11,7 @@ int32_t ZV_SetDragOptions(int32_t area, int32_t /*flags*/, int32_t /*caretWidth*
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 // No reset: a failing call leaves the caller's values as they were.
@@ -20,35 +20,35 @@ int32_t ZV_GetDragOptions(int32_t area, int32_t* /*flags*/, int32_t* /*caretWidt
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZVObs_SetDragSignatures(int32_t area, CArray* /*signatures*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZVObs_GetDragSignatures(int32_t area, CArray* /*signatures*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZVObs_SetDropSignatures(int32_t area, CArray* /*signatures*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZVObs_GetDropSignatures(int32_t area, CArray* /*signatures*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 // The signature is renewed first; the two longs are written only for a live source area.
@@ -58,7 +58,7 @@ int32_t ZVObs_GetDragSource(int32_t area, int32_t* /*sourceArea*/, int32_t* /*so
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 // No reset: a failing call leaves the caller's cell as it was.
@@ -66,7 +66,7 @@ int32_t ZV_GetDropCell(int32_t area, int32_t* /*cell*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 #endif

@@ -13,7 +13,7 @@ int32_t ZV_SetSelectionOptions(int32_t area, int32_t /*kind*/, int32_t /*frameCo
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_GetSelectionOptions(int32_t area, int32_t* kind, int32_t* frameColor,
@@ -24,14 +24,14 @@ int32_t ZV_GetSelectionOptions(int32_t area, int32_t* kind, int32_t* frameColor,
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_SetSelection(int32_t area, int32_t /*cell*/, CArray* /*cells*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 // No reset: the cell and the array stay as the caller had them when the call fails.
@@ -39,14 +39,14 @@ int32_t ZV_GetSelection(int32_t area, int32_t* /*cell*/, CArray* /*cells*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_RevealCell(int32_t area, int32_t /*cell*/) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_UpdateArea(int32_t area, int32_t what, int32_t first, int32_t last) {
@@ -61,7 +61,7 @@ int32_t ZV_CaptureCell(int32_t area, int32_t /*cell*/, FDPicture* picture) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*eventMask*/) {
@@ -69,7 +69,7 @@ int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*ev
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNone;
+  return kZVErrNotYetAvailable;
 }
 
 int32_t ZV_SetCacheSize(int32_t area, int32_t byteSize) {
