@@ -120,6 +120,10 @@ struct WrongCall {
   const char* message;
 };
 
+void PrintTo(const WrongCall& call, std::ostream* os) {
+  *os << call.code;
+}
+
 class WrongCalls : public PluginCommands, public ::testing::WithParamInterface<WrongCall> {};
 
 TEST_P(WrongCalls, AreScriptErrorsNamingTheCommand) {
