@@ -30,10 +30,7 @@ Status Graphics::DrawString(const uint16_t* text, int length, const Font* font, 
 
 Status Graphics::DrawString(const char16_t* text, int length, const Font* font, const RectF& layout,
                             const StringFormat* format, const Brush* brush) {
-  std::string utf8;
-  if (!Utf16ToUtf8(text, length, &utf8))
-    return Status::OutOfMemory;
-  return DrawText(utf8, font, layout, format, brush);
+  return DrawString(reinterpret_cast<const uint16_t*>(text), length, font, layout, format, brush);
 }
 
 Status Graphics::DrawString(const uint16_t* text, int length, const Font* font,
@@ -58,10 +55,8 @@ Status Graphics::MeasureString(const uint16_t* text, int length, const Font* fon
 Status Graphics::MeasureString(const char16_t* text, int length, const Font* font,
                                const RectF& layout, const StringFormat* format, RectF* bounds,
                                int* codepointsFitted, int* linesFilled) const {
-  std::string utf8;
-  if (!Utf16ToUtf8(text, length, &utf8))
-    return Status::OutOfMemory;
-  return MeasureText(utf8, font, layout, format, bounds, codepointsFitted, linesFilled);
+  return MeasureString(reinterpret_cast<const uint16_t*>(text), length, font, layout, format,
+                       bounds, codepointsFitted, linesFilled);
 }
 
 Status Graphics::DrawText(const std::string& utf8, const Font* font, const RectF& layout,

@@ -81,14 +81,7 @@ ZorvinArea::~ZorvinArea() {
   fCellClipRegion.reset();
   fCellPath.reset();
   fSelectionPath.reset();
-  if (fBackPicture != nullptr) {
-    FourD::DisposeFDPicture(fBackPicture);
-    fBackPicture = nullptr;
-  }
-  if (fBackPictureImage != nullptr) {
-    FourD::DisposeNativeImage(fBackPictureImage);
-    fBackPictureImage = nullptr;
-  }
+  ReleaseBackPicture();
   fCaptionFont.reset();
   fCaptionParagraphStyle.reset();
   fCaptionForeBrush.reset();

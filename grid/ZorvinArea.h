@@ -235,6 +235,7 @@ private:
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
   void Refresh();
+  void ReleaseBackPicture();
   void ResetLayout();
   void UpdateFixedLayout();
   void UpdateAutoLayout();

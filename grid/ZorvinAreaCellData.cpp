@@ -156,13 +156,9 @@ int32_t ZorvinArea::UpdateData(int32_t kind, uint32_t first, uint32_t second) {
     UpdateNumberOfCells();
     fCache.Cleanup();
     fCache.Setup(static_cast<uint32_t>(fCellCount));
-    UpdateLayout();
-    // A new count can bring or remove a scroll bar, which resizes the content view.
-    AdjustViews();
-    AdjustOrigin();
-    AdjustScrollbars();
-    LoadVisibleCellData();
-    RedrawContentViewImmediately();
+    // A new count can bring or remove a scroll bar, which resizes the content view: the views
+    // are refreshed too.
+    Refresh();
     return 0;
   }
   if (kind != kZVUpdatePurge) {

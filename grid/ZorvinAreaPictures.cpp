@@ -40,16 +40,20 @@ void ZorvinArea::SetBackColor(int32_t color) {
   fNeedsRedraw = true;
 }
 
+void ZorvinArea::ReleaseBackPicture() {
+  if (fBackPicture != nullptr) {
+    FourD::DisposeFDPicture(fBackPicture);
+    fBackPicture = nullptr;
+  }
+  if (fBackPictureImage != nullptr) {
+    FourD::DisposeNativeImage(fBackPictureImage);
+    fBackPictureImage = nullptr;
+  }
+}
+
 int32_t ZorvinArea::SetBackPicture(FDPicture picture) {
   if (picture == nullptr || FourD::GetPictureByteSize(picture) <= 0) {
-    if (fBackPicture != nullptr) {
-      FourD::DisposeFDPicture(fBackPicture);
-      fBackPicture = nullptr;
-    }
-    if (fBackPictureImage != nullptr) {
-      FourD::DisposeNativeImage(fBackPictureImage);
-      fBackPictureImage = nullptr;
-    }
+    ReleaseBackPicture();
     return kFDErrNone;
   }
   FDPicture copy = nullptr;
@@ -64,12 +68,7 @@ int32_t ZorvinArea::SetBackPicture(FDPicture picture) {
     FourD::DisposeFDPicture(copy);
     return kFDErrNoMemory;
   }
-  if (fBackPicture != nullptr) {
-    FourD::DisposeFDPicture(fBackPicture);
-  }
-  if (fBackPictureImage != nullptr) {
-    FourD::DisposeNativeImage(fBackPictureImage);
-  }
+  ReleaseBackPicture();
   fBackPicture = copy;
   fBackPictureImage = image;
   fNeedsRedraw = true;
