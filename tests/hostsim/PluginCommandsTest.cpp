@@ -1,6 +1,8 @@
 // Plug-in commands called by name: the parameter block the host builds for each kind, outputs
 // written in place, results, wrong calls as script errors, and code the plug-in runs while
 // the calling method is still running.
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -200,7 +202,9 @@ TEST_F(PluginCommands, FailedAssertInCodeThePluginRunsEndsTheRun) {
 }
 
 TEST_F(PluginCommands, ManifestMakesCommandsCallable) {
-  const std::string path = ::testing::TempDir() + "zvhost_manifest.txt";
+  // Unique per process: test runs of other builds may share the temporary folder.
+  const std::string path =
+      ::testing::TempDir() + "zvhost_manifest_" + std::to_string(getpid()) + ".txt";
   {
     std::ofstream out(path);
     out << "1 ZZ_Area 80000000 00 -\n\n5 ZZ_Flags 00000000 49 89,49\n";
