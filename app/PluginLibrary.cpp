@@ -10,7 +10,9 @@ PluginLibrary::~PluginLibrary() {
 
 bool PluginLibrary::Open(const std::string& path, std::string* message) {
   fPath = path;
-  fHandle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // Kept mapped after dlclose: the text libraries it pulls in start worker threads that may still
+  // be running when the plug-in is closed, and unmapping their code under them would crash.
+  fHandle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (fHandle == nullptr) {
     *message = "cannot load " + path + ": " + dlerror();
     return false;
