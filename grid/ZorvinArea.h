@@ -14,6 +14,7 @@
 #include "platform/win/CGGeometry.h"
 #include "sdk/FourDPluginAPI.h"
 #include "util/ZVList.h"
+#include "zvhost/HostPlatform.h"
 
 namespace gfx {
 class Bitmap;
@@ -26,6 +27,10 @@ class StringFormat;
 } // namespace gfx
 
 class DragAndDropData;
+class ContentView;
+class ScrollView;
+class WinPoints;
+class ZorvinAreaControlsWin;
 
 enum : uint32_t {
   kZVAreaScrollsByCell = 0x200000,
@@ -86,6 +91,34 @@ public:
   virtual void DoDragLeave();
   bool IsViewShown() const { return fViewShown; }
   bool IsPostInitDone() const { return fPostInitDone; }
+
+  // Scrolling, idle work and the scroll bars
+  bool DoMouseDown(EventRecord* event) override;
+  bool DoScrollWheelEvent(Point where, int32_t delta, uint16_t modifiers) override;
+  void DoIdle() override;
+  int32_t RevealCell(int32_t cell);
+  CGPoint GetOrigin() const { return fOrigin; }
+  ControlHandle GetHorzScrollBar() const { return fHorzScrollBar; }
+  ControlHandle GetVertScrollBar() const { return fVertScrollBar; }
+  CGRect GetAreaViewFrame() const { return fAreaViewFrame; }
+  CGRect GetContentViewFrame() const { return fContentViewFrame; }
+  CGRect GetPortRelativeViewFrame(CGRect frame) const;
+  CGPoint PortPointToContentView(CGPoint point) const;
+
+  // Drawing: the host's draw event, one cell, the caret, and redraws that cannot wait
+  void DoDraw(gfx::Graphics* graphics) override;
+  void DrawCell(gfx::Graphics* graphics, CellLocation location);
+  void DrawPlainCell(gfx::Graphics* graphics, uint32_t cell);
+  void DrawCaret(gfx::Graphics* graphics);
+  void RedrawContentViewImmediately();
+  void RedrawContentViewRectImmediately(CGRect rect);
+  void RedrawDocRectImmediately(CGRect rect);
+  void RedrawCellImmediately(uint32_t cell);
+  void RedrawCellImmediately(CellLocation location);
+  void InvalidateVisibleSelectedCells();
+  // A picture of one cell as drawn, TIFF-encoded, which the caller owns.
+  int32_t CaptureCell(int32_t cell, FDPicture* picture);
+  bool IsCellSelected(uint32_t cell) const;
 
   // Cell look: where pictures and captions go inside a cell, and how
   int32_t SetPictureRect(CGRect rect);
@@ -232,6 +265,9 @@ public:
 private:
   friend class ZorvinAreaTestAccess;
   friend class ZorvinAreaLookTestAccess;
+  friend class ContentView;
+  friend class ScrollView;
+  friend class ZorvinAreaControlsWin;
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
   void Refresh();
@@ -250,7 +286,6 @@ private:
   void HandleAreaFormPageChange();
   void InvalidateAreaView();
   void InvalidateContentView();
-  void RedrawContentViewImmediately();
   void SetupNativeCellPaths();
   void SetupNativeCaptionFont();
   void SetupNativeCaptionParagraphStyle();
@@ -273,8 +308,9 @@ private:
   CGPoint fOrigin;
 
   // Views and scroll bars (port-relative area frame, the others relative to it)
-  void* fHorzScrollBar;
-  void* fVertScrollBar;
+  ControlHandle fHorzScrollBar;
+  ControlHandle fVertScrollBar;
+  bool fLiveScrollInstalled; // this area counts in its window's install count
   bool fDrawnSinceIdle;
   bool fHorzScrollNeeded;
   bool fVertScrollNeeded;

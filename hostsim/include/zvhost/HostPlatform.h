@@ -97,3 +97,5 @@ ZVHOST_API uint32_t GetCursorPixel(const ZVCursor* cursor, int32_t x, int32_t y)
 #ifdef __cplusplus
 }
 #endif
+
+#include "zvhost/HostWindows.h"

@@ -1,0 +1,26 @@
+// The part of the area that shows the cells. Every cell drawing goes through an off-screen back
+// buffer the size of the view, which is then copied to the window.
+#pragma once
+
+#include "platform/win/CGGeometry.h"
+
+namespace gfx {
+class Graphics;
+}
+class ZorvinArea;
+
+class ContentView {
+public:
+  static void SetupBackBuffer(ZorvinArea* area);
+  static void CleanupBackBuffer(ZorvinArea* area);
+  static void CheckBackBuffer(ZorvinArea* area);
+
+  static void Draw(ZorvinArea* area, gfx::Graphics* graphics);
+  static void DrawDirect(ZorvinArea* area);
+  // `dirty` (content-view coordinates) may be null: the whole view.
+  static void DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, const CGRect* dirty);
+  static void RedrawViewRectImmediately(ZorvinArea* area, CGRect rect);
+  static void CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to);
+
+  static CGRect GetPortRelativeBounds(const ZorvinArea* area);
+};

@@ -1,0 +1,17 @@
+// Points between windows. "Global" points are client coordinates of the host's process window.
+#pragma once
+
+#include "platform/win/CGGeometry.h"
+#include "zvhost/HostPlatform.h"
+
+class ZorvinArea;
+
+class WinPoints {
+public:
+  static CGPoint GetLocalMouse(HWND window);
+  static CGPoint GetGlobalMouse();
+  static CGPoint GlobalToLocalPoint(GrafPtr window, CGPoint point);
+  static CGPoint LocalToGlobalPoint(GrafPtr window, CGPoint point);
+  static GrafPtr FindWindowAtGlobalPoint(CGPoint point);
+  static ZorvinArea* FindAreaAtGlobalPoint(CGPoint point);
+};
