@@ -41,7 +41,7 @@ void GetAreaKeyEventInfo(FDEngineBlock& b) {
 
 void MapWindow(FDEngineBlock& b) {
   Window* window = Windows().FromPointer(b.fPtr1);
-  b.fPtr2 = window;
+  b.fPtr2 = window != nullptr ? window->HostPointer() : nullptr;
   if (window == nullptr) {
     b.fError = kFDErrNotAvailable;
   }

@@ -4,6 +4,9 @@
 #include <new>
 #include <utility>
 
+#include "Controls.h"
+#include "NativeWindows.h"
+
 namespace zvhost {
 
 namespace {
@@ -23,7 +26,9 @@ std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process) {
   window->frame = frame;
   window->process = process;
   window->context = FDDeviceContext{width, height, width * 4, window->pixels.data()};
+  window->record = native::CreateHostWindow(window.get());
   fWindows.push_back(window);
+  Activate();
   return window;
 }
 
@@ -36,7 +41,16 @@ void WindowList::Remove(int32_t number) {
   for (const auto& area : (*it)->areas) {
     area->window = nullptr;
   }
+  DisposeControlsOf(it->get());
+  native::DestroyHostWindow((*it)->record);
   fWindows.erase(it);
+  Activate();
+}
+
+void WindowList::Activate() {
+  for (const auto& window : fWindows) {
+    window->record[kWindowRecordHiliteOffset] = window == fWindows.back() ? 1 : 0;
+  }
 }
 
 void WindowList::Clear() {
@@ -67,7 +81,7 @@ std::shared_ptr<Window> WindowList::Find(int32_t number) const {
 
 Window* WindowList::FromPointer(const void* pointer) const {
   for (const auto& window : fWindows) {
-    if (window.get() == pointer) {
+    if (pointer != nullptr && window->record == pointer) {
       return window.get();
     }
   }

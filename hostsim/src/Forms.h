@@ -46,6 +46,9 @@ struct PluginArea {
 };
 
 struct Window {
+  // The host window record: what the plug-in knows the window by (its GrafPtr and its HWND).
+  // It outlives the window, so that a stale pointer reads as a closed window.
+  unsigned char* record = nullptr;
   int32_t number = 0;
   Rect frame{}; // screen coordinates
   int32_t process = 1;
@@ -60,13 +63,15 @@ struct Window {
   std::u16string tip;
 
   bool OnCurrentPage(const PluginArea& area) const { return area.page == 0 || area.page == page; }
+  void* HostPointer() const { return record; }
 };
 
 class WindowList {
 public:
   // A new window with a white surface; null when the surface cannot be had.
   std::shared_ptr<Window> Open(const Rect& frame, int32_t process);
-  // Forgets the window; its areas are not told (see CloseWindow in AreaEvents.h).
+  // Forgets the window and destroys its controls and native windows; its areas are not told
+  // (see CloseWindow in AreaEvents.h). The front window is the active one.
   void Remove(int32_t number);
   void Clear(); // numbering starts again at 1
 
@@ -89,6 +94,7 @@ public:
   std::vector<std::shared_ptr<Window>> TakeClosing();
 
 private:
+  void Activate();                               // the most recently opened window is in front
   std::vector<std::shared_ptr<Window>> fWindows; // in opening order
   std::vector<std::shared_ptr<Window>> fClosing;
   int32_t fNextNumber = 1;
@@ -102,6 +108,7 @@ struct Delivery {
   const PluginArea* area = nullptr;
   const EventRecord* event = nullptr;
   FDDeviceContext* updateContext = nullptr;
+  void* port = nullptr; // set by SetPort during the event
 };
 Delivery& CurrentDelivery();
 

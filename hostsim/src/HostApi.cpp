@@ -110,6 +110,9 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   state.fVersion = hostVersion;
   state.fTicks = 0;
   std::fill(std::begin(state.fKeys), std::end(state.fKeys), 0);
+  state.fMouseX = 0;
+  state.fMouseY = 0;
+  state.fPort = nullptr;
 }
 
 uint32_t HostVersion() {
@@ -117,7 +120,8 @@ uint32_t HostVersion() {
 }
 
 void* HostWindow(int32_t windowNumber) {
-  return Windows().Find(windowNumber).get();
+  const std::shared_ptr<Window> window = Windows().Find(windowNumber);
+  return window ? window->HostPointer() : nullptr;
 }
 
 LiveObjects CountLiveObjects() {

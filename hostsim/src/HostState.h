@@ -24,9 +24,14 @@ struct HostState {
   int32_t fNextProcess = 2;
   VariableTable fInterprocess;
 
-  // Clock and keyboard
+  // Clock, keyboard and mouse
   uint32_t fTicks = 0;
   KeyMap fKeys{};
+  int32_t fMouseX = 0; // screen coordinates
+  int32_t fMouseY = 0;
+
+  // The port last set outside any event
+  void* fPort = nullptr;
 
   // Where LOG writes; stdout when unset
   std::function<void(const std::string&)> fLogSink;

@@ -1,0 +1,306 @@
+// Controls of the compatibility layer. A control handle points at a master pointer that is kept
+// for the life of the process and cleared on disposal, so a stale handle reads as null.
+#include "Controls.h"
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "Forms.h"
+#include "NativeWindows.h"
+
+namespace zvhost {
+
+namespace {
+
+constexpr uint8_t kShown = 255;
+
+std::deque<ControlRecord*>& MasterPointers() {
+  static std::deque<ControlRecord*> masters;
+  return masters;
+}
+
+// In creation order: later controls lie over earlier ones.
+std::vector<std::unique_ptr<Control>>& Registry() {
+  static std::vector<std::unique_ptr<Control>> controls;
+  return controls;
+}
+
+// The native bar's scroll info follows the control, as the layer keeps it.
+void Mirror(Control& control) {
+  control.value = std::clamp(control.value, control.minimum, control.maximum);
+  native::NativeWindow* bar = native::Find(control.native);
+  if (bar == nullptr) {
+    return;
+  }
+  const BarLook look = MirrorControl(control.record.contrlRect, control.minimum, control.maximum,
+                                     control.viewSize, control.value, 0);
+  bar->scroll.min = look.min;
+  bar->scroll.max = look.max;
+  bar->scroll.page = look.page;
+  bar->scroll.pos = look.pos;
+}
+
+void Release(std::vector<std::unique_ptr<Control>>::iterator it) {
+  Control& control = **it;
+  native::Destroy(control.native);
+  *control.handle = nullptr;
+  Registry().erase(it);
+}
+
+BarLook ControlLook(const Control& control) {
+  return MirrorControl(control.record.contrlRect, control.minimum, control.maximum,
+                       control.viewSize, control.value, control.record.contrlHilite);
+}
+
+} // namespace
+
+Control* FindControlRecord(ControlHandle handle) {
+  if (handle == nullptr) {
+    return nullptr;
+  }
+  for (const auto& control : Registry()) {
+    if (control->handle == handle) {
+      return control.get();
+    }
+  }
+  return nullptr;
+}
+
+void DisposeControlsOf(const Window* window) {
+  auto& registry = Registry();
+  for (auto it = registry.begin(); it != registry.end();) {
+    if ((*it)->owner == window) {
+      Release(it);
+      it = registry.begin();
+    } else {
+      ++it;
+    }
+  }
+}
+
+bool NativeBarLook(const Control& control, BarLook* look) {
+  const native::NativeWindow* bar = native::Find(control.native);
+  if (bar == nullptr || control.record.contrlVis == 0) {
+    return false;
+  }
+  look->frame = control.record.contrlRect;
+  look->min = bar->scroll.min;
+  look->max = bar->scroll.max;
+  look->page = bar->scroll.page;
+  look->pos = bar->scroll.tracking ? bar->scroll.trackPos : bar->scroll.pos;
+  look->enabled = control.record.contrlHilite != 255;
+  return true;
+}
+
+std::vector<Control*> ShownControlsOf(const Window* window) {
+  std::vector<Control*> shown;
+  for (const auto& control : Registry()) {
+    if (control->owner == window && control->record.contrlVis != 0) {
+      shown.push_back(control.get());
+    }
+  }
+  return shown;
+}
+
+} // namespace zvhost
+
+using zvhost::Control;
+using zvhost::FindControlRecord;
+
+extern "C" {
+
+ControlHandle NewControl(GrafPtr window, const Rect* bounds, const unsigned char* /*title*/,
+                         uint8_t visible, int16_t value, int16_t minimum, int16_t maximum,
+                         int16_t procID, intptr_t reference) {
+  zvhost::Window* owner = zvhost::Windows().FromPointer(window);
+  // Scroll bars are the only kind of control this layer draws.
+  if (owner == nullptr || procID != kScrollBarProc) {
+    return nullptr;
+  }
+  try {
+    auto control = std::make_unique<Control>();
+    control->owner = owner;
+    control->record.contrlOwner = window;
+    control->record.contrlRect = bounds != nullptr ? *bounds : Rect{};
+    control->record.contrlVis = visible != 0 ? zvhost::kShown : 0;
+    control->minimum = minimum;
+    control->maximum = std::max(maximum, minimum);
+    control->value = value;
+    control->reference = reference;
+    ControlRecord*& master = zvhost::MasterPointers().emplace_back(&control->record);
+    control->handle = &master;
+    control->native = zvhost::native::CreateScrollBarWindow(window, control->handle);
+    zvhost::Mirror(*control);
+    zvhost::Registry().push_back(std::move(control));
+    return zvhost::Registry().back()->handle;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+void DisposeControl(ControlHandle handle) {
+  auto& registry = zvhost::Registry();
+  auto it = std::find_if(registry.begin(), registry.end(),
+                         [handle](const auto& control) { return control->handle == handle; });
+  if (handle != nullptr && it != registry.end()) {
+    zvhost::Release(it);
+  }
+}
+
+void SetControlReference(ControlHandle handle, intptr_t reference) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->reference = reference;
+  }
+}
+
+intptr_t GetControlReference(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->reference : 0;
+}
+
+HWND ASI_ControlToHWND(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->native : nullptr;
+}
+
+int32_t GetControl32BitValue(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->value : 0;
+}
+
+void SetControl32BitValue(ControlHandle handle, int32_t value) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->value = value;
+    zvhost::Mirror(*control);
+  }
+}
+
+int32_t GetControl32BitMinimum(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->minimum : 0;
+}
+
+void SetControl32BitMinimum(ControlHandle handle, int32_t minimum) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->minimum = minimum;
+    control->maximum = std::max(control->maximum, minimum);
+    zvhost::Mirror(*control);
+  }
+}
+
+int32_t GetControl32BitMaximum(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->maximum : 0;
+}
+
+void SetControl32BitMaximum(ControlHandle handle, int32_t maximum) {
+  if (Control* control = FindControlRecord(handle)) {
+    // A maximum below the minimum is taken as the minimum.
+    control->maximum = std::max(maximum, control->minimum);
+    zvhost::Mirror(*control);
+  }
+}
+
+int32_t GetControlViewSize(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  return control != nullptr ? control->viewSize : 0;
+}
+
+void SetControlViewSize(ControlHandle handle, int32_t viewSize) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->viewSize = viewSize;
+    zvhost::Mirror(*control);
+  }
+}
+
+void HideControl(ControlHandle handle) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->record.contrlVis = 0;
+  }
+}
+
+void ShowControl(ControlHandle handle) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->record.contrlVis = zvhost::kShown;
+  }
+}
+
+void SizeControl(ControlHandle handle, int16_t width, int16_t height) {
+  if (Control* control = FindControlRecord(handle)) {
+    Rect& r = control->record.contrlRect;
+    r.right = static_cast<int16_t>(std::clamp(r.left + std::max<int32_t>(width, 0), -32768, 32767));
+    r.bottom =
+        static_cast<int16_t>(std::clamp(r.top + std::max<int32_t>(height, 0), -32768, 32767));
+  }
+}
+
+void MoveControl(ControlHandle handle, int16_t h, int16_t v) {
+  if (Control* control = FindControlRecord(handle)) {
+    Rect& r = control->record.contrlRect;
+    const int32_t width = r.right - r.left;
+    const int32_t height = r.bottom - r.top;
+    r.left = h;
+    r.top = v;
+    r.right = static_cast<int16_t>(std::clamp(h + width, -32768, 32767));
+    r.bottom = static_cast<int16_t>(std::clamp(v + height, -32768, 32767));
+  }
+}
+
+void HiliteControl(ControlHandle handle, int16_t hilite) {
+  if (Control* control = FindControlRecord(handle)) {
+    control->record.contrlHilite = static_cast<uint8_t>(std::clamp<int16_t>(hilite, 0, 255));
+  }
+}
+
+void Draw1Control(ControlHandle handle) {
+  const Control* control = FindControlRecord(handle);
+  zvhost::BarLook look;
+  if (control != nullptr && zvhost::NativeBarLook(*control, &look)) {
+    zvhost::DrawBar(look, control->owner->context);
+  }
+}
+
+int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr action) {
+  const Control* control = FindControlRecord(handle);
+  if (control == nullptr || control->record.contrlVis == 0 || control->record.contrlHilite == 255) {
+    return 0;
+  }
+  const int16_t part = zvhost::PartAt(zvhost::ControlLook(*control), start.h, start.v);
+  // The button is up by the time it is first polled: one step of the part, then done.
+  if (action != nullptr && part >= kControlUpButtonPart && part <= kControlPageDownPart) {
+    action(handle, part);
+  }
+  return part;
+}
+
+int16_t FindControl(Point where, GrafPtr window, ControlHandle* which) {
+  if (which != nullptr) {
+    *which = nullptr;
+  }
+  const zvhost::Window* owner = zvhost::Windows().FromPointer(window);
+  if (owner == nullptr) {
+    return 0;
+  }
+  const std::vector<Control*> shown = zvhost::ShownControlsOf(owner);
+  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+    const Rect& r = (*it)->record.contrlRect;
+    if (where.h < r.left || where.h >= r.right || where.v < r.top || where.v >= r.bottom) {
+      continue;
+    }
+    // An inactive control takes no clicks.
+    if ((*it)->record.contrlHilite == 255) {
+      return 0;
+    }
+    const int16_t part = zvhost::PartAt(zvhost::ControlLook(**it), where.h, where.v);
+    if (part != 0 && which != nullptr) {
+      *which = (*it)->handle;
+    }
+    return part;
+  }
+  return 0;
+}
+
+} // extern "C"

@@ -1,0 +1,37 @@
+// The compatibility layer's controls: scroll bars owned by host windows, each backed by a
+// native scroll-bar child window whose scroll info mirrors the control.
+#pragma once
+
+#include <stdint.h>
+
+#include <vector>
+
+#include "ScrollBarLook.h"
+#include "zvhost/HostPlatform.h"
+
+namespace zvhost {
+
+struct Window;
+
+struct Control {
+  ControlRecord record{};
+  ControlHandle handle = nullptr;
+  Window* owner = nullptr;
+  HWND native = nullptr;
+  int32_t value = 0;
+  int32_t minimum = 0;
+  int32_t maximum = 0;
+  int32_t viewSize = 0;
+  intptr_t reference = 0;
+};
+
+// Null for a handle this host did not hand out or has disposed of.
+Control* FindControlRecord(ControlHandle handle);
+// The controls of a window go with it.
+void DisposeControlsOf(const Window* window);
+// The look of a shown control's native bar as a person sees it; false when it is not shown.
+bool NativeBarLook(const Control& control, BarLook* look);
+// Every shown control of the window, topmost last.
+std::vector<Control*> ShownControlsOf(const Window* window);
+
+} // namespace zvhost
