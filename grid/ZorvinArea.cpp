@@ -70,7 +70,7 @@ ZorvinArea::ZorvinArea()
 }
 
 ZorvinArea::~ZorvinArea() {
-  // The scroll bars belong to the host window's control list and go with the platform layer.
+  ReleaseViews();
   fBackBufferGraphics.reset();
   fBackBuffer.reset();
   fAreaBackBrush.reset();

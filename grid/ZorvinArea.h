@@ -278,6 +278,8 @@ private:
   void ApplyRowsAndColumns(int32_t perRow, CGSize cell, CGSize gap);
   int32_t CellsPerRowForWidth(int64_t width) const;
   void AdjustViews();
+  void SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show);
+  void ReleaseViews();
   void AdjustOrigin();
   void AdjustScrollbars();
   void AlignScrollToCell();
@@ -295,6 +297,15 @@ private:
   static std::unique_ptr<gfx::StringFormat> CreateParagraphStyle(int32_t horizontal);
   static std::unique_ptr<gfx::SolidBrush> CreateOpaqueBrush(int32_t color);
   int32_t CaptionDateTimeFormat() const;
+  // Drawing one cell, in cell coordinates, and the drop caret
+  void DrawCellBackground(gfx::Graphics* graphics);
+  void DrawCellImage(gfx::Graphics* graphics, const FDNativeImage* image);
+  void DrawCellCaptionBackground(gfx::Graphics* graphics);
+  void DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* caption);
+  void DrawCellSelection(gfx::Graphics* graphics);
+  static void DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* image, CGRect rect,
+                              int32_t format);
+  CGRect GetCaretRect(uint32_t cell, DropCellPart part) const; // document space
 
   // Life
   bool fPostInitDone;

@@ -1,4 +1,5 @@
 #include "grid/ZorvinArea.h"
+#include "platform/win/ZorvinAreaControlsWin.h"
 
 #include <cmath>
 
@@ -17,7 +18,7 @@ int64_t Trunc(float value) {
 } // namespace
 
 int32_t ZorvinArea::ScrollbarThickness() {
-  return 16;
+  return ZorvinAreaControlsWin::GetScrollbarSize();
 }
 
 void ZorvinArea::UpdateLayout() {

@@ -1,4 +1,7 @@
+#include <cstring>
+
 #include "grid/ZorvinArea.h"
+#include "platform/win/ZorvinAreaControlsWin.h"
 
 void ZorvinArea::InitArea(AreaParams* params) {
   CXArea::InitArea(params);
@@ -27,7 +30,10 @@ void ZorvinArea::PostInitArea14(Rect* rect) {
 }
 
 void ZorvinArea::InitAreaViews() {
-  // The scroll-bar controls and the live-scroll hook come with the platform layer.
+  fHorzScrollBar = ZorvinAreaControlsWin::CreateScrollbar(GetMacWindow(), this);
+  fVertScrollBar = ZorvinAreaControlsWin::CreateScrollbar(GetMacWindow(), this);
+  ZorvinAreaControlsWin::TagLiveScrollbars(this);
+  ZorvinAreaControlsWin::InstallLiveScrollWndProc(this);
 }
 
 bool ZorvinArea::DidEndExecutionCycle(const Rect* rect) {
@@ -123,14 +129,73 @@ void ZorvinArea::SetScrollsByCell(unsigned char on) {
   fNeedsRedraw = true;
 }
 
-void ZorvinArea::AlignScrollToCell() {
-  // Aligning reads the scroll bars' values; it comes with the scroll-bar controls.
-}
-
 void ZorvinArea::InvalidateAreaView() {
   DoInvalidateImmediately();
 }
 
 void ZorvinArea::InvalidateContentView() {
   DoInvalAreaSubRectImmediately(fContentViewFrame);
+}
+
+namespace {
+
+uint8_t WindowRecordByte(void* window, int offset) {
+  uint8_t value = 0;
+  std::memcpy(&value, static_cast<const unsigned char*>(window) + offset, 1);
+  return value;
+}
+
+bool BarNeedsHilite(ControlHandle bar, bool needed, int16_t hilite) {
+  return bar != nullptr && *bar != nullptr && needed && (*bar)->contrlHilite != hilite;
+}
+
+} // namespace
+
+void ZorvinArea::DoIdle() {
+  void* window = GetMacWindow();
+  const bool active = window != nullptr && IsWindow(GetHWND()) &&
+                      WindowRecordByte(window, kWindowRecordHiliteOffset) != 0;
+  const int16_t hilite = active ? 0 : 255;
+  if (BarNeedsHilite(fHorzScrollBar, fHorzScrollNeeded, hilite))
+    HiliteControl(fHorzScrollBar, hilite);
+  if (BarNeedsHilite(fVertScrollBar, fVertScrollNeeded, hilite))
+    HiliteControl(fVertScrollBar, hilite);
+  if (fDrawnSinceIdle) {
+    fDrawnSinceIdle = false;
+    if (fHorzScrollNeeded)
+      ZorvinAreaControlsWin::DrawScrollbar(fHorzScrollBar);
+    if (fVertScrollNeeded)
+      ZorvinAreaControlsWin::DrawScrollbar(fVertScrollBar);
+  }
+  // The layer may have recreated a bar's native window, which then comes without our tags.
+  if (fHorzScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fHorzScrollBar))
+    ZorvinAreaControlsWin::TagOneLiveScrollbar(fHorzScrollBar);
+  if (fVertScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fVertScrollBar))
+    ZorvinAreaControlsWin::TagOneLiveScrollbar(fVertScrollBar);
+  if (LoadVisibleCellData() > 0)
+    InvalidateContentView();
+  // Posted cell events are delivered here once the event handler exists.
+}
+
+void ZorvinArea::ReleaseViews() {
+  HWND hwnd = GetHWND();
+  void* window = GetMacWindow();
+  uint32_t controlList = 0;
+  const bool alive = window != nullptr && IsWindow(hwnd);
+  if (alive)
+    std::memcpy(&controlList,
+                static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
+                sizeof controlList);
+  const bool windowAlive = alive && controlList != 0;
+  if (windowAlive)
+    ZorvinAreaControlsWin::UntagLiveScrollbars(this);
+  ZorvinAreaControlsWin::RemoveLiveScrollWndProc(this);
+  if (windowAlive) {
+    if (fHorzScrollBar != nullptr)
+      DisposeControl(fHorzScrollBar);
+    if (fVertScrollBar != nullptr)
+      DisposeControl(fVertScrollBar);
+  }
+  fHorzScrollBar = nullptr;
+  fVertScrollBar = nullptr;
 }

@@ -1,9 +1,22 @@
 #include "grid/ZorvinArea.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/win/ZorvinAreaControlsWin.h"
+
+namespace {
+
+int16_t ToShort(float value) {
+  return static_cast<int16_t>(std::clamp(value, -32768.0f, 32767.0f));
+}
+
+} // namespace
+
 void ZorvinArea::AdjustViews() {
   const float width = fAreaViewFrame.size.width;
   const float height = fAreaViewFrame.size.height;
-  const float bar = static_cast<float>(ScrollbarThickness());
+  const auto bar = static_cast<float>(ZorvinAreaControlsWin::GetScrollbarSize());
   const bool horz = IsHorzScrollVisible();
   const bool vert = IsVertScrollVisible();
   fHorzScrollFrame = horz ? CGRectMake(0, height - bar, width - (vert ? bar : 0), bar)
@@ -12,6 +25,32 @@ void ZorvinArea::AdjustViews() {
                           : CGRectMake(width - bar, 0, 0, 0);
   fContentViewFrame =
       CGRectMake(0, 0, width - fVertScrollFrame.size.width, height - fHorzScrollFrame.size.height);
+  const bool shown = OnCurrentPage() && IsAreaVisible();
+  SetScrollbarFrameAndVisibility(fHorzScrollBar, GetPortRelativeViewFrame(fHorzScrollFrame),
+                                 horz && shown);
+  SetScrollbarFrameAndVisibility(fVertScrollBar, GetPortRelativeViewFrame(fVertScrollFrame),
+                                 vert && shown);
+}
+
+void ZorvinArea::SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show) {
+  if (bar == nullptr)
+    return;
+  HideControl(bar);
+  SizeControl(bar, ToShort(frame.size.width), ToShort(frame.size.height));
+  MoveControl(bar, ToShort(frame.origin.x), ToShort(frame.origin.y));
+  if (show)
+    ShowControl(bar);
+}
+
+CGRect ZorvinArea::GetPortRelativeViewFrame(CGRect frame) const {
+  frame.origin.x += fAreaViewFrame.origin.x;
+  frame.origin.y += fAreaViewFrame.origin.y;
+  return frame;
+}
+
+CGPoint ZorvinArea::PortPointToContentView(CGPoint point) const {
+  return CGPointMake(point.x - fAreaViewFrame.origin.x - fContentViewFrame.origin.x,
+                     point.y - fAreaViewFrame.origin.y - fContentViewFrame.origin.y);
 }
 
 namespace {
@@ -46,6 +85,26 @@ void ZorvinArea::AdjustOrigin() {
       AdjustedOrigin(fOrigin.y, fContentViewFrame.size.height, fContentSize.height, fVertAlignment);
 }
 
+namespace {
+
+void AdjustScrollbar(ControlHandle bar, float content, float view, float origin) {
+  if (bar == nullptr)
+    return;
+  SetControl32BitMinimum(bar, 0);
+  if (content > view) {
+    SetControl32BitMaximum(bar, static_cast<int32_t>(content - view));
+    SetControlViewSize(bar, static_cast<int32_t>(view));
+    SetControl32BitValue(bar, static_cast<int32_t>(-origin));
+  } else {
+    SetControl32BitValue(bar, 0);
+    SetControl32BitMaximum(bar, 0);
+    SetControlViewSize(bar, INT32_MAX);
+  }
+}
+
+} // namespace
+
 void ZorvinArea::AdjustScrollbars() {
-  // The bar controls come with the platform layer; until then there is nothing to set.
+  AdjustScrollbar(fHorzScrollBar, fContentSize.width, fContentViewFrame.size.width, fOrigin.x);
+  AdjustScrollbar(fVertScrollBar, fContentSize.height, fContentViewFrame.size.height, fOrigin.y);
 }

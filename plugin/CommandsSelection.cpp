@@ -42,11 +42,11 @@ int32_t ZV_GetSelection(int32_t area, int32_t* /*cell*/, CArray* /*cells*/) {
   return kZVErrNotYetAvailable;
 }
 
-int32_t ZV_RevealCell(int32_t area, int32_t /*cell*/) {
+int32_t ZV_RevealCell(int32_t area, int32_t cell) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  return grid->RevealCell(cell);
 }
 
 int32_t ZV_UpdateArea(int32_t area, int32_t what, int32_t first, int32_t last) {
@@ -56,12 +56,13 @@ int32_t ZV_UpdateArea(int32_t area, int32_t what, int32_t first, int32_t last) {
   return grid->UpdateData(what, static_cast<uint32_t>(first), static_cast<uint32_t>(last));
 }
 
-int32_t ZV_CaptureCell(int32_t area, int32_t /*cell*/, FDPicture* picture) {
-  ResetPictureOutput(picture);
+int32_t ZV_CaptureCell(int32_t area, int32_t cell, FDPicture* picture) {
+  if (picture != nullptr)
+    ResetPictureOutput(picture);
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  return grid->CaptureCell(cell, picture);
 }
 
 int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*eventMask*/) {

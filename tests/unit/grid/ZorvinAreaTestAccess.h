@@ -15,11 +15,19 @@ public:
   static void SetContentSize(ZorvinArea& area, CGSize size) { area.fContentSize = size; }
   static void AdjustViews(ZorvinArea& area) { area.AdjustViews(); }
   static void AdjustOrigin(ZorvinArea& area) { area.AdjustOrigin(); }
+  static void AlignScrollToCell(ZorvinArea& area) { area.AlignScrollToCell(); }
   static bool NeedsRedraw(const ZorvinArea& area) { return area.fNeedsRedraw; }
   static GridCache& Cache(ZorvinArea& area) { return area.fCache; }
   static int32_t SelectionBitsSize(const ZorvinArea& area) { return area.fSelectionBitsSize; }
   static bool HasSelectionBits(const ZorvinArea& area) { return area.fSelectionBits != nullptr; }
   static int32_t LoadDepth(const ZorvinArea& area) { return area.fLoadDepth; }
+  static void SetLoadDepth(ZorvinArea& area, int32_t depth) { area.fLoadDepth = depth; }
+  // Cell n is bit n - 1, counted from the high bit of the first word.
+  static void SetCellSelected(ZorvinArea& area, uint32_t cell) {
+    area.fSelectionBits[(cell - 1) / 32] |= 0x80000000u >> ((cell - 1) % 32);
+  }
+  static bool HasBackBuffer(const ZorvinArea& area) { return area.fBackBufferGraphics != nullptr; }
+  static const gfx::Bitmap* BackBuffer(const ZorvinArea& area) { return area.fBackBuffer.get(); }
 
   // An area of `width` x `height` at the port's origin, laid out for `count` cells.
   static void LayOut(ZorvinArea& area, float width, float height, int32_t count) {

@@ -1,0 +1,130 @@
+#include <algorithm>
+#include <cstdint>
+
+#include "grid/ZorvinArea.h"
+#include "platform/win/ZorvinAreaControlsWin.h"
+#include "util/ZVKeys.h"
+
+namespace {
+
+constexpr uint16_t kShiftKeyModifier = 0x200;
+
+int32_t Trunc(float value) {
+  return static_cast<int32_t>(value);
+}
+
+// The bar value snapped to a cell boundary: forward past the middle of the gap and cell, back
+// within the first half of the cell, left alone in between.
+int32_t AlignedValue(int32_t value, int32_t maximum, int32_t pitch, int32_t spacing, int32_t cell) {
+  // Cells and spacing that both shrink below a pixel have no boundary to snap to.
+  if (pitch <= 0 || value == maximum)
+    return value;
+  const int32_t r = value % pitch;
+  if (r == 0)
+    return value;
+  if (r > spacing + cell / 2)
+    return value + pitch - r;
+  if (r < cell / 2)
+    return value - r;
+  return value;
+}
+
+} // namespace
+
+void ZorvinArea::AlignScrollToCell() {
+  const CGSize spacing = DocSizeToScaled(fCellSpacing);
+  const CGSize cell = DocSizeToScaled(fCellSize);
+  const int32_t spacingX = Trunc(spacing.width);
+  const int32_t spacingY = Trunc(spacing.height);
+  const int32_t cellX = Trunc(cell.width);
+  const int32_t cellY = Trunc(cell.height);
+  if (fHorzScrollNeeded && fHorzScrollBar != nullptr) {
+    const int32_t value =
+        AlignedValue(GetControl32BitValue(fHorzScrollBar), GetControl32BitMaximum(fHorzScrollBar),
+                     spacingX + cellX, spacingX, cellX);
+    fOrigin.x = static_cast<float>(-value);
+  }
+  if (fVertScrollNeeded && fVertScrollBar != nullptr) {
+    const int32_t value =
+        AlignedValue(GetControl32BitValue(fVertScrollBar), GetControl32BitMaximum(fVertScrollBar),
+                     spacingY + cellY, spacingY, cellY);
+    fOrigin.y = static_cast<float>(-value);
+  }
+}
+
+bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modifiers*/) {
+  // The event's modifiers may be stale by the time the wheel turns; the keys held now count.
+  const uint16_t modifiers = GetModifiers();
+  bool horizontal = false;
+  if (fHorzScrollNeeded && fVertScrollNeeded) {
+    horizontal = (modifiers & kShiftKeyModifier) != 0;
+  } else if (fHorzScrollNeeded) {
+    horizontal = true;
+  } else if (!fVertScrollNeeded) {
+    return false;
+  }
+  ControlHandle bar = horizontal ? fHorzScrollBar : fVertScrollBar;
+  if (bar == nullptr)
+    return false;
+  const float view = horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height;
+  int32_t step = Trunc(view * 3 / 4);
+  step = step <= 10 ? 1 : step / 10;
+  int64_t value = GetControl32BitValue(bar);
+  value += delta >= 0 ? -step : step;
+  value = std::clamp<int64_t>(value, GetControl32BitMinimum(bar), GetControl32BitMaximum(bar));
+  SetControl32BitValue(bar, static_cast<int32_t>(value));
+  if (horizontal)
+    fOrigin.x = static_cast<float>(-value);
+  else
+    fOrigin.y = static_cast<float>(-value);
+  if (GetScrollsByCell())
+    AlignScrollToCell();
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+  DoCursor(&where);
+  return true;
+}
+
+int32_t ZorvinArea::RevealCell(int32_t cell) {
+  if (cell < 1 || cell > fCellCount)
+    return -50;
+  const CGRect r =
+      DocRectToView(GetCellRect(CellIndexToLocation(static_cast<uint32_t>(cell)), false));
+  const CGRect c = fContentViewFrame;
+  CGPoint origin = fOrigin;
+  if (r.origin.x >= c.origin.x && r.origin.x + r.size.width > c.origin.x + c.size.width)
+    origin.x -= (r.origin.x + r.size.width) - (c.origin.x + c.size.width);
+  else if (r.origin.x < c.origin.x)
+    origin.x += c.origin.x - r.origin.x;
+  if (r.origin.y >= c.origin.y && r.origin.y + r.size.height > c.origin.y + c.size.height)
+    origin.y -= (r.origin.y + r.size.height) - (c.origin.y + c.size.height);
+  else if (r.origin.y < c.origin.y)
+    origin.y += c.origin.y - r.origin.y;
+  if (origin.x != fOrigin.x || origin.y != fOrigin.y) {
+    fOrigin = origin;
+    AdjustScrollbars();
+    LoadVisibleCellData();
+    RedrawContentViewImmediately();
+  }
+  return 0;
+}
+
+bool ZorvinArea::DoMouseDown(EventRecord* event) {
+  const CGPoint p = CGPointMake(event->where.h - fAreaViewFrame.origin.x,
+                                event->where.v - fAreaViewFrame.origin.y);
+  // Half-open: the column where the vertical bar begins belongs to the bar.
+  const CGRect c = fContentViewFrame;
+  if (p.x >= c.origin.x && p.x < c.origin.x + c.size.width && p.y >= c.origin.y &&
+      p.y < c.origin.y + c.size.height) {
+    // Clicks in the cells select and report; they are not taken yet.
+    return false;
+  }
+  ControlHandle control = nullptr;
+  const int16_t part = FindControl(event->where, GetMacWindow(), &control);
+  if (control == nullptr || (control != fHorzScrollBar && control != fVertScrollBar))
+    return false;
+  ZorvinAreaControlsWin::HandleControlClick(this, control, part, event->where);
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+  return true;
+}

@@ -1,0 +1,71 @@
+#include "platform/win/WinPoints.h"
+
+#include "grid/ZorvinArea.h"
+#include "grid/ZorvinAreaManager.h"
+#include "host/FourD.h"
+#include "platform/win/ContentView.h"
+
+CGPoint WinPoints::GetLocalMouse(HWND window) {
+  POINT point{};
+  if (GetCursorPos(&point) == 0 || ScreenToClient(window, &point) == 0)
+    return CGPointZero;
+  return CGPointMake(static_cast<float>(point.x), static_cast<float>(point.y));
+}
+
+CGPoint WinPoints::GetGlobalMouse() {
+  return GetLocalMouse(GetProcessWindow());
+}
+
+CGPoint WinPoints::GlobalToLocalPoint(GrafPtr window, CGPoint point) {
+  HWND hwnd = FourD::MacWindowToHWND(window);
+  POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
+  if (hwnd == nullptr || ClientToScreen(GetProcessWindow(), &p) == 0 ||
+      ScreenToClient(hwnd, &p) == 0)
+    return CGPointZero;
+  return CGPointMake(static_cast<float>(p.x), static_cast<float>(p.y));
+}
+
+CGPoint WinPoints::LocalToGlobalPoint(GrafPtr window, CGPoint point) {
+  HWND hwnd = FourD::MacWindowToHWND(window);
+  POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
+  if (hwnd == nullptr || ClientToScreen(hwnd, &p) == 0 ||
+      ScreenToClient(GetProcessWindow(), &p) == 0)
+    return CGPointZero;
+  return CGPointMake(static_cast<float>(p.x), static_cast<float>(p.y));
+}
+
+GrafPtr WinPoints::FindWindowAtGlobalPoint(CGPoint point) {
+  GrafPtr window = nullptr;
+  const Point where{static_cast<int16_t>(point.y), static_cast<int16_t>(point.x)};
+  FindWindo(where, &window);
+  return window;
+}
+
+namespace {
+
+struct AreaSearch {
+  GrafPtr fWindow;
+  CGPoint fLocal;
+  ZorvinArea* fFound;
+};
+
+void MatchArea(CXArea* candidate, void* data) {
+  auto* search = static_cast<AreaSearch*>(data);
+  auto* area = dynamic_cast<ZorvinArea*>(candidate);
+  if (search->fFound != nullptr || area == nullptr || area->GetMacWindow() != search->fWindow ||
+      !area->OnCurrentPage())
+    return;
+  if (CGRectContainsPoint(ContentView::GetPortRelativeBounds(area), search->fLocal))
+    search->fFound = area;
+}
+
+} // namespace
+
+ZorvinArea* WinPoints::FindAreaAtGlobalPoint(CGPoint point) {
+  GrafPtr window = FindWindowAtGlobalPoint(point);
+  if (window == nullptr || gZorvinAreaManager == nullptr)
+    return nullptr;
+  AreaSearch search{window, GlobalToLocalPoint(window, point), nullptr};
+  gZorvinAreaManager->DoToAllAreas(MatchArea, &search);
+  return search.fFound;
+}
