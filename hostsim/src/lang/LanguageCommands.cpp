@@ -1,7 +1,9 @@
 // Declarations, booleans, numbers, processes and the clock.
 #include <cmath>
+#include <string>
 
 #include "../HostState.h"
+#include "../Utf.h"
 #include "Commands.h"
 
 namespace zvhost::lang {
@@ -59,6 +61,15 @@ void RegisterLanguageCommands() {
     const uint8_t kind = declaration.kind;
     RegisterCommand(declaration.name, [kind](CommandContext& c) { return Declare(c, kind); });
   }
+  // The parameters the running method was given: $1 to $n.
+  RegisterCommand(u"Count parameters", [](CommandContext& c) {
+    c.ExpectCount(0, 0);
+    int32_t count = 0;
+    while (c.GetFrame().locals.Find(Utf8ToUtf16(std::to_string(count + 1))) != nullptr) {
+      ++count;
+    }
+    return Value::Long(count);
+  });
   RegisterCommand(u"True", [](CommandContext& c) {
     c.ExpectCount(0, 0);
     return Value::Boolean(true);
