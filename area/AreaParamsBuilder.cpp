@@ -46,6 +46,21 @@ void BuildAreaParams(const EventRecord& event, const PA_Unichar* areaName,
   params->fExternalWindow = event.when == -1 ? 1 : 0;
 }
 
+void FillAreaWindow(int32_t* areaRefCell, AreaParams* params) {
+  if (params == nullptr || (params->fWindow != nullptr && params->fWindowHandle != nullptr))
+    return;
+  void* window = nullptr;
+  void* hwnd = nullptr;
+  if (FourD::GetAreaWindow(areaRefCell, &window, &hwnd) != kFDErrNone)
+    return;
+  if (params->fWindow == nullptr)
+    params->fWindow = window;
+  if (params->fWindowHandle == nullptr)
+    params->fWindowHandle = hwnd;
+  if (params->fPort == 0)
+    params->fPort = reinterpret_cast<intptr_t>(params->fWindow);
+}
+
 bool BuildAreaParamsExtended(const EventRecord& event, const PA_Unichar* areaName,
                              const PA_Unichar* objectName, AreaParams* params) {
   const auto* record = reinterpret_cast<const unsigned char*>(event.message);

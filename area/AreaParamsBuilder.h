@@ -32,6 +32,9 @@ enum AreaInitRecordOffset {
 // The defaults of a plain init event (16).
 void BuildAreaParams(const EventRecord& event, const PA_Unichar* areaName,
                      const PA_Unichar* objectName, AreaParams* params);
+// Fills the window, its handle and port that the init event left unset, from the host's record
+// of the area whose private word is `areaRefCell`.
+void FillAreaWindow(int32_t* areaRefCell, AreaParams* params);
 // From the extended init record that `event.message` points to (602); false when there is none.
 bool BuildAreaParamsExtended(const EventRecord& event, const PA_Unichar* areaName,
                              const PA_Unichar* objectName, AreaParams* params);

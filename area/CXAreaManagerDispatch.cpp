@@ -22,6 +22,7 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
   case kAreaInit: {
     AreaParams params;
     BuildAreaParams(*event, areaName, objectName, &params);
+    FillAreaWindow(areaRefCell, &params);
     HandleNewArea(&params, areaRefCell);
     break;
   }

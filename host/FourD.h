@@ -113,6 +113,9 @@ void UpdateEditMenu(int32_t items);
 int16_t StartHostDrag(int32_t x, int32_t y, int32_t options);
 void* HWNDToMacWindow(void* hwnd);
 void* MacWindowToHWND(void* window);
+// The host and native windows of the area whose private word is `areaRefCell`; both null and
+// an error when the host does not know it.
+int16_t GetAreaWindow(int32_t* areaRefCell, void** window, void** hwnd);
 
 // Colours
 int16_t GetRGBColor(int32_t color, RGBColor* rgb);

@@ -84,4 +84,23 @@ void* MacWindowToHWND(void* window) {
   return CallHost(kFDMacWindowToHWND, block) == kFDErrNone ? block.fPtr2 : nullptr;
 }
 
+int16_t GetAreaWindow(int32_t* areaRefCell, void** window, void** hwnd) {
+  if (window != nullptr)
+    *window = nullptr;
+  if (hwnd != nullptr)
+    *hwnd = nullptr;
+  if (areaRefCell == nullptr)
+    return kFDErrBadParameter;
+  FDEngineBlock block{};
+  block.fPtr1 = areaRefCell;
+  const int16_t error = CallHost(kFDGetAreaWindow, block);
+  if (error != kFDErrNone)
+    return error;
+  if (window != nullptr)
+    *window = block.fPtr2;
+  if (hwnd != nullptr)
+    *hwnd = block.fPtr3;
+  return kFDErrNone;
+}
+
 } // namespace FourD

@@ -263,7 +263,10 @@ enum FDSelector {
   kFDWriteOnServer = -1011,
   kFDReadOnServer = -1012,
   // Cooperative processes: let the host's other processes run once
-  kFDYield = -1013
+  kFDYield = -1013,
+  // The window of an area: in fPtr1: the area's private-word cell; out fPtr2: host window,
+  // fPtr3: native window
+  kFDGetAreaWindow = -1014
 };
 
 enum FDMemoryOp {

@@ -89,6 +89,7 @@ void Dispatch(int16_t selector, FDEngineBlock& b) {
   case kFDStartDrag:
   case kFDHWNDToMacWindow:
   case kFDMacWindowToHWND:
+  case kFDGetAreaWindow:
     return WindowService(selector, b);
   case kFDGetRGBColor:
     return GetRGBColor(b);

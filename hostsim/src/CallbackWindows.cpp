@@ -57,6 +57,20 @@ void SetAreaClipMode(FDEngineBlock& b) {
   area->clipMode = b.fParam1;
 }
 
+void GetAreaWindow(FDEngineBlock& b) {
+  const std::shared_ptr<PluginArea> area =
+      Windows().FindAreaByCell(static_cast<const int32_t*>(b.fPtr1));
+  b.fPtr2 = nullptr;
+  b.fPtr3 = nullptr;
+  if (!area || area->window == nullptr) {
+    b.fError = kFDErrNotAvailable;
+    return;
+  }
+  // One pointer is both the host window and its native window.
+  b.fPtr2 = area->window->HostPointer();
+  b.fPtr3 = area->window->HostPointer();
+}
+
 void CreateTip(FDEngineBlock& b) {
   Window* window = Windows().FromPointer(b.fPtr1);
   if (window == nullptr) {
@@ -99,6 +113,9 @@ void WindowService(int16_t selector, FDEngineBlock& b) {
     break;
   case kFDCreateTip:
     CreateTip(b);
+    break;
+  case kFDGetAreaWindow:
+    GetAreaWindow(b);
     break;
   case kFDUpdateEditMenu:
     EditMenuItems() = b.fParam1;
