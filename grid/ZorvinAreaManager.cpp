@@ -1,8 +1,14 @@
 #include "grid/ZorvinAreaManager.h"
 
+#include <memory>
 #include <new>
+#include <vector>
+
+#include "gfx/CGBridges.h"
+#include "gfx/Graphics.h"
 
 #include "grid/ZorvinArea.h"
+#include "plugin/PluginPaths.h"
 
 ZorvinAreaManager* gZorvinAreaManager = nullptr;
 
@@ -16,9 +22,74 @@ CXArea* ZorvinAreaManager::CreateArea() {
   }
 }
 
-void ZorvinAreaManager::DoDrawStructure14(gfx::Graphics* /*graphics*/, Rect* /*rect*/,
-                                          const PA_Unichar* /*areaName*/, int32_t /*modifiers*/) {
-  // The form editor's placeholder picture comes with the grid's drawing.
+namespace {
+
+// The placeholder picture from the resources folder; null when it is missing or unreadable.
+std::unique_ptr<gfx::Bitmap> LoadPlaceholderImage() {
+  static const PA_Unichar kName[] = {'Z', 'o', 'r', 'v', 'i', '.', 'p', 'n', 'g', 0};
+  const PA_Unichar* folder = GetPluginBundleResourcesFolderPath();
+  if (folder == nullptr) {
+    return nullptr;
+  }
+  std::vector<PA_Unichar> path;
+  for (const PA_Unichar* unit = folder; *unit != 0; ++unit) {
+    path.push_back(*unit);
+  }
+  if (!path.empty() && path.back() != '/') {
+    path.push_back('/');
+  }
+  path.insert(path.end(), kName, kName + sizeof kName / sizeof kName[0]);
+  std::unique_ptr<gfx::Bitmap> image = gfx::Bitmap::FromFile(path.data());
+  if (image == nullptr || image->GetLastStatus() != gfx::Status::Ok) {
+    return nullptr;
+  }
+  return image;
+}
+
+std::unique_ptr<gfx::Font> MakePlaceholderFont() {
+  auto font = std::make_unique<gfx::Font>("Segoe UI", 14.0f);
+  if (font->GetLastStatus() == gfx::Status::Ok) {
+    return font;
+  }
+  return std::make_unique<gfx::Font>("MS Sans Serif", 14.0f);
+}
+
+} // namespace
+
+void ZorvinAreaManager::DoDrawStructure14(gfx::Graphics* graphics, Rect* rect,
+                                          const PA_Unichar* areaName, int32_t /*modifiers*/) {
+  if (graphics == nullptr || rect == nullptr) {
+    return;
+  }
+  try {
+    const CGRect r = CGRectMakeWithQDRect(*rect);
+    std::unique_ptr<gfx::Bitmap> image = LoadPlaceholderImage();
+    const gfx::GraphicsState outer = graphics->Save();
+    graphics->IntersectClip(GdiplusRectFMakeWithCGRect(r));
+    graphics->Clear(gfx::Color(255, 255, 255));
+    graphics->TranslateTransform(r.origin.x, r.origin.y);
+    graphics->TranslateTransform(20, 20);
+    float x = 0;
+    if (image != nullptr) {
+      graphics->DrawImage(image.get(), 0, 0);
+      x = static_cast<float>(image->GetWidth()) + 20;
+    }
+    const gfx::GraphicsState inner = graphics->Save();
+    graphics->TranslateTransform(x, 0);
+    const float width = r.size.width - x - 20;
+    // No room left beside the picture: a layout box without width would not wrap at all.
+    if (areaName != nullptr && width > 0) {
+      std::unique_ptr<gfx::Font> font = MakePlaceholderFont();
+      std::unique_ptr<gfx::StringFormat> format = gfx::StringFormat::GenericTypographic()->Clone();
+      gfx::SolidBrush black(gfx::Color(0, 0, 0));
+      graphics->DrawString(areaName, -1, font.get(), gfx::RectF(0, 0, width, 500), format.get(),
+                           &black);
+    }
+    graphics->Restore(inner);
+    graphics->Restore(outer);
+  } catch (const std::bad_alloc&) {
+    // Without memory the form editor shows what was there.
+  }
 }
 
 void ZorvinAreaManager::SetDefaultProperties(ZorvinAreaProps* props) {

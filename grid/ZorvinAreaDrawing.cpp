@@ -1,0 +1,122 @@
+#include "gfx/CGBridges.h"
+#include "gfx/Graphics.h"
+#include "grid/RectFitting.h"
+#include "grid/ZorvinArea.h"
+#include "platform/win/ContentView.h"
+#include "platform/win/ScrollView.h"
+
+void ZorvinArea::DoDraw(gfx::Graphics* graphics) {
+  if (graphics == nullptr || !fPostInitDone || !fFirstCycleDone || !fViewShown ||
+      !OnCurrentPage()) {
+    return;
+  }
+  if (fHostDragActive) {
+    DoDragLeave();
+  }
+  const gfx::GraphicsState state = graphics->Save();
+  graphics->IntersectClip(GdiplusRectFMakeWithCGRect(fAreaViewFrame));
+  ScrollView::Draw(this, graphics);
+  ContentView::Draw(this, graphics);
+  graphics->Restore(state);
+  fDrawnSinceIdle = true;
+}
+
+void ZorvinArea::DrawCell(gfx::Graphics* graphics, CellLocation location) {
+  const uint32_t cell = CellLocationToIndex(location);
+  DrawPlainCell(graphics, cell);
+  if (IsCellSelected(cell)) {
+    DrawCellSelection(graphics);
+  }
+}
+
+void ZorvinArea::DrawPlainCell(gfx::Graphics* graphics, uint32_t cell) {
+  if (graphics == nullptr) {
+    return;
+  }
+  // Also makes the cell the most recently used.
+  const CellData data = fCache.GetCellData(cell);
+  DrawCellBackground(graphics);
+  if (data.fPicture == nullptr && data.fCaption == nullptr) {
+    return;
+  }
+  const CGRect bounds = CGRectMake(0, 0, fCellSize.width, fCellSize.height);
+  if (data.fPicture != nullptr && !CGRectIsEmpty(fPictureRect) &&
+      CGRectIntersectsRect(fPictureRect, bounds)) {
+    DrawCellImage(graphics, data.fPicture);
+  }
+  if (!CGRectIsEmpty(fCaptionRect) && CGRectIntersectsRect(fCaptionRect, bounds)) {
+    DrawCellCaptionBackground(graphics);
+    if (data.fCaption != nullptr) {
+      DrawCellCaption(graphics, data.fCaption);
+    }
+  }
+}
+
+void ZorvinArea::DrawCellBackground(gfx::Graphics* graphics) {
+  const CGRect bounds = CGRectMake(0, 0, fCellSize.width, fCellSize.height);
+  const gfx::GraphicsState state = graphics->Save();
+  if (fAreaBackBrush != nullptr) {
+    graphics->FillRectangle(fAreaBackBrush.get(), GdiplusRectFMakeWithCGRect(bounds));
+  }
+  if (fBackPictureImage != nullptr) {
+    DrawNativeImage(graphics, fBackPictureImage, bounds, fBackPictureFormat);
+  }
+  graphics->Restore(state);
+}
+
+void ZorvinArea::DrawCellImage(gfx::Graphics* graphics, const FDNativeImage* image) {
+  const gfx::GraphicsState state = graphics->Save();
+  graphics->TranslateTransform(fPictureRect.origin.x, fPictureRect.origin.y);
+  DrawNativeImage(graphics, image,
+                  CGRectMake(0, 0, fPictureRect.size.width, fPictureRect.size.height),
+                  fPictureFormat);
+  graphics->Restore(state);
+}
+
+void ZorvinArea::DrawCellCaptionBackground(gfx::Graphics* graphics) {
+  if (fCaptionBackColor == -256 || fCaptionBackBrush == nullptr) {
+    return;
+  }
+  const gfx::GraphicsState state = graphics->Save();
+  graphics->FillRectangle(fCaptionBackBrush.get(), GdiplusRectFMakeWithCGRect(fCaptionRect));
+  graphics->Restore(state);
+}
+
+void ZorvinArea::DrawCellSelection(gfx::Graphics* graphics) {
+  if (graphics == nullptr || fSelectionBrush == nullptr) {
+    return;
+  }
+  const float halfWidth = static_cast<float>(fSelectionFrameWidth) / 2;
+  CGRect inner = CGRectMake(0, 0, fCellSize.width, fCellSize.height);
+  inner = CGRectInset(inner, fSelectionInsetX, fSelectionInsetY);
+  inner = CGRectInset(inner, halfWidth, halfWidth);
+  const gfx::GraphicsState state = graphics->Save();
+  gfx::Pen pen(fSelectionBrush.get(), static_cast<float>(fSelectionFrameWidth));
+  if (fSelectionPath != nullptr) {
+    graphics->SetSmoothingMode(gfx::SmoothingModeHighQuality);
+    graphics->DrawPath(&pen, fSelectionPath.get());
+  } else {
+    graphics->DrawRectangle(&pen, GdiplusRectFMakeWithCGRect(inner));
+  }
+  graphics->Restore(state);
+}
+
+void ZorvinArea::DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* image, CGRect rect,
+                                 int32_t format) {
+  if (graphics == nullptr || image == nullptr || image->fWidth <= 0 || image->fHeight <= 0) {
+    return;
+  }
+  // Wrapped, not copied: the image outlives this call.
+  gfx::Bitmap bitmap(image, false);
+  if (bitmap.GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  const CGRect source =
+      CGRectMake(0, 0, static_cast<float>(image->fWidth), static_cast<float>(image->fHeight));
+  const CGRect target =
+      CGRectAlignToDevicePixels(graphics, FitCGRectInCGRect(source, rect, format));
+  const gfx::GraphicsState state = graphics->Save();
+  graphics->IntersectClip(GdiplusRectFMakeWithCGRect(rect));
+  graphics->DrawImage(&bitmap, GdiplusRectFMakeWithCGRect(target));
+  graphics->Restore(state);
+}

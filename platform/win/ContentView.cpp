@@ -1,0 +1,178 @@
+#include "platform/win/ContentView.h"
+
+#include <new>
+
+#include "gfx/CGBridges.h"
+#include "gfx/Graphics.h"
+#include "grid/ZorvinArea.h"
+#include "host/FourD.h"
+#include "zvhost/HostWindows.h"
+
+namespace {
+
+int32_t BufferWidth(const ZorvinArea* area) {
+  return static_cast<int32_t>(area->GetContentViewFrame().size.width);
+}
+
+int32_t BufferHeight(const ZorvinArea* area) {
+  return static_cast<int32_t>(area->GetContentViewFrame().size.height);
+}
+
+CGRect ViewBounds(const ZorvinArea* area) {
+  const CGRect frame = area->GetContentViewFrame();
+  return CGRectMake(0, 0, frame.size.width, frame.size.height);
+}
+
+} // namespace
+
+void ContentView::SetupBackBuffer(ZorvinArea* area) {
+  const int32_t width = BufferWidth(area);
+  const int32_t height = BufferHeight(area);
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  std::unique_ptr<gfx::Bitmap> bitmap(new (std::nothrow)
+                                          gfx::Bitmap(width, height, gfx::PixelFormat32bppRGB));
+  if (bitmap == nullptr || bitmap->GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  std::unique_ptr<gfx::Graphics> graphics(new (std::nothrow) gfx::Graphics(bitmap.get()));
+  if (graphics == nullptr || graphics->GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  area->fBackBuffer = std::move(bitmap);
+  area->fBackBufferGraphics = std::move(graphics);
+}
+
+void ContentView::CleanupBackBuffer(ZorvinArea* area) {
+  area->fBackBufferGraphics.reset();
+  area->fBackBuffer.reset();
+}
+
+void ContentView::CheckBackBuffer(ZorvinArea* area) {
+  const gfx::Bitmap* buffer = area->fBackBuffer.get();
+  if (buffer != nullptr && buffer->GetWidth() == BufferWidth(area) &&
+      buffer->GetHeight() == BufferHeight(area)) {
+    return;
+  }
+  CleanupBackBuffer(area);
+  SetupBackBuffer(area);
+}
+
+void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
+  if (area == nullptr || graphics == nullptr || area->IsLoadingCellData()) {
+    return;
+  }
+  CheckBackBuffer(area);
+  if (area->fBackBufferGraphics == nullptr) {
+    return;
+  }
+  const CGRect whole = ViewBounds(area);
+  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &whole);
+  const CGRect port = GetPortRelativeBounds(area);
+  graphics->DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
+}
+
+void ContentView::DrawDirect(ZorvinArea* area) {
+  const auto* dc = static_cast<const FDDeviceContext*>(FourD::GetUpdateHDC());
+  if (area == nullptr || dc == nullptr) {
+    return;
+  }
+  gfx::Graphics graphics(dc);
+  if (graphics.GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  const gfx::GraphicsState state = graphics.Save();
+  Draw(area, &graphics);
+  graphics.Restore(state);
+}
+
+void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, const CGRect* dirty) {
+  if (area == nullptr || graphics == nullptr) {
+    return;
+  }
+  const CGRect bounds = ViewBounds(area);
+  const CGRect fill = dirty != nullptr ? CGRectIntersection(bounds, *dirty) : bounds;
+  const gfx::GraphicsState state = graphics->Save();
+  if (area->fAreaBackBrush != nullptr && !CGRectIsNull(fill)) {
+    graphics->FillRectangle(area->fAreaBackBrush.get(), GdiplusRectFMakeWithCGRect(fill));
+  }
+  graphics->TranslateTransform(area->fOrigin.x, area->fOrigin.y);
+  const uint32_t count = static_cast<uint32_t>(area->fCellCount > 0 ? area->fCellCount : 0);
+  if (count > 0) {
+    const CGRect test = dirty != nullptr
+                            ? area->ViewRectToDoc(*dirty)
+                            : CGRectMake(0, 0, area->fContentSize.width, area->fContentSize.height);
+    const gfx::Region* clip = area->fCellClipRegion.get();
+    CellBlockIterator cells = area->GetVisibleCellsBlockIterator();
+    while (cells.HasMoreCells()) {
+      const CellLocation location = cells.NextCell();
+      const uint32_t cell = area->CellLocationToIndex(location);
+      if (cell < 1 || cell > count) {
+        continue;
+      }
+      const CGRect rect = area->GetCellRect(location, false);
+      if (!CGRectIntersectsRect(rect, test)) {
+        continue;
+      }
+      const gfx::GraphicsState cellState = graphics->Save();
+      const CGPoint at = area->DocPointToScaled(rect.origin);
+      graphics->TranslateTransform(at.x, at.y);
+      if (clip != nullptr) {
+        graphics->SetSmoothingMode(gfx::SmoothingModeAntiAlias);
+        graphics->IntersectClip(clip);
+      }
+      graphics->ScaleTransform(area->fScale, area->fScale);
+      area->DrawCell(graphics, location);
+      graphics->Restore(cellState);
+    }
+  }
+  area->DrawCaret(graphics);
+  graphics->Restore(state);
+}
+
+void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
+  if (area == nullptr || area->IsLoadingCellData()) {
+    return;
+  }
+  CheckBackBuffer(area);
+  if (area->fBackBufferGraphics == nullptr) {
+    return;
+  }
+  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &rect);
+  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
+  if (dc == nullptr) {
+    return;
+  }
+  gfx::Graphics window(dc);
+  if (window.GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  window.IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
+  const CGRect port = GetPortRelativeBounds(area);
+  window.DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
+}
+
+void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
+  if (area == nullptr || area->fBackBuffer == nullptr || area->fBackBufferGraphics == nullptr) {
+    return;
+  }
+  gfx::Bitmap* buffer = area->fBackBuffer.get();
+  area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to), from.origin.x,
+                                       from.origin.y, from.size.width, from.size.height,
+                                       gfx::UnitPixel);
+  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
+  if (dc == nullptr) {
+    return;
+  }
+  gfx::Graphics window(dc);
+  if (window.GetLastStatus() != gfx::Status::Ok) {
+    return;
+  }
+  window.DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)), to.origin.x,
+                   to.origin.y, to.size.width, to.size.height, gfx::UnitPixel);
+}
+
+CGRect ContentView::GetPortRelativeBounds(const ZorvinArea* area) {
+  return area->GetPortRelativeViewFrame(area->GetContentViewFrame());
+}
