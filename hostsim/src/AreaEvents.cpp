@@ -3,6 +3,7 @@
 #include <exception>
 #include <vector>
 
+#include "NativeWindows.h"
 #include "TextBlocks.h"
 #include "lang/PluginCommands.h"
 #include "zvhost/HostPlatform.h"
@@ -257,24 +258,34 @@ void MoveArea(const std::shared_ptr<PluginArea>& area, const Rect& rect) {
   area->redrawRequested = true;
 }
 
-bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
-  std::shared_ptr<PluginArea> target;
-  for (auto it = window->areas.rbegin(); it != window->areas.rend() && !target; ++it) {
+std::shared_ptr<PluginArea> AreaAt(const Window& window, int16_t x, int16_t y) {
+  for (auto it = window.areas.rbegin(); it != window.areas.rend(); ++it) {
     const Rect& r = (*it)->rect;
     if (IsShown(**it) && x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
-      target = *it;
+      return *it;
     }
   }
+  return nullptr;
+}
+
+void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int16_t x, int16_t y,
+                    uint16_t modifiers, intptr_t message) {
+  EventRecord event = MakeEvent(what);
+  event.message = message;
+  event.when = static_cast<intptr_t>(TickCount());
+  event.where = Point{y, x};
+  event.modifiers = modifiers;
+  SendAreaEvent(area, event);
+}
+
+bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
+  native::SetMouse(window->frame.left + x, window->frame.top + y);
+  const std::shared_ptr<PluginArea> target = AreaAt(*window, x, y);
   if (!target) {
     return false;
   }
-  for (const uint16_t what : {kAreaMouseDown, kAreaMouseUp}) {
-    EventRecord event = MakeEvent(what);
-    event.when = static_cast<intptr_t>(TickCount());
-    event.where = Point{y, x};
-    event.modifiers = modifiers;
-    SendAreaEvent(target, event);
-  }
+  SendMouseEvent(target, kAreaMouseDown, x, y, modifiers);
+  SendMouseEvent(target, kAreaMouseUp, x, y, modifiers);
   return true;
 }
 

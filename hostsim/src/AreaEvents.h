@@ -21,6 +21,7 @@ enum AreaEventCode : uint16_t {
   kAreaUpdate = 6,
   kAreaInit = 16,
   kAreaDeinit = 17,
+  kAreaScrollWheel = 39,
   kAreaPageChange = 71,
   kAreaEndOfCycle = 72,
   kAreaVisibility = 86
@@ -47,7 +48,14 @@ void GotoPage(const std::shared_ptr<Window>& window, int32_t page);
 void SetAreaVisible(const std::shared_ptr<PluginArea>& area, bool visible);
 void MoveArea(const std::shared_ptr<PluginArea>& area, const Rect& rect);
 
-// Mouse down then up on the topmost shown area under the window point; false when none.
+// The topmost shown area under the window point, or null.
+std::shared_ptr<PluginArea> AreaAt(const Window& window, int16_t x, int16_t y);
+// A mouse event at a window point, stamped with the clock.
+void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int16_t x, int16_t y,
+                    uint16_t modifiers, intptr_t message = 0);
+
+// Mouse down then up on the topmost shown area under the window point, where the mouse then
+// is; false when no area is there.
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers);
 
 } // namespace zvhost

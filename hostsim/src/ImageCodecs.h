@@ -22,5 +22,8 @@ ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size);
 bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info);
 // Decodes every pixel; false on any decoding failure.
 bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info, std::vector<uint32_t>* pixels);
+// Writes premultiplied ARGB pixels (rows top down, `width` apart) as a PNG file; false when the
+// file cannot be written.
+bool WritePngFile(const char* path, const uint32_t* pixels, int32_t width, int32_t height);
 
 } // namespace zvhost

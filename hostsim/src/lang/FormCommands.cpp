@@ -1,7 +1,8 @@
 // Windows, forms and plug-in areas for databases and tests: Open window, CLOSE WINDOW, Plugin
 // area, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
-// MOUSE CLICK, OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag; droppable;
-// automaticDrop), and the invalidation records tests read back:
+// MOUSE CLICK, MOUSE DRAG($w; x; y; toX; toY{; modifiers}), MOUSE WHEEL($w; x; y; delta{;
+// modifiers}), SNAPSHOT($w; path), OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag;
+// droppable; automaticDrop), and the invalidation records tests read back:
 //   Invalidation count($ref)          what the plug-in invalidated since the last IDLE drew
 //   INVALIDATIONS($ref; textArray)    one text each: "area" or "left;top;right;bottom", then
 //                                     " immediately" when it asked for an immediate redraw
@@ -9,6 +10,10 @@
 #include "../ArrayElements.h"
 #include "../Forms.h"
 #include "../HostState.h"
+#include "../ImageCodecs.h"
+#include "../MouseInput.h"
+#include "../Snapshot.h"
+#include "../Utf.h"
 #include "Commands.h"
 
 namespace zvhost::lang {
@@ -164,6 +169,41 @@ Value MouseClick(CommandContext& c) {
   return Value();
 }
 
+Value MouseDrag(CommandContext& c) {
+  c.ExpectCount(5, 6);
+  const std::shared_ptr<Window> window = WindowArg(c, 0);
+  const int16_t x = ShortArg(c, 1);
+  const int16_t y = ShortArg(c, 2);
+  const int16_t toX = ShortArg(c, 3);
+  const int16_t toY = ShortArg(c, 4);
+  const uint16_t modifiers = c.Count() > 5 ? WordArg(c, 5) : 0;
+  DragAt(window, x, y, toX, toY, modifiers);
+  return Value();
+}
+
+Value MouseWheel(CommandContext& c) {
+  c.ExpectCount(4, 5);
+  const std::shared_ptr<Window> window = WindowArg(c, 0);
+  const int16_t x = ShortArg(c, 1);
+  const int16_t y = ShortArg(c, 2);
+  const int16_t delta = ShortArg(c, 3);
+  const uint16_t modifiers = c.Count() > 4 ? WordArg(c, 4) : 0;
+  WheelAt(window, x, y, delta, modifiers);
+  return Value();
+}
+
+Value Snapshot(CommandContext& c) {
+  c.ExpectCount(2, 2);
+  const std::shared_ptr<Window> window = WindowArg(c, 0);
+  const std::string path = Utf16ToUtf8(c.TextArg(1));
+  const std::vector<uint32_t> pixels = SnapshotPixels(*window);
+  if (path.empty() ||
+      !WritePngFile(path.c_str(), pixels.data(), window->context.fWidth, window->context.fHeight)) {
+    c.Fail("cannot write \"" + path + "\"");
+  }
+  return Value();
+}
+
 std::u16string Describe(const Invalidation& invalidation) {
   std::string text = "area";
   if (!invalidation.wholeArea) {
@@ -235,6 +275,9 @@ void RegisterFormCommands() {
     return Value();
   });
   RegisterCommand(u"MOUSE CLICK", MouseClick);
+  RegisterCommand(u"MOUSE DRAG", MouseDrag);
+  RegisterCommand(u"MOUSE WHEEL", MouseWheel);
+  RegisterCommand(u"SNAPSHOT", Snapshot);
   RegisterCommand(u"OBJECT SET DRAG AND DROP OPTIONS", [](CommandContext& c) {
     c.ExpectCount(5, 5);
     const std::shared_ptr<PluginArea> area = AreaArg(c, 0);

@@ -1,0 +1,15 @@
+// A window's pixels as a person sees them: its surface with the native scroll bars over it.
+#pragma once
+
+#include <stdint.h>
+
+#include <vector>
+
+#include "Forms.h"
+
+namespace zvhost {
+
+// Rows top down, the surface's width apart, premultiplied ARGB.
+std::vector<uint32_t> SnapshotPixels(const Window& window);
+
+} // namespace zvhost
