@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libpango1.0-dev libtiff-dev libpng-dev
+  libcairo2-dev libpango1.0-dev libtiff-dev libpng-dev libjpeg62-turbo-dev
   fontconfig fonts-dejavu-core
 )
 

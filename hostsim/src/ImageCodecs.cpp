@@ -1,5 +1,7 @@
 #include "ImageCodecs.h"
 
+#include "JpegCodec.h"
+
 #include <png.h>
 #include <tiffio.h>
 
@@ -157,6 +159,9 @@ ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size) {
                     (bytes[0] == 'M' && bytes[1] == 'M' && bytes[2] == 0 && bytes[3] == 42))) {
     return ImageFormat::Tiff;
   }
+  if (IsJpeg(bytes, size)) {
+    return ImageFormat::Jpeg;
+  }
   return ImageFormat::Unknown;
 }
 
@@ -183,6 +188,15 @@ bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
     *info = {ImageFormat::Tiff, static_cast<int32_t>(width), static_cast<int32_t>(height)};
     return true;
   }
+  case ImageFormat::Jpeg: {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!ReadJpeg(bytes, size, &width, &height, nullptr)) {
+      return false;
+    }
+    *info = {ImageFormat::Jpeg, width, height};
+    return true;
+  }
   case ImageFormat::Unknown:
     break;
   }
@@ -197,6 +211,15 @@ bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info,
     return DecodePng(bytes, size, info, pixels);
   case ImageFormat::Tiff:
     return DecodeTiff(bytes, size, info, pixels);
+  case ImageFormat::Jpeg: {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!ReadJpeg(bytes, size, &width, &height, pixels)) {
+      return false;
+    }
+    *info = {ImageFormat::Jpeg, width, height};
+    return true;
+  }
   case ImageFormat::Unknown:
     break;
   }

@@ -35,7 +35,7 @@ Value ReadPictureFile(CommandContext& c) {
   }
   FDPicture picture = nullptr;
   if (CreatePicture(bytes.data(), static_cast<int32_t>(bytes.size()), &picture) != kFDErrNone) {
-    c.Fail("\"" + path.string() + "\" is not a PNG or TIFF picture");
+    c.Fail("\"" + path.string() + "\" is not a PNG, TIFF or JPEG picture");
   }
   c.AssignArg(1, Value::AdoptPicture(picture));
   return Value();
