@@ -9,11 +9,17 @@ void ZorvinArea::DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* capt
   }
   const float width = fCaptionRect.size.width;
   const float height = fCaptionRect.size.height;
-  const float textHeight = WinText::MeasureTextHeight(graphics, caption, fCaptionFont.get(),
-                                                      fCaptionParagraphStyle.get(), width);
   float top = 0;
   float boxHeight = height;
-  // Text taller than its rectangle is laid out from the top whatever the alignment, and clipped.
+  // Top-aligned text keeps the whole box, so it needs no measuring: laying text out is the
+  // costliest part of drawing a cell. Text taller than its rectangle is laid out from the top
+  // whatever the alignment, and clipped.
+  const bool aligned =
+      fCaptionVertAlignment == kZVAlignCenter || fCaptionVertAlignment == kZVAlignEnd;
+  const float textHeight = aligned
+                               ? WinText::MeasureTextHeight(graphics, caption, fCaptionFont.get(),
+                                                            fCaptionParagraphStyle.get(), width)
+                               : height;
   if (height > textHeight) {
     if (fCaptionVertAlignment == kZVAlignCenter) {
       top = (height - textHeight) / 2;
