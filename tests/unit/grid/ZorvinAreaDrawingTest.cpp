@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "grid/ZorvinAreaManager.h"
 #include "tests/unit/grid/ZorvinAreaDrawingFixture.h"
 
 namespace {
@@ -131,6 +132,28 @@ TEST_F(ZorvinAreaDrawing, OnlySelectedCellsGetTheFrame) {
   EXPECT_TRUE(fArea->IsCellSelected(2));
   EXPECT_FALSE(fArea->IsCellSelected(0));
   EXPECT_FALSE(fArea->IsCellSelected(5));
+}
+
+} // namespace
+
+namespace {
+
+class FormEditorPlaceholder : public hosttest::HostTest {};
+
+TEST_F(FormEditorPlaceholder, ClearsTheAreaToWhiteAndWritesTheNameInsideIt) {
+  ZorvinAreaManager manager;
+  gfx::Bitmap bitmap(400, 200, gfx::PixelFormat32bppRGB); // black
+  gfx::Graphics graphics(&bitmap);
+  Rect rect{10, 10, 190, 390}; // top, left, bottom, right
+  manager.DoDrawStructure14(&graphics, &rect, hosttest::U(u"Gallery area"), 0);
+  graphics.Flush();
+  EXPECT_EQ(Rgb(bitmap, 10, 10), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(bitmap, 389, 189), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(bitmap, 9, 100), 0u);
+  EXPECT_EQ(Rgb(bitmap, 390, 100), 0u);
+  EXPECT_TRUE(HasInk(bitmap, 30, 30, 390, 190, 0xFFFFFF));
+  EXPECT_FALSE(HasInk(bitmap, 10, 10, 390, 30, 0xFFFFFF));   // the 20-pixel margin
+  manager.DoDrawStructure14(&graphics, nullptr, nullptr, 0); // nothing to draw, no crash
 }
 
 } // namespace
