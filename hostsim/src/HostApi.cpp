@@ -8,6 +8,7 @@
 #include "AreaEvents.h"
 #include "Forms.h"
 #include "HostState.h"
+#include "NativeWindows.h"
 #include "ObjectStore.h"
 #include "Utf.h"
 #include "lang/Abort.h"
@@ -113,6 +114,7 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   state.fMouseX = 0;
   state.fMouseY = 0;
   state.fPort = nullptr;
+  native::ResetProcessWindow();
 }
 
 uint32_t HostVersion() {

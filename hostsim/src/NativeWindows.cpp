@@ -104,6 +104,12 @@ void Destroy(HWND window) {
   });
 }
 
+void ResetProcessWindow() {
+  NativeWindow* process = Find(GetProcessWindow());
+  process->props.clear();
+  process->procedure = &DefaultProcedure;
+}
+
 NativeWindow* Find(HWND window) {
   if (window == nullptr) {
     return nullptr;

@@ -47,6 +47,10 @@ void DestroyHostWindow(unsigned char* record);
 HWND CreateScrollBarWindow(HWND parent, ControlHandle control);
 void Destroy(HWND window); // and its children
 
+// The process window outlives hosts; a fresh host gives it back its default procedure and drops
+// its properties.
+void ResetProcessWindow();
+
 // Null for a handle that is not a live native window.
 NativeWindow* Find(HWND window);
 // Screen coordinates of the window's client origin; false for an unknown window.
