@@ -1,13 +1,51 @@
-// The gallery: the sample pictures of Pictures/, to be shown one per cell with their names.
+// The gallery: every picture of a folder in a grid, one per cell, captioned with its file name.
+// $1: the folder (default: the sample pictures); $2: the snapshot to write (default gallery.png).
 C_TEXT($version;$fullName)
 $err:=ZV_GetVersion($version;$fullName)
 LOG($fullName;$version)
 
 $folder:="examples/gallery/Pictures"
-ARRAY TEXT(gGalleryFiles;0)
-DOCUMENT LIST($folder;gGalleryFiles)
-ARRAY PICTURE(gGalleryPictures;Size of array(gGalleryFiles))
-For($i;1;Size of array(gGalleryFiles))
-  READ PICTURE FILE($folder+"/"+gGalleryFiles{$i};gGalleryPictures{$i})
+If(Count parameters>=1)
+  If($1#"")
+    $folder:=$1
+  End if
+End if
+$snapshot:="gallery.png"
+If(Count parameters>=2)
+  $snapshot:=$2
+End if
+
+ARRAY TEXT(gGalleryNames;0)
+ARRAY PICTURE(gGalleryPictures;0)
+ARRAY TEXT($files;0)
+DOCUMENT LIST($folder;$files)
+For($i;1;Size of array($files))
+  C_PICTURE($picture)
+  READ PICTURE FILE($folder+"/"+$files{$i};$picture)
+  If(Picture size($picture)>0)
+    APPEND TO ARRAY(gGalleryPictures;$picture)
+    APPEND TO ARRAY(gGalleryNames;$files{$i})
+  End if
 End for
 LOG("pictures";Size of array(gGalleryPictures))
+
+// Three cells a row and a little more than two rows in view, so the last row needs the bar.
+$w:=Open window(40;40;40+560;40+440)
+$grid:=Plugin area($w;"gallery";0;0;560;440)
+ASSERT(ZV_SetAreaBackgroundColor($grid;0x00EEF0F3)=0)
+C_PICTURE($noBackPicture)
+ASSERT(ZV_SetCellOptions($grid;164;176;$noBackPicture;0;10;10)=0)
+ASSERT(ZV_SetCellSpacing($grid;12;12)=0)
+ASSERT(ZV_SetCellPicture($grid;"gGalleryPictures{gZVCurrentCell}";8;8;156;128;11)=0)
+ASSERT(ZV_SetCellCaption($grid;"gGalleryNames{gZVCurrentCell}";6;132;158;170;"")=0)
+ASSERT(ZV_SetCaptionFont($grid;"DejaVu Sans";11;1)=0)
+ASSERT(ZV_SetCaptionColors($grid;0x00303540;-256)=0)
+ASSERT(ZV_SetCaptionAlignment($grid;1;1)=0)
+ASSERT(ZV_SetNumCells($grid;"Size of array(gGalleryPictures)")=0)
+
+// What a form gets when it opens: end of cycle, the update it asks for, idle.
+IDLE
+IDLE
+SNAPSHOT($w;$snapshot)
+LOG("snapshot";$snapshot)
+CLOSE WINDOW($w)

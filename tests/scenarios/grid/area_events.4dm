@@ -34,7 +34,7 @@ ZV_SetAreaFlags($ref;0x7FFFFFFF)
 LOG(ZV_GetAreaFlags($ref;$flags);$flags)
 
 // Commands whose behaviour this version does not offer yet say so on a live area.
-LOG("not yet";ZV_RevealCell($ref;1);ZV_SetDragOptions($ref;0;1;0;30))
+LOG("not yet";ZV_SetDragOptions($ref;0;1;0;30))
 
 CLOSE WINDOW($w)
 $flags:=9

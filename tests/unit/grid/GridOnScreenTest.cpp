@@ -1,0 +1,132 @@
+// The whole plug-in in the emulated host: database code configures a grid area in a window, the
+// host's event loop draws it, and the window's pixels are probed where a person would look.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "../plugin/PluginFixture.h"
+#include "gfx/Bitmap.h"
+#include "plugin/CommandManifest.h"
+#include "plugin/PlugInfo.h"
+
+namespace {
+
+class GridOnScreen : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    zvhost::SetPluginEntry(FourDPackex);
+    const std::string path =
+        ::testing::TempDir() + "grid_on_screen_" + std::to_string(getpid()) + ".manifest";
+    {
+      std::ofstream out(path);
+      out << FormatCommandManifest(gZorvi_GlueTable, kZorviCommandCount);
+    }
+    ASSERT_EQ(zvhost::LoadCommandManifest(path), 0);
+    std::remove(path.c_str());
+  }
+  void TearDown() override {
+    zvhost::CloseAllWindows();
+    zvhost::SetPluginEntry(nullptr);
+    zvhost::ClearHostState();
+    PluginTest::TearDown();
+  }
+
+  void Run(const std::string& code) {
+    std::string message;
+    ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
+  }
+
+  // The pixel at window point (x, y) as 0xRRGGBB (the surfaces are opaque).
+  static uint32_t Pixel(int x, int y) {
+    const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(1));
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight)
+      return 0xDEAD;
+    const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
+    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+  }
+
+  static bool Near(uint32_t actual, uint32_t expected) {
+    for (int shift = 0; shift < 24; shift += 8) {
+      const int a = static_cast<int>((actual >> shift) & 0xFF);
+      const int e = static_cast<int>((expected >> shift) & 0xFF);
+      if (std::abs(a - e) > 24)
+        return false;
+    }
+    return true;
+  }
+
+  // 100 x 100 cells spaced by 10 with the 3 x 2 test picture (red, green, blue over white, black)
+  // stretched over (10, 10, 90, 70) and captions "Cell n" in (0, 75, 100, 100); area background
+  // 0x2040A0.
+  void PlaceGrid(int count) {
+    Run("C_PICTURE(gRed;gNone)\n"
+        "READ PICTURE FILE(\"" ZORVI_TEST_DATA_DIR "/rgb3x2.png\";gRed)\n"
+        "gW:=Open window(0;0;500;400)\n"
+        "gRef:=Plugin area(gW;\"grid\";0;0;500;400)\n"
+        "ASSERT(ZV_SetAreaBackgroundColor(gRef;0x2040A0)=0)\n"
+        "ASSERT(ZV_SetCellOptions(gRef;100;100;gNone;0;0;0)=0)\n"
+        "ASSERT(ZV_SetCellSpacing(gRef;10;10)=0)\n"
+        "ASSERT(ZV_SetCellPicture(gRef;\"gRed\";10;10;90;70;2)=0)\n"
+        "ASSERT(ZV_SetCellCaption(gRef;\"\\\"Cell "
+        "\\\"+String(gZVCurrentCell)\";0;75;100;100;\"\")=0)\n"
+        "ASSERT(ZV_SetNumCells(gRef;\"" +
+        std::to_string(count) + "\")=0)\nIDLE\n");
+  }
+};
+
+TEST_F(GridOnScreen, CellsShowTheirPicturesOnTheAreaBackground) {
+  PlaceGrid(100);
+  EXPECT_EQ(Pixel(5, 5), 0x2040A0u) << "the spacing shows the area's background";
+  EXPECT_EQ(Pixel(10 + 5, 10 + 5), 0x2040A0u) << "the cell's background around the picture";
+  // Cell 1 at (10, 10): its picture's first source pixel is red, the third blue, the fifth black.
+  EXPECT_TRUE(Near(Pixel(10 + 20, 10 + 20), 0xFF0000u));
+  EXPECT_TRUE(Near(Pixel(10 + 80, 10 + 20), 0x0000FFu));
+  EXPECT_TRUE(Near(Pixel(10 + 50, 10 + 55), 0x000000u));
+  EXPECT_TRUE(Near(Pixel(120 + 20, 10 + 20), 0xFF0000u)) << "cell 2 starts at x 120";
+}
+
+TEST_F(GridOnScreen, ScrollingRedrawsTheWindowAtOnce) {
+  PlaceGrid(100);
+  EXPECT_EQ(Pixel(30, 115), 0x2040A0u) << "the spacing between the first two rows";
+  // Cell 41 brought up to the bottom scrolls by 810: row 8's pictures (900 to 960) come to 90.
+  Run("ASSERT(ZV_RevealCell(gRef;41)=0)");
+  const uint32_t revealed = Pixel(30, 115);
+  EXPECT_NE(revealed, 0x2040A0u) << "a picture, drawn without waiting for the host";
+  // Two wheel notches up move the view by 60: what was at 115 is now at 175.
+  Run("MOUSE WHEEL(gW;100;100;1)\nMOUSE WHEEL(gW;100;100;1)");
+  EXPECT_EQ(Pixel(30, 175), revealed);
+  EXPECT_EQ(Pixel(30, 25), 0x2040A0u) << "the spacing above row 7 (770 to 780) is at 20 to 30";
+}
+
+TEST_F(GridOnScreen, SettingsWaitForTheHostsRedraw) {
+  PlaceGrid(100);
+  Run("ASSERT(ZV_SetAreaBackgroundColor(gRef;0x00FF00)=0)");
+  EXPECT_EQ(Pixel(5, 5), 0x2040A0u) << "only marked";
+  Run("IDLE");
+  EXPECT_EQ(Pixel(5, 5), 0x00FF00u);
+}
+
+TEST_F(GridOnScreen, SnapshotsShowTheScrollBarOverTheWindow) {
+  PlaceGrid(100);
+  const std::string path =
+      ::testing::TempDir() + "grid_on_screen_" + std::to_string(getpid()) + ".png";
+  Run("SNAPSHOT(gW;\"" + path + "\")");
+  auto snapshot = gfx::Bitmap::FromFile(path.c_str());
+  std::remove(path.c_str());
+  ASSERT_NE(snapshot, nullptr);
+  EXPECT_EQ(snapshot->GetWidth(), 500);
+  EXPECT_EQ(snapshot->GetHeight(), 400);
+  gfx::Color bar;
+  ASSERT_EQ(snapshot->GetPixel(492, 200, &bar), gfx::Status::Ok);
+  EXPECT_NE(bar.GetValue() & 0xFFFFFF, 0x2040A0u) << "the bar stands at the right edge";
+  gfx::Color cell;
+  ASSERT_EQ(snapshot->GetPixel(30, 30, &cell), gfx::Status::Ok);
+  EXPECT_TRUE(Near(cell.GetValue() & 0xFFFFFF, 0xFF0000u));
+}
+
+} // namespace
