@@ -1,5 +1,6 @@
 // Drawing a full-screen grid: a full redraw of a 1920 x 1080 content view filled with cached
-// cells (fitted pictures and captions), beside copying that frame's pixels once; and one scroll
+// cells (fitted pictures and captions), beside copying that frame's pixels once, both when the
+// cells were drawn before (redrawn from their renderings) and when they were not; and one scroll
 // step (new origin, evaluating the row that comes into view, redraw) in small and huge grids.
 
 #include <benchmark/benchmark.h>
@@ -124,6 +125,21 @@ void BM_FullRedraw(benchmark::State& state) {
   state.counters["cells"] = 12 * 7;
 }
 BENCHMARK(BM_FullRedraw)->Arg(0)->Arg(1);
+
+// The same frame when no cell has been drawn before in its look: each iteration changes the
+// caption colour, so every cell is rendered anew before it is copied.
+void BM_FullRedrawFirstTime(benchmark::State& state) {
+  RenderSetup setup(u"1000");
+  setup.Redraw();
+  int32_t color = 0;
+  for (auto _ : state) {
+    color ^= 0x010101;
+    setup.fArea->SetCaptionTextColors(color, -256);
+    setup.Redraw();
+  }
+  state.counters["cells"] = 12 * 7;
+}
+BENCHMARK(BM_FullRedrawFirstTime);
 
 void BM_ScrollStep(benchmark::State& state) {
   RenderSetup setup(state.range(0) == 1000 ? u"1000" : u"10000000");

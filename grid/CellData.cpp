@@ -24,6 +24,7 @@ void CellData::Clear() {
   free(fCaption);
   fCaption = nullptr;
   fLoaded = false;
+  fStamp = 0;
 }
 
 uint32_t CellData::CalcByteSize() const {

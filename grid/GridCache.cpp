@@ -97,6 +97,11 @@ void GridCache::SetCellData(uint32_t cell, const CellData& data) {
     TrimToByteSize(fMaxByteSize - size);
   }
   slot->fData = data;
+  if (++fNextStamp == 0) {
+    fNextStamp = 1;
+    ++fStampEpoch;
+  }
+  slot->fData.fStamp = fNextStamp;
   fByteTotal += size;
   AddToHead(cell);
 }

@@ -36,6 +36,8 @@ public:
   uint32_t GetMaxByteSize() const { return fMaxByteSize; }
 
   uint32_t GetCount() const { return fCount; }
+  // Changes when stamps start over, so that a stamp seen before names the same loading.
+  uint32_t GetStampEpoch() const { return fStampEpoch; }
   uint32_t GetByteTotal() const { return fByteTotal; }
   int32_t GetLinkedCount() const { return fLinkedCount; }
   uint32_t GetHead() const { return fHead; }
@@ -61,4 +63,7 @@ private:
   uint32_t fTail;
   int32_t fLinkedCount;
   uint32_t fMaxByteSize;
+  // Never reset, not even by Init: a stamp must not come back while renderings of it may exist.
+  uint32_t fNextStamp = 0;
+  uint32_t fStampEpoch = 0;
 };

@@ -9,6 +9,7 @@
 #include "area/CXArea.h"
 #include "grid/CellBlockIterator.h"
 #include "grid/CellLocation.h"
+#include "grid/CellRenderCache.h"
 #include "grid/GridCache.h"
 #include "grid/ZorvinAreaManager.h"
 #include "platform/win/CGGeometry.h"
@@ -110,6 +111,10 @@ public:
   void DrawCell(gfx::Graphics* graphics, CellLocation location);
   void DrawPlainCell(gfx::Graphics* graphics, uint32_t cell);
   void DrawCaret(gfx::Graphics* graphics);
+  // Draws the plain cell from its rendering, made now when missing; false when the cell cannot
+  // be drawn that way here and must be drawn as it is.
+  bool DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell);
+  CellLook GetCellLook(const gfx::Graphics& graphics) const;
   void RedrawContentViewImmediately();
   void RedrawContentViewRectImmediately(CGRect rect);
   void RedrawDocRectImmediately(CGRect rect);
@@ -358,6 +363,10 @@ private:
   std::unique_ptr<gfx::GraphicsPath> fSelectionPath;
 
   // Pictures
+  // Renderings of plain cells, and what changes their look besides plain values
+  CellRenderCache fRenderedCells;
+  uint32_t fLookGeneration = 0;
+
   FDPicture fBackPicture;
   int32_t fBackPictureFormat;
   FDNativeImage* fBackPictureImage;

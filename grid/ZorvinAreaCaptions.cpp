@@ -77,6 +77,7 @@ int32_t ZorvinArea::SetCaptionTextStyle(const PA_Unichar* fontName, int32_t size
   fCaptionTextSize = size;
   fCaptionTextStyle = style;
   fCaptionFont = std::move(font);
+  ++fLookGeneration;
   fNeedsRedraw = true;
   return kFDErrNone;
 }
@@ -120,6 +121,7 @@ void ZorvinArea::SetCaptionTextColors(int32_t fore, int32_t back) {
 
 void ZorvinArea::SetupNativeCaptionFont() {
   fCaptionFont = CreateNativeFont(fCaptionFontName, fCaptionTextSize, fCaptionTextStyle);
+  ++fLookGeneration;
 }
 
 void ZorvinArea::SetupNativeCaptionParagraphStyle() {

@@ -23,7 +23,9 @@ void ZorvinArea::DoDraw(gfx::Graphics* graphics) {
 
 void ZorvinArea::DrawCell(gfx::Graphics* graphics, CellLocation location) {
   const uint32_t cell = CellLocationToIndex(location);
-  DrawPlainCell(graphics, cell);
+  if (!DrawRenderedCell(graphics, cell)) {
+    DrawPlainCell(graphics, cell);
+  }
   if (IsCellSelected(cell)) {
     DrawCellSelection(graphics);
   }

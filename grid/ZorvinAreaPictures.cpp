@@ -41,6 +41,7 @@ void ZorvinArea::SetBackColor(int32_t color) {
 }
 
 void ZorvinArea::ReleaseBackPicture() {
+  ++fLookGeneration;
   if (fBackPicture != nullptr) {
     FourD::DisposeFDPicture(fBackPicture);
     fBackPicture = nullptr;
@@ -71,6 +72,7 @@ int32_t ZorvinArea::SetBackPicture(FDPicture picture) {
   ReleaseBackPicture();
   fBackPicture = copy;
   fBackPictureImage = image;
+  ++fLookGeneration;
   fNeedsRedraw = true;
   return kFDErrNone;
 }

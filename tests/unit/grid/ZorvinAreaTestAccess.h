@@ -18,6 +18,9 @@ public:
   static void AlignScrollToCell(ZorvinArea& area) { area.AlignScrollToCell(); }
   static bool NeedsRedraw(const ZorvinArea& area) { return area.fNeedsRedraw; }
   static GridCache& Cache(ZorvinArea& area) { return area.fCache; }
+  static const CellRenderCache& RenderedCells(const ZorvinArea& area) {
+    return area.fRenderedCells;
+  }
   static int32_t SelectionBitsSize(const ZorvinArea& area) { return area.fSelectionBitsSize; }
   static bool HasSelectionBits(const ZorvinArea& area) { return area.fSelectionBits != nullptr; }
   static int32_t LoadDepth(const ZorvinArea& area) { return area.fLoadDepth; }
