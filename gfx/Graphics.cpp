@@ -140,6 +140,16 @@ Status Graphics::MultiplyTransform(const Matrix* other, MatrixOrder order) {
   return status == Status::Ok ? ApplyTransform(matrix) : status;
 }
 
+bool Graphics::HasWholePixelTranslation() const {
+  Matrix matrix;
+  if (GetTransform(&matrix) != Status::Ok)
+    return false;
+  float e[6];
+  matrix.GetElements(e);
+  return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
+         e[5] == std::floor(e[5]);
+}
+
 Status Graphics::GetTransform(Matrix* matrix) const {
   if (Status status = Ready(); status != Status::Ok)
     return status;

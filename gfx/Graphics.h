@@ -47,6 +47,8 @@ public:
   Status GetTransform(Matrix* matrix) const;
   Status SetTransform(const Matrix* matrix);
   Status ResetTransform();
+  // The transform only moves, by whole pixels: what is drawn lands exactly on pixels.
+  bool HasWholePixelTranslation() const;
 
   // Clip, kept in device space: later transforms do not move it.
   Status SetClip(const RectF& rect, CombineMode mode = CombineModeReplace);
@@ -69,6 +71,8 @@ public:
   Status Clear(const Color& color);
   Status FillRectangle(const Brush* brush, const RectF& rect);
   Status FillRectangle(const Brush* brush, float x, float y, float width, float height);
+  // One fill of them all, cheaper than a fill each.
+  Status FillRectangles(const Brush* brush, const RectF* rects, int count);
   Status FillEllipse(const Brush* brush, const RectF& box);
   Status FillPolygon(const Brush* brush, const PointF* points, int count,
                      FillMode fillMode = FillModeAlternate);

@@ -66,6 +66,24 @@ Status Graphics::FillRectangle(const Brush* brush, float x, float y, float width
   return FillRectangle(brush, RectF(x, y, width, height));
 }
 
+Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int count) {
+  if (Status status = Usable(brush); status != Status::Ok)
+    return status;
+  if (count < 0 || (count > 0 && !rects))
+    return Status::InvalidParameter;
+  for (int i = 0; i < count; ++i)
+    if (!Finite(rects[i]))
+      return Status::InvalidParameter;
+  cairo_t* cr = fCairo.get();
+  cairo_new_path(cr);
+  for (int i = 0; i < count; ++i)
+    if (!rects[i].IsEmptyArea())
+      cairo_rectangle(cr, rects[i].X, rects[i].Y, rects[i].Width, rects[i].Height);
+  cairo_set_source(cr, brush->Native());
+  cairo_fill(cr);
+  return Status::Ok;
+}
+
 Status Graphics::FillEllipse(const Brush* brush, const RectF& box) {
   GraphicsPath path;
   Status status = path.AddEllipse(box);

@@ -1,10 +1,8 @@
 // Redrawing a cell from its rendering: what makes scrolling and full redraws cheap.
-#include <cmath>
 #include <new>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
-#include "gfx/Matrix.h"
 #include "grid/ZorvinArea.h"
 
 namespace {
@@ -12,16 +10,6 @@ namespace {
 // The content view keeps about three screens of rendered cells.
 constexpr size_t kRenderedScreens = 3;
 constexpr size_t kMinRenderedBytes = 4 * 1024 * 1024;
-
-bool IsWholePixelTranslation(const gfx::Graphics& graphics) {
-  gfx::Matrix matrix;
-  if (graphics.GetTransform(&matrix) != gfx::Status::Ok)
-    return false;
-  float e[6];
-  matrix.GetElements(e);
-  return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
-         e[5] == std::floor(e[5]);
-}
 
 } // namespace
 
@@ -51,7 +39,7 @@ CellLook ZorvinArea::GetCellLook(const gfx::Graphics& graphics) const {
 bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
   // A rendering stands for the cell only where the cell paints every one of its pixels and lands
   // on whole pixels unscaled; elsewhere the cell is drawn as it is.
-  if (graphics == nullptr || fAreaBackBrush == nullptr || !IsWholePixelTranslation(*graphics))
+  if (graphics == nullptr || fAreaBackBrush == nullptr || !graphics->HasWholePixelTranslation())
     return false;
   const auto width = static_cast<int32_t>(fCellSize.width);
   const auto height = static_cast<int32_t>(fCellSize.height);

@@ -1,6 +1,9 @@
 #include "platform/win/ContentView.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
+#include <vector>
 
 #include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
@@ -21,6 +24,77 @@ int32_t BufferHeight(const ZorvinArea* area) {
 CGRect ViewBounds(const ZorvinArea* area) {
   const CGRect frame = area->GetContentViewFrame();
   return CGRectMake(0, 0, frame.size.width, frame.size.height);
+}
+
+bool IsWhole(float value) {
+  return value == std::floor(value);
+}
+
+bool IsWholeRect(CGRect r) {
+  return IsWhole(r.origin.x) && IsWhole(r.origin.y) && IsWhole(r.size.width) &&
+         IsWhole(r.size.height);
+}
+
+// The parts of `fill` (view space) that no cell of the pass will paint over, when that can be
+// known: square unscaled cells on whole pixels each paint every pixel of their rectangle with an
+// opaque background first, so filling under them would be drawn over at once.
+bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGRect fill,
+                      float scale, std::vector<gfx::RectF>* uncovered) {
+  const CGPoint origin = area->GetOrigin();
+  if (area->GetCellClipRegion() != nullptr || scale != 1 || !graphics.HasWholePixelTranslation() ||
+      !IsWhole(origin.x) || !IsWhole(origin.y) || !IsWholeRect(fill) || area->GetCellCount() <= 0) {
+    return false;
+  }
+  const auto count = static_cast<uint32_t>(area->GetCellCount());
+  std::vector<CGRect> cells;
+  std::vector<float> edges{CGRectGetMinY(fill), CGRectGetMaxY(fill)};
+  CellBlockIterator iterator = area->GetVisibleCellsBlockIterator();
+  while (iterator.HasMoreCells()) {
+    const CellLocation location = iterator.NextCell();
+    const uint32_t cell = area->CellLocationToIndex(location);
+    if (cell < 1 || cell > count) {
+      continue;
+    }
+    CGRect r = area->GetCellRect(location, false);
+    r.origin.x += origin.x;
+    r.origin.y += origin.y;
+    r = CGRectIntersection(r, fill);
+    if (CGRectIsNull(r) || CGRectIsEmpty(r)) {
+      continue;
+    }
+    if (!IsWholeRect(r)) {
+      return false;
+    }
+    cells.push_back(r);
+    edges.push_back(CGRectGetMinY(r));
+    edges.push_back(CGRectGetMaxY(r));
+  }
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  // Band by band: between two consecutive edges the same cells span the whole band.
+  std::vector<std::pair<float, float>> spans;
+  for (size_t i = 0; i + 1 < edges.size(); ++i) {
+    const float top = edges[i];
+    const float bottom = edges[i + 1];
+    spans.clear();
+    for (const CGRect& r : cells) {
+      if (CGRectGetMinY(r) <= top && CGRectGetMaxY(r) >= bottom) {
+        spans.emplace_back(CGRectGetMinX(r), CGRectGetMaxX(r));
+      }
+    }
+    std::sort(spans.begin(), spans.end());
+    float x = CGRectGetMinX(fill);
+    for (const auto& [left, right] : spans) {
+      if (left > x) {
+        uncovered->emplace_back(x, top, left - x, bottom - top);
+      }
+      x = std::max(x, right);
+    }
+    if (x < CGRectGetMaxX(fill)) {
+      uncovered->emplace_back(x, top, CGRectGetMaxX(fill) - x, bottom - top);
+    }
+  }
+  return true;
 }
 
 } // namespace
@@ -95,7 +169,13 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
   const CGRect fill = dirty != nullptr ? CGRectIntersection(bounds, *dirty) : bounds;
   const gfx::GraphicsState state = graphics->Save();
   if (area->fAreaBackBrush != nullptr && !CGRectIsNull(fill)) {
-    graphics->FillRectangle(area->fAreaBackBrush.get(), GdiplusRectFMakeWithCGRect(fill));
+    std::vector<gfx::RectF> uncovered;
+    if (UncoveredByCells(area, *graphics, fill, area->fScale, &uncovered)) {
+      graphics->FillRectangles(area->fAreaBackBrush.get(), uncovered.data(),
+                               static_cast<int>(uncovered.size()));
+    } else {
+      graphics->FillRectangle(area->fAreaBackBrush.get(), GdiplusRectFMakeWithCGRect(fill));
+    }
   }
   graphics->TranslateTransform(area->fOrigin.x, area->fOrigin.y);
   const uint32_t count = static_cast<uint32_t>(area->fCellCount > 0 ? area->fCellCount : 0);
