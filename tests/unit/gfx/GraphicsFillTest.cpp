@@ -20,6 +20,19 @@ TEST(GraphicsFill, FillsExactlyTheRectangle) {
   EXPECT_EQ(canvas.CountInked(0, 0, 64, 64), 30 * 5);
 }
 
+TEST(GraphicsFill, ManyRectanglesFillTheirUnionAndRefuseBadInput) {
+  Canvas canvas;
+  SolidBrush red(kRed);
+  const RectF rects[] = {RectF(0, 0, 10, 10), RectF(5, 5, 10, 10), RectF(30, 30, 0, 8)};
+  ASSERT_EQ(canvas.graphics.FillRectangles(&red, rects, 3), Status::Ok);
+  EXPECT_EQ(canvas.CountInked(0, 0, 64, 64), 100 + 100 - 25) << "overlaps count once";
+  EXPECT_EQ(canvas.graphics.FillRectangles(&red, nullptr, 1), Status::InvalidParameter);
+  EXPECT_EQ(canvas.graphics.FillRectangles(&red, rects, -1), Status::InvalidParameter);
+  const RectF infinite[] = {RectF(0, 0, INFINITY, 1)};
+  EXPECT_EQ(canvas.graphics.FillRectangles(&red, infinite, 1), Status::InvalidParameter);
+  EXPECT_EQ(canvas.graphics.FillRectangles(&red, nullptr, 0), Status::Ok);
+}
+
 TEST(GraphicsFill, ClipRectangleLimitsDrawingUntilRestored) {
   Canvas canvas;
   SolidBrush red(kRed), blue(kBlue);
