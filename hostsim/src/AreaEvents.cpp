@@ -1,11 +1,14 @@
 #include "AreaEvents.h"
 
+#include <cstring>
 #include <exception>
 #include <vector>
 
+#include "HostState.h"
 #include "NativeWindows.h"
 #include "TextBlocks.h"
 #include "lang/PluginCommands.h"
+#include "zvhost/Host.h"
 #include "zvhost/HostPlatform.h"
 
 namespace zvhost {
@@ -268,8 +271,41 @@ std::shared_ptr<PluginArea> AreaAt(const Window& window, int16_t x, int16_t y) {
   return nullptr;
 }
 
+namespace {
+
+// The modifier keys an input event names are held while it is delivered, so that whoever reads
+// the keyboard then (as a real user's fingers would have it) sees them down.
+class HeldModifierKeys {
+public:
+  explicit HeldModifierKeys(uint16_t modifiers) {
+    std::memcpy(fSaved, State().fKeys, sizeof fSaved);
+    static const struct {
+      int keyCode;
+      uint16_t mask;
+    } kKeys[] = {{55, kFDCommandKeyMask},
+                 {56, kFDShiftKeyMask},
+                 {57, kFDAlphaLockMask},
+                 {58, kFDOptionKeyMask},
+                 {59, kFDControlKeyMask}};
+    for (const auto& key : kKeys) {
+      if ((modifiers & key.mask) != 0) {
+        SetKeyDown(key.keyCode, true);
+      }
+    }
+  }
+  ~HeldModifierKeys() { std::memcpy(State().fKeys, fSaved, sizeof fSaved); }
+  HeldModifierKeys(const HeldModifierKeys&) = delete;
+  HeldModifierKeys& operator=(const HeldModifierKeys&) = delete;
+
+private:
+  KeyMap fSaved;
+};
+
+} // namespace
+
 void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int16_t x, int16_t y,
                     uint16_t modifiers, intptr_t message) {
+  const HeldModifierKeys held(modifiers);
   EventRecord event = MakeEvent(what);
   event.message = message;
   event.when = static_cast<intptr_t>(TickCount());

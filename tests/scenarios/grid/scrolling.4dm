@@ -48,4 +48,15 @@ MOUSE WHEEL($w;100;100;-1)
 MOUSE WHEEL($w;100;100;-1)
 LOG("by cell";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
 
+// Ten cells a row: 1110 wide, so both bars. With the shift key held the wheel scrolls sideways.
+ZV_SetAreaFlags($ref;0)
+ASSERT(ZV_SetCellsPerRow($ref;10)=0)
+ASSERT(ZV_RevealCell($ref;1)=0)
+$v:=20
+LOG("ten a row";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
+For($i;1;4)
+  MOUSE WHEEL($w;100;100;-1;0x200)
+End for
+LOG("shift and wheel";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
+
 CLOSE WINDOW($w)
