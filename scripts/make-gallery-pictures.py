@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the gallery's sample pictures: small PNG tiles of colour gradients and shapes."""
+"""Writes the gallery's sample pictures (small PNG tiles of colour gradients and shapes) and the
+plain white card its cells are drawn on."""
 import math
 import struct
 import sys
@@ -51,3 +52,6 @@ if __name__ == "__main__":
     out.mkdir(parents=True, exist_ok=True)
     for name, a, b, shape in TILES:
         (out / f"{name}.png").write_bytes(png(96, 72, tile(a, b, shape)))
+    card = out.parent / "Resources" / "Card.png"
+    card.parent.mkdir(parents=True, exist_ok=True)
+    card.write_bytes(png(4, 4, lambda x, y: (255, 255, 255)))
