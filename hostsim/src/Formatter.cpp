@@ -238,7 +238,10 @@ std::u16string PlainText(const Value& value) {
       return Utf8ToUtf16("[array of " + std::to_string(ArrayView(value.ArrayBlock()).Count()) +
                          "]");
     }
-    return Utf8ToUtf16("[" + std::to_string(value.Kind()) + "]");
+    std::string kind = "[";
+    kind += std::to_string(value.Kind());
+    kind += "]";
+    return Utf8ToUtf16(kind);
   }
 }
 

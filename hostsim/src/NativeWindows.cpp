@@ -53,7 +53,8 @@ bool PropKey(const PA_Unichar* name, std::u16string* key) {
   }
   const auto value = reinterpret_cast<uintptr_t>(name);
   if (value < 0x10000) {
-    *key = u"#" + std::u16string(1, static_cast<char16_t>(value));
+    key->assign(1, u'#');
+    key->push_back(static_cast<char16_t>(value));
     return true;
   }
   key->clear();

@@ -64,14 +64,26 @@ private:
     ThrowSyntax(fLabel, Peek().line, message);
   }
 
+  // Built by appending: concatenating onto a literal trips a false alarm of the optimiser.
+  static std::string Quoted(const char* prefix, const std::u16string& text, char mark = '\'') {
+    std::string quoted(1, mark);
+    quoted += prefix;
+    quoted += Utf16ToUtf8(text);
+    quoted += mark;
+    return quoted;
+  }
+
   static std::string Describe(const Token& token) {
     switch (token.kind) {
     case TokenKind::Newline:
       return "end of line";
     case TokenKind::End:
       return "end of text";
-    case TokenKind::Text:
-      return "text \"" + Utf16ToUtf8(token.text) + "\"";
+    case TokenKind::Text: {
+      std::string described = "text ";
+      described += Quoted("", token.text, '"');
+      return described;
+    }
     case TokenKind::Number:
       return "number";
     case TokenKind::LParen:
@@ -89,12 +101,12 @@ private:
     case TokenKind::Assign:
       return "':='";
     case TokenKind::Local:
-      return "'$" + Utf16ToUtf8(token.text) + "'";
+      return Quoted("$", token.text);
     case TokenKind::Interprocess:
-      return "'<>" + Utf16ToUtf8(token.text) + "'";
+      return Quoted("<>", token.text);
     case TokenKind::Name:
     case TokenKind::Operator:
-      return "'" + Utf16ToUtf8(token.text) + "'";
+      return Quoted("", token.text);
     }
     return "token";
   }
