@@ -220,17 +220,13 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
     return;
   }
   DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &rect);
-  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
-  if (dc == nullptr) {
+  const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
+  if (window == nullptr) {
     return;
   }
-  gfx::Graphics window(dc);
-  if (window.GetLastStatus() != gfx::Status::Ok) {
-    return;
-  }
-  window.IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
+  window->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
   const CGRect port = GetPortRelativeBounds(area);
-  window.DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
+  window->DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
 }
 
 void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
@@ -241,18 +237,26 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
   area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to), from.origin.x,
                                        from.origin.y, from.size.width, from.size.height,
                                        gfx::UnitPixel);
-  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
-  if (dc == nullptr) {
+  const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
+  if (window == nullptr) {
     return;
   }
-  gfx::Graphics window(dc);
-  if (window.GetLastStatus() != gfx::Status::Ok) {
-    return;
-  }
-  window.DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)), to.origin.x,
-                   to.origin.y, to.size.width, to.size.height, gfx::UnitPixel);
+  window->DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)), to.origin.x,
+                    to.origin.y, to.size.width, to.size.height, gfx::UnitPixel);
 }
 
 CGRect ContentView::GetPortRelativeBounds(const ZorvinArea* area) {
   return area->GetPortRelativeViewFrame(area->GetContentViewFrame());
+}
+
+std::unique_ptr<gfx::Graphics> ContentView::WindowGraphics(const ZorvinArea* area) {
+  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
+  if (dc == nullptr) {
+    return nullptr;
+  }
+  std::unique_ptr<gfx::Graphics> graphics(new (std::nothrow) gfx::Graphics(dc));
+  if (graphics == nullptr || graphics->GetLastStatus() != gfx::Status::Ok) {
+    return nullptr;
+  }
+  return graphics;
 }

@@ -2,6 +2,8 @@
 // buffer the size of the view, which is then copied to the window.
 #pragma once
 
+#include <memory>
+
 #include "platform/win/CGGeometry.h"
 
 namespace gfx {
@@ -23,4 +25,6 @@ public:
   static void CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to);
 
   static CGRect GetPortRelativeBounds(const ZorvinArea* area);
+  // Drawing straight onto the area's window; null when the window has no surface.
+  static std::unique_ptr<gfx::Graphics> WindowGraphics(const ZorvinArea* area);
 };

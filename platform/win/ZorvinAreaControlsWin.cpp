@@ -174,15 +174,12 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
     area->fOrigin.x = static_cast<float>(-value);
   if (area->GetScrollsByCell())
     area->AlignScrollToCell();
-  FDDeviceContext* dc = GetWindowDC(area->GetHWND());
-  if (dc == nullptr)
+  const std::unique_ptr<gfx::Graphics> graphics = ContentView::WindowGraphics(area);
+  if (graphics == nullptr)
     return;
-  gfx::Graphics graphics(dc);
-  if (graphics.GetLastStatus() != gfx::Status::Ok)
-    return;
-  const gfx::GraphicsState state = graphics.Save();
-  ContentView::Draw(area, &graphics);
-  graphics.Restore(state);
+  const gfx::GraphicsState state = graphics->Save();
+  ContentView::Draw(area, graphics.get());
+  graphics->Restore(state);
 }
 
 void ZorvinAreaControlsWin::SynchControlHWND(ControlHandle control) {
