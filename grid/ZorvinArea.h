@@ -284,6 +284,8 @@ private:
   int32_t CellsPerRowForWidth(int64_t width) const;
   void AdjustViews();
   void SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show);
+  // The bar's value, clamped, and the origin on its axis with it (aligned when by cell).
+  void ScrollBarTo(ControlHandle bar, int64_t value);
   void ReleaseViews();
   void AdjustOrigin();
   void AdjustScrollbars();

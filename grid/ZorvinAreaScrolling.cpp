@@ -52,6 +52,17 @@ void ZorvinArea::AlignScrollToCell() {
   }
 }
 
+void ZorvinArea::ScrollBarTo(ControlHandle bar, int64_t value) {
+  value = std::clamp<int64_t>(value, GetControl32BitMinimum(bar), GetControl32BitMaximum(bar));
+  SetControl32BitValue(bar, static_cast<int32_t>(value));
+  if (bar == fVertScrollBar)
+    fOrigin.y = static_cast<float>(-value);
+  else
+    fOrigin.x = static_cast<float>(-value);
+  if (GetScrollsByCell())
+    AlignScrollToCell();
+}
+
 bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modifiers*/) {
   // The event's modifiers may be stale by the time the wheel turns; the keys held now count.
   const uint16_t modifiers = GetModifiers();
@@ -69,16 +80,7 @@ bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modif
   const float view = horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height;
   int32_t step = Trunc(view * 3 / 4);
   step = step <= 10 ? 1 : step / 10;
-  int64_t value = GetControl32BitValue(bar);
-  value += delta >= 0 ? -step : step;
-  value = std::clamp<int64_t>(value, GetControl32BitMinimum(bar), GetControl32BitMaximum(bar));
-  SetControl32BitValue(bar, static_cast<int32_t>(value));
-  if (horizontal)
-    fOrigin.x = static_cast<float>(-value);
-  else
-    fOrigin.y = static_cast<float>(-value);
-  if (GetScrollsByCell())
-    AlignScrollToCell();
+  ScrollBarTo(bar, int64_t{GetControl32BitValue(bar)} + (delta >= 0 ? -step : step));
   LoadVisibleCellData();
   RedrawContentViewImmediately();
   DoCursor(&where);

@@ -262,14 +262,6 @@ void ZorvinAreaControlsWin::ScrollActionProc(ControlHandle control, int16_t part
   default:
     break;
   }
-  value =
-      std::clamp<int64_t>(value, GetControl32BitMinimum(control), GetControl32BitMaximum(control));
-  SetControl32BitValue(control, static_cast<int32_t>(value));
-  if (vertical)
-    area->fOrigin.y = static_cast<float>(-value);
-  else
-    area->fOrigin.x = static_cast<float>(-value);
-  if (area->GetScrollsByCell())
-    area->AlignScrollToCell();
+  area->ScrollBarTo(control, value);
   ContentView::DrawDirect(area);
 }
