@@ -172,6 +172,13 @@ public:
   const gfx::SolidBrush* GetCaptionBackBrush() const { return fCaptionBackBrush.get(); }
   const gfx::SolidBrush* GetSelectionBrush() const { return fSelectionBrush.get(); }
 
+  // Drags that start from a pressed cell: between grid areas, or the host's own drag of the area
+  bool SupportsDragEvents() const;
+  // Runs the drag between grid areas until the button is released; always false.
+  bool HandleDrag(CGPoint docPoint, uint32_t modifiers, uint32_t cell);
+  // Hands the area object to the host's drag when the area is draggable; always false.
+  bool Handle4DDrag(CGPoint docPoint);
+
   // Where a drop at a document point goes: the cell before which it lands (`cell` + part)
   DropCellPart GetDropCellAtDocPoint(uint32_t excluded, CGPoint point, uint32_t* cell) const;
   bool IsCaretVertical() const;

@@ -31,6 +31,10 @@ uint8_t StillDown(void) {
   return 0;
 }
 
+uint8_t Button(void) {
+  return StillDown();
+}
+
 void GetPort(GrafPtr* port) {
   if (port == nullptr) {
     return;
@@ -44,6 +48,22 @@ void GetPort(GrafPtr* port) {
   }
   // A port whose window has closed is no port.
   *port = zvhost::Windows().FromPointer(current) != nullptr ? current : nullptr;
+}
+
+void GetMouse(Point* where) {
+  if (where == nullptr) {
+    return;
+  }
+  GrafPtr port = nullptr;
+  GetPort(&port);
+  int32_t x = zvhost::State().fMouseX;
+  int32_t y = zvhost::State().fMouseY;
+  if (const zvhost::Window* window = zvhost::Windows().FromPointer(port)) {
+    x -= window->frame.left;
+    y -= window->frame.top;
+  }
+  where->h = static_cast<int16_t>(std::clamp(x, -32768, 32767));
+  where->v = static_cast<int16_t>(std::clamp(y, -32768, 32767));
 }
 
 void SetPort(GrafPtr port) {

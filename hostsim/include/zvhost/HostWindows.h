@@ -90,8 +90,14 @@ ZVHOST_API int16_t FindControl(Point where, GrafPtr window, ControlHandle* which
 
 // The window part under a global point (3, in the content, or 0) and the window in `window`.
 ZVHOST_API int16_t FindWindo(Point where, GrafPtr* window);
-// True while the mouse button is held.
+// True while the mouse button is held. Polling it plays the input the host is replaying: each
+// poll moves the pointer on by one point of a press's path and the clock by one tick.
 ZVHOST_API uint8_t StillDown(void);
+// The same as StillDown.
+ZVHOST_API uint8_t Button(void);
+// The mouse position in the current port's coordinates (the window of the area whose event is
+// being delivered, else the port last set); the screen's when there is no port.
+ZVHOST_API void GetMouse(Point* where);
 ZVHOST_API void GetPort(GrafPtr* port);
 ZVHOST_API void SetPort(GrafPtr port);
 // Copies pixels between two windows' surfaces (window coordinates); mode 0 is a plain copy.
