@@ -179,6 +179,10 @@ public:
   // Hands the area object to the host's drag when the area is draggable; always false.
   bool Handle4DDrag(CGPoint docPoint);
 
+  // Posted cell events, delivered to the event handler one per idle, oldest first; an event that
+  // cannot be recorded is dropped.
+  void PostCellEvent(int32_t code, int32_t cell);
+
   // Where a drop at a document point goes: the cell before which it lands (`cell` + part)
   DropCellPart GetDropCellAtDocPoint(uint32_t excluded, CGPoint point, uint32_t* cell) const;
   bool IsCaretVertical() const;
