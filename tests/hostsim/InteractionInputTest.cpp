@@ -179,4 +179,49 @@ TEST_F(InteractionInput, AHostDragWalksTheRestOfThePressOverDroppableAreas) {
   EXPECT_TRUE(fLog.empty());
 }
 
+TEST_F(InteractionInput, FocusFollowsClicksAndKeysAndSelectAllGoToTheFocusedArea) {
+  Run("gW:=Open window(0;0;400;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
+      "gB:=Plugin area(gW;\"b\";200;0;300;100)");
+  int32_t keyCode = 0;
+  int32_t character = -1;
+  Get().reply = [&](EventRecord& event, int32_t*) {
+    if (event.what == 20) {
+      event.message = 101;
+    } else if (event.what == 3) {
+      const FDEngineBlock b = Call(kFDGetAreaKeyEventInfo, NewBlock());
+      keyCode = b.fParam1;
+      character = b.fParam2;
+    } else if (event.what == 18) {
+      FDEngineBlock b = NewBlock();
+      b.fPtr1 = zvhost::HostWindow(1);
+      b.fUName = U(u"cell 3");
+      Call(kFDCreateTip, b);
+    }
+  };
+  Clear();
+  Run("KEY DOWN(gW;143)\nSELECT ALL(gW)");
+  EXPECT_TRUE(Get().events.empty()); // nothing has the focus yet
+  using P = std::pair<int, int32_t>;
+  Run("MOUSE CLICK(gW;10;10)\nMOUSE CLICK(gW;10;10)");
+  EXPECT_EQ((std::vector<P>{{20, 101}, {21, 101}, {1, 101}, {2, 101}, {1, 101}, {2, 101}}),
+            fakearea::CodesAndAreas());
+  Clear();
+  Run("MOUSE DRAG(gW;210;10;220;10)");
+  EXPECT_EQ((std::vector<P>{{20, 102}, {22, 101}, {21, 102}, {1, 102}, {2, 102}}),
+            fakearea::CodesAndAreas());
+  Clear();
+  Run("KEY DOWN(gW;145;97;0x200)\nSELECT ALL(gW)");
+  EXPECT_EQ((std::vector<P>{{3, 102}, {35, 102}}), fakearea::CodesAndAreas());
+  EXPECT_EQ(145, keyCode);
+  EXPECT_EQ(97, character);
+  EXPECT_EQ(0x200, Get().events[0].modifiers);
+
+  Clear();
+  Run("MOUSE MOVE(gW;250;50)\nMOUSE MOVE(gW;350;50)");
+  ASSERT_EQ((std::vector<P>{{18, 102}}), fakearea::CodesAndAreas());
+  EXPECT_EQ(250, Get().events[0].where.h);
+  EXPECT_EQ(50, Get().events[0].where.v);
+  Run("gTip:=Last tip\ngNone:=Last tip\nASSERT(gTip=\"cell 3\")\nASSERT(gNone=\"\")");
+}
+
 } // namespace
