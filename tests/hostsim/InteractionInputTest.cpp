@@ -1,5 +1,10 @@
 // Input for interaction: presses played as a timeline that the plug-in's polling consumes,
 // keys queued for the host's event queue, host drags, focus, keys and tips.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "FakeArea.h"
 
 namespace {
@@ -222,6 +227,37 @@ TEST_F(InteractionInput, FocusFollowsClicksAndKeysAndSelectAllGoToTheFocusedArea
   EXPECT_EQ(250, Get().events[0].where.h);
   EXPECT_EQ(50, Get().events[0].where.v);
   Run("gTip:=Last tip\ngNone:=Last tip\nASSERT(gTip=\"cell 3\")\nASSERT(gNone=\"\")");
+}
+
+TEST_F(InteractionInput, DatabaseMethodsAnswerEventHandlerCallsAndTheDatabaseKnowsItsFolder) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("zv-db-" + std::to_string(::getpid()));
+  fs::create_directories(folder / "Methods");
+  std::ofstream(folder / "Methods" / "onCell.4dm") << "LOG($1;$2;$3)\n";
+  ASSERT_EQ(0, zvhost::LoadDatabase((folder / ".." / folder.filename()).string()));
+  // What the plug-in does with ZV_SetEventHandler's method: its id, then a call with three longs.
+  FDEngineBlock b = NewBlock();
+  b.fUName = U(u"onCell");
+  const int32_t id = Call(kFDGetMethodID, b).fParam1;
+  ASSERT_NE(0, id);
+  ValueBlock blocks[4];
+  Put(blocks[0], kFDUndefined, 0);
+  Put(blocks[1], kFDLongint, int32_t{101});
+  Put(blocks[2], kFDLongint, int32_t{4});
+  Put(blocks[3], kFDLongint, int32_t{7});
+  b = NewBlock();
+  b.fParam1 = id;
+  b.fParam2 = 3;
+  b.fPtr1 = blocks;
+  EXPECT_EQ(0, Call(kFDCallMethodID, b).fError);
+  EXPECT_EQ((std::vector<std::string>{"101\t4\t7"}), fLog);
+
+  // Its own folder, absolute and ending with "/", however it was named.
+  const std::string expected = fs::canonical(folder).string() + "/";
+  Run("ASSERT(Get 4D folder(Database folder)=\"" + expected + "\")");
+  std::string message;
+  EXPECT_NE(0, zvhost::RunCode("gFolder:=Get 4D folder(0)", &message));
+  fs::remove_all(folder);
 }
 
 } // namespace
