@@ -1,5 +1,6 @@
 #include "AreaEvents.h"
 
+#include <array>
 #include <cstring>
 #include <exception>
 #include <vector>
@@ -111,6 +112,29 @@ void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
   }
 }
 
+// The host's extended init record: byte offsets as the host lays them out, 32-bit window fields.
+constexpr size_t kInitRecordSize = 54;
+
+template <typename T>
+void PutAt(std::array<unsigned char, kInitRecordSize>& record, size_t offset, T value) {
+  std::memcpy(record.data() + offset, &value, sizeof value);
+}
+
+std::array<unsigned char, kInitRecordSize> InitRecord(const Window& window,
+                                                      const PluginArea& area) {
+  std::array<unsigned char, kInitRecordSize> record{};
+  PutAt<int16_t>(record, 2, 3); // the host's values, as on a plain init
+  PutAt<uint8_t>(record, 6, 9);
+  PutAt<int32_t>(record, 12, 0xFFFFFF); // back colour
+  PutAt<uint8_t>(record, 24, 1);        // an input form
+  PutAt<int16_t>(record, 26, static_cast<int16_t>(area.page));
+  const auto handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window.HostPointer()));
+  PutAt<uint32_t>(record, 38, handle); // window
+  PutAt<uint32_t>(record, 42, handle); // port
+  PutAt<uint32_t>(record, 46, handle); // native window
+  return record;
+}
+
 void SendUpdate(const std::shared_ptr<PluginArea>& area) {
   // The surface stays valid even if code run while drawing closes the window.
   const std::shared_ptr<Window> window = Windows().Find(area->window->number);
@@ -146,7 +170,13 @@ std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
   // A form draws what it shows when it first appears.
   area->redrawRequested = true;
   window->areas.push_back(area);
-  EventRecord init = MakeEvent(kAreaInit);
+  std::array<unsigned char, kInitRecordSize> record = InitRecord(*window, *area);
+  EventRecord init = MakeEvent(kAreaInitExtended);
+  init.message = reinterpret_cast<intptr_t>(record.data());
+  if (reinterpret_cast<uintptr_t>(window->HostPointer()) > UINT32_MAX) {
+    // A window the record cannot carry: the plain init, which leaves the plug-in to ask.
+    init = MakeEvent(kAreaInit);
+  }
   init.modifiers = 1; // an input form
   SendAreaEvent(area, init);
   return area;
@@ -323,6 +353,35 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
   SendAreaEvent(area, event);
 }
 
+namespace {
+
+// The focus frame is drawn 3 pixels outside its area: once it goes, what lies under that ring
+// is painted again, the window's white first, then the areas it overlaps.
+void RepaintFocusRing(const Window& window, const PluginArea& area) {
+  constexpr int32_t kFrameOutset = 3;
+  const Rect& r = area.rect;
+  const FDDeviceContext& surface = window.context;
+  for (int32_t y = r.top - kFrameOutset; y < r.bottom + kFrameOutset; ++y) {
+    for (int32_t x = r.left - kFrameOutset; x < r.right + kFrameOutset; ++x) {
+      const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      if (!inside && x >= 0 && y >= 0 && x < surface.fWidth && y < surface.fHeight) {
+        surface.fPixels[static_cast<size_t>(y) * (surface.fRowBytes / 4) + x] = 0xFFFFFFFFu;
+      }
+    }
+  }
+  const std::vector<std::shared_ptr<PluginArea>> areas = window.areas;
+  for (const auto& other : areas) {
+    const Rect& o = other->rect;
+    const bool overlaps = o.left < r.right + kFrameOutset && o.right > r.left - kFrameOutset &&
+                          o.top < r.bottom + kFrameOutset && o.bottom > r.top - kFrameOutset;
+    if (other.get() != &area && overlaps) {
+      SendUpdateEvent(other);
+    }
+  }
+}
+
+} // namespace
+
 void FocusOnClick(const std::shared_ptr<Window>& window,
                   const std::shared_ptr<PluginArea>& target) {
   const std::shared_ptr<PluginArea> current = window->focus.lock();
@@ -339,6 +398,9 @@ void FocusOnClick(const std::shared_ptr<Window>& window,
   if (current && StillPlaced(*current)) {
     EventRecord lost = MakeEvent(kAreaFocusLost);
     SendAreaEvent(current, lost);
+    if (StillPlaced(*current)) {
+      RepaintFocusRing(*window, *current);
+    }
   }
   if (StillPlaced(*target) && window->focus.lock() == target) {
     EventRecord gained = MakeEvent(kAreaFocusGained);

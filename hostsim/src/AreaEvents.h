@@ -29,7 +29,8 @@ enum AreaEventCode : uint16_t {
   kAreaScrollWheel = 39,
   kAreaPageChange = 71,
   kAreaEndOfCycle = 72,
-  kAreaVisibility = 86
+  kAreaVisibility = 86,
+  kAreaInitExtended = 602
 };
 
 // Delivers one event; the plug-in's replies are left in `event`. `updateContext` is the surface
@@ -40,7 +41,8 @@ void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
 // An update on the window's surface, when the area is shown.
 void SendUpdateEvent(const std::shared_ptr<PluginArea>& area);
 
-// Places an area on the window and sends its init event (an input form).
+// Places an area on the window and sends its extended init event (602: an input form, with the
+// area's page and window in the host's init record).
 std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
                                       const std::u16string& name, const Rect& rect, int32_t page,
                                       const std::u16string& objectMethod = {});

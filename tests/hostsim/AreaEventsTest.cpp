@@ -28,11 +28,23 @@ protected:
 };
 
 TEST_F(AreaEvents, PlacingAnAreaSendsItsInitAndAnswersItsReference) {
-  Run("gW:=Open window(100;100;500;400)\ngA:=Plugin area(gW;\"Grid\";10;20;210;170)");
+  Run("gW:=Open window(100;100;500;400)\ngA:=Plugin area(gW;\"Grid\";10;20;210;170;2)");
   ASSERT_EQ(1u, Get().events.size());
   const fakearea::Received& init = Get().events[0];
-  EXPECT_EQ(16, init.what);
-  EXPECT_EQ(0, init.message);
+  EXPECT_EQ(602, init.what); // the extended init, whose record carries page and window
+  ASSERT_EQ(54u, init.initRecord.size());
+  auto at = [&](size_t offset, auto value) {
+    std::memcpy(&value, init.initRecord.data() + offset, sizeof value);
+    return value;
+  };
+  EXPECT_EQ(3, at(2, int16_t{}));
+  EXPECT_EQ(9, at(6, uint8_t{}));
+  EXPECT_EQ(0xFFFFFF, at(12, int32_t{}));
+  EXPECT_EQ(1, at(24, uint8_t{})); // input form
+  EXPECT_EQ(2, at(26, int16_t{})); // page
+  const auto window = reinterpret_cast<uintptr_t>(zvhost::HostWindow(1));
+  EXPECT_EQ(window, at(38, uint32_t{})); // the window, whole in 32 bits
+  EXPECT_EQ(window, at(46, uint32_t{})); // and its native window
   EXPECT_EQ(0, init.when);
   EXPECT_EQ(1, init.modifiers); // input form
   EXPECT_EQ(0, init.reference);
@@ -42,7 +54,7 @@ TEST_F(AreaEvents, PlacingAnAreaSendsItsInitAndAnswersItsReference) {
   EXPECT_EQ(10, init.rect.left);
   EXPECT_EQ(170, init.rect.bottom);
   EXPECT_EQ(210, init.rect.right);
-  EXPECT_EQ(16, init.formEvent);
+  EXPECT_EQ(602, init.formEvent);
   EXPECT_EQ(101, Long("gA"));
 }
 

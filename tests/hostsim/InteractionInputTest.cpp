@@ -210,8 +210,17 @@ TEST_F(InteractionInput, FocusFollowsClicksAndKeysAndSelectAllGoToTheFocusedArea
   Run("MOUSE CLICK(gW;10;10)\nMOUSE CLICK(gW;10;10)");
   EXPECT_EQ((std::vector<P>{{20, 101}, {21, 101}, {1, 101}, {2, 101}, {1, 101}, {2, 101}}),
             fakearea::CodesAndAreas());
+  // A's focus frame, 3 pixels outside it, goes when A loses the focus; A redraws itself.
+  FDDeviceContext* surface = GetWindowDC(zvhost::HostWindow(1));
+  ASSERT_NE(nullptr, surface);
+  auto pixel = [&](int x, int y) -> uint32_t& { return surface->fPixels[y * surface->fWidth + x]; };
+  pixel(102, 50) = pixel(50, 102) = pixel(50, 50) = pixel(104, 50) = 0xFF0000FFu;
   Clear();
   Run("MOUSE DRAG(gW;210;10;220;10)");
+  EXPECT_EQ(0xFFFFFFFFu, pixel(102, 50));
+  EXPECT_EQ(0xFFFFFFFFu, pixel(50, 102));
+  EXPECT_EQ(0xFF0000FFu, pixel(50, 50));
+  EXPECT_EQ(0xFF0000FFu, pixel(104, 50));
   EXPECT_EQ((std::vector<P>{{20, 102}, {22, 101}, {21, 102}, {1, 102}, {2, 102}}),
             fakearea::CodesAndAreas());
   Clear();
