@@ -1,5 +1,6 @@
 #include "AreaEvents.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <exception>
@@ -270,14 +271,15 @@ void EventLoopTurn() {
 
 void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
   window->page = page;
+  // The form is drawn anew: nothing of the page left, not even what its areas drew on the
+  // window directly, stays on screen.
+  std::fill(window->pixels.begin(), window->pixels.end(), 0xFFFFFFFFu);
   const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
   for (const auto& area : areas) {
     if (!StillPlaced(*area)) {
       continue;
     }
-    if (IsShown(*area)) {
-      area->redrawRequested = true;
-    }
+    area->redrawRequested = true;
     EventRecord change = MakeEvent(kAreaPageChange);
     change.when = page;
     change.where.v = area->visible ? 1 : 0;

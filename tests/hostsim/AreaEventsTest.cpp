@@ -147,8 +147,11 @@ TEST_F(AreaEvents, PageChangesTellEachAreaThePageAndItsVisibility) {
   Run("IDLE"); // page 1 shows only the area on every page
   EXPECT_EQ((std::vector<int>{72, 72, 6, 0, 0}), Codes());
 
+  // What page 1 left on the window, even drawn there directly, goes with it.
+  GetWindowDC(zvhost::HostWindow(1))->fPixels[150] = 0xFF0000FFu;
   Clear();
   Run("OBJECT SET VISIBLE(gA;False)\nFORM GOTO PAGE(gW;2)");
+  EXPECT_EQ(0xFFFFFFFFu, GetWindowDC(zvhost::HostWindow(1))->fPixels[150]);
   ASSERT_EQ(3u, Get().events.size());
   EXPECT_EQ(86, Get().events[0].what);
   EXPECT_EQ(0, Get().events[0].where.v);
