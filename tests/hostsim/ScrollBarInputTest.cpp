@@ -111,4 +111,26 @@ TEST_F(ScrollBarInput, AWheelTurnGoesToTheAreaUnderThePoint) {
   EXPECT_EQ(120, events[1].message);
 }
 
+int gSteps = 0;
+
+TEST_F(ScrollBarInput, AnArrowHeldDownRepeatsWhileThePressLastsOverIt) {
+  ControlHandle control = Bar(Rect{0, 0, 116, 16});
+  int16_t released = -1;
+  fakearea::Get().reply = [&](EventRecord& event, int32_t*) {
+    if (event.what == 1) {
+      gSteps = 0;
+      released = TrackControl(control, event.where, [](ControlHandle, int16_t) { ++gSteps; });
+    }
+  };
+  Run("MOUSE CLICK(gW;5;110)"); // the down arrow, released at once
+  EXPECT_EQ(1, gSteps);
+  EXPECT_EQ(kControlDownButtonPart, released);
+  Run("MOUSE DRAG(gW;5;110;6;110;0;2;3)"); // held five polls over the arrow
+  EXPECT_EQ(6, gSteps);
+  EXPECT_EQ(kControlDownButtonPart, released);
+  Run("MOUSE DRAG(gW;5;110;50;110;0;2;1)"); // slid off it: no more steps, released outside
+  EXPECT_EQ(1, gSteps);
+  EXPECT_EQ(0, released);
+}
+
 } // namespace
