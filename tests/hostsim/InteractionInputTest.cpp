@@ -123,7 +123,13 @@ TEST_F(InteractionInput, PostedKeysComeOutOfTheEventQueueWhenDue) {
 }
 
 TEST_F(InteractionInput, AHostDragWalksTheRestOfThePressOverDroppableAreas) {
-  ASSERT_EQ(0, zvhost::DefineMethod("dropTarget", "LOG(\"om\";Form event code;Fake form event)"));
+  // The object method may take a snapshot, to show what the drag looks like over the area.
+  const std::string snapshot =
+      (std::filesystem::temp_directory_path() / ("zv-over-" + std::to_string(::getpid()) + ".png"))
+          .string();
+  ASSERT_EQ(0, zvhost::DefineMethod("dropTarget", "LOG(\"om\";Form event code;Fake form event)\n"
+                                                  "If(Form event code=21)\nSNAPSHOT(1;\"" +
+                                                      snapshot + "\")\nEnd if"));
   fakeplugin::Command(2, "Fake form event", {}, [](void*, void* result) {
     fakeplugin::SetResult(result, fakearea::FormEvent());
   });
@@ -168,6 +174,7 @@ TEST_F(InteractionInput, AHostDragWalksTheRestOfThePressOverDroppableAreas) {
   EXPECT_EQ(50, over.where.v);
   EXPECT_EQ(200, over.where.h);
   EXPECT_EQ(0, Long("Form event code"));
+  EXPECT_TRUE(std::filesystem::remove(snapshot));
 
   // HOST DRAG leaves B: it is redrawn; released over nothing, nothing is dropped.
   Clear();
