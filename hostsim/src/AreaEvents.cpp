@@ -1,9 +1,12 @@
 #include "AreaEvents.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
 #include <vector>
 
+#include "HostDrag.h"
 #include "HostState.h"
 #include "NativeWindows.h"
 #include "TextBlocks.h"
@@ -110,6 +113,29 @@ void Deliver(const std::shared_ptr<PluginArea>& area, EventRecord& event,
   }
 }
 
+// The host's extended init record: byte offsets as the host lays them out, 32-bit window fields.
+constexpr size_t kInitRecordSize = 54;
+
+template <typename T>
+void PutAt(std::array<unsigned char, kInitRecordSize>& record, size_t offset, T value) {
+  std::memcpy(record.data() + offset, &value, sizeof value);
+}
+
+std::array<unsigned char, kInitRecordSize> InitRecord(const Window& window,
+                                                      const PluginArea& area) {
+  std::array<unsigned char, kInitRecordSize> record{};
+  PutAt<int16_t>(record, 2, 3); // the host's values, as on a plain init
+  PutAt<uint8_t>(record, 6, 9);
+  PutAt<int32_t>(record, 12, 0xFFFFFF); // back colour
+  PutAt<uint8_t>(record, 24, 1);        // an input form
+  PutAt<int16_t>(record, 26, static_cast<int16_t>(area.page));
+  const auto handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window.HostPointer()));
+  PutAt<uint32_t>(record, 38, handle); // window
+  PutAt<uint32_t>(record, 42, handle); // port
+  PutAt<uint32_t>(record, 46, handle); // native window
+  return record;
+}
+
 void SendUpdate(const std::shared_ptr<PluginArea>& area) {
   // The surface stays valid even if code run while drawing closes the window.
   const std::shared_ptr<Window> window = Windows().Find(area->window->number);
@@ -126,9 +152,17 @@ void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
   Deliver(area, event, updateContext);
 }
 
+void SendUpdateEvent(const std::shared_ptr<PluginArea>& area) {
+  if (StillPlaced(*area) && IsShown(*area)) {
+    SendUpdate(area);
+  }
+}
+
 std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
-                                      const std::u16string& name, const Rect& rect, int32_t page) {
+                                      const std::u16string& name, const Rect& rect, int32_t page,
+                                      const std::u16string& objectMethod) {
   auto area = std::make_shared<PluginArea>();
+  area->objectMethod = objectMethod;
   area->window = window.get();
   area->name = name;
   area->objectName = name;
@@ -137,7 +171,13 @@ std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
   // A form draws what it shows when it first appears.
   area->redrawRequested = true;
   window->areas.push_back(area);
-  EventRecord init = MakeEvent(kAreaInit);
+  std::array<unsigned char, kInitRecordSize> record = InitRecord(*window, *area);
+  EventRecord init = MakeEvent(kAreaInitExtended);
+  init.message = reinterpret_cast<intptr_t>(record.data());
+  if (reinterpret_cast<uintptr_t>(window->HostPointer()) > UINT32_MAX) {
+    // A window the record cannot carry: the plain init, which leaves the plug-in to ask.
+    init = MakeEvent(kAreaInit);
+  }
   init.modifiers = 1; // an input form
   SendAreaEvent(area, init);
   return area;
@@ -231,14 +271,15 @@ void EventLoopTurn() {
 
 void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
   window->page = page;
+  // The form is drawn anew: nothing of the page left, not even what its areas drew on the
+  // window directly, stays on screen.
+  std::fill(window->pixels.begin(), window->pixels.end(), 0xFFFFFFFFu);
   const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
   for (const auto& area : areas) {
     if (!StillPlaced(*area)) {
       continue;
     }
-    if (IsShown(*area)) {
-      area->redrawRequested = true;
-    }
+    area->redrawRequested = true;
     EventRecord change = MakeEvent(kAreaPageChange);
     change.when = page;
     change.where.v = area->visible ? 1 : 0;
@@ -314,14 +355,75 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
   SendAreaEvent(area, event);
 }
 
+namespace {
+
+// The focus frame is drawn 3 pixels outside its area: once it goes, what lies under that ring
+// is painted again, the window's white first, then the areas it overlaps.
+void RepaintFocusRing(const Window& window, const PluginArea& area) {
+  constexpr int32_t kFrameOutset = 3;
+  const Rect& r = area.rect;
+  const FDDeviceContext& surface = window.context;
+  for (int32_t y = r.top - kFrameOutset; y < r.bottom + kFrameOutset; ++y) {
+    for (int32_t x = r.left - kFrameOutset; x < r.right + kFrameOutset; ++x) {
+      const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      if (!inside && x >= 0 && y >= 0 && x < surface.fWidth && y < surface.fHeight) {
+        surface.fPixels[static_cast<size_t>(y) * (surface.fRowBytes / 4) + x] = 0xFFFFFFFFu;
+      }
+    }
+  }
+  const std::vector<std::shared_ptr<PluginArea>> areas = window.areas;
+  for (const auto& other : areas) {
+    const Rect& o = other->rect;
+    const bool overlaps = o.left < r.right + kFrameOutset && o.right > r.left - kFrameOutset &&
+                          o.top < r.bottom + kFrameOutset && o.bottom > r.top - kFrameOutset;
+    if (other.get() != &area && overlaps) {
+      SendUpdateEvent(other);
+    }
+  }
+}
+
+} // namespace
+
+void FocusOnClick(const std::shared_ptr<Window>& window,
+                  const std::shared_ptr<PluginArea>& target) {
+  const std::shared_ptr<PluginArea> current = window->focus.lock();
+  if (current == target) {
+    return;
+  }
+  EventRecord ask = MakeEvent(kAreaMayTakeFocus);
+  SendAreaEvent(target, ask);
+  constexpr intptr_t kTakesFocus = 101;
+  if (ask.message != kTakesFocus || !StillPlaced(*target)) {
+    return;
+  }
+  window->focus = target;
+  if (current && StillPlaced(*current)) {
+    EventRecord lost = MakeEvent(kAreaFocusLost);
+    SendAreaEvent(current, lost);
+    if (StillPlaced(*current)) {
+      RepaintFocusRing(*window, *current);
+    }
+  }
+  if (StillPlaced(*target) && window->focus.lock() == target) {
+    EventRecord gained = MakeEvent(kAreaFocusGained);
+    SendAreaEvent(target, gained);
+  }
+}
+
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
   native::SetMouse(window->frame.left + x, window->frame.top + y);
   const std::shared_ptr<PluginArea> target = AreaAt(*window, x, y);
   if (!target) {
     return false;
   }
+  FocusOnClick(window, target);
+  if (!StillPlaced(*target)) {
+    return true;
+  }
   SendMouseEvent(target, kAreaMouseDown, x, y, modifiers);
-  SendMouseEvent(target, kAreaMouseUp, x, y, modifiers);
+  if (!RunPendingHostDrag() && StillPlaced(*target)) {
+    SendMouseEvent(target, kAreaMouseUp, x, y, modifiers);
+  }
   return true;
 }
 

@@ -269,11 +269,24 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
     return 0;
   }
   const int16_t part = zvhost::PartAt(zvhost::ControlLook(*control), start.h, start.v);
-  // The button is up by the time it is first polled: one step of the part, then done.
-  if (action != nullptr && part >= kControlUpButtonPart && part <= kControlPageDownPart) {
-    action(handle, part);
+  if (action == nullptr || part < kControlUpButtonPart || part > kControlPageDownPart) {
+    return part;
   }
-  return part;
+  // One step for the press, then one for each poll that finds the button held over the part;
+  // released where the last poll found the mouse, the press's point when none found it down.
+  action(handle, part);
+  Point where = start;
+  while (StillDown() != 0) {
+    GetMouse(&where);
+    control = FindControlRecord(handle);
+    if (control == nullptr || control->record.contrlVis == 0) {
+      return 0;
+    }
+    if (zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) == part) {
+      action(handle, part);
+    }
+  }
+  return zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) == part ? part : 0;
 }
 
 int16_t FindControl(Point where, GrafPtr window, ControlHandle* which) {

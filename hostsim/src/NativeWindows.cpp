@@ -8,6 +8,8 @@
 #include <deque>
 #include <memory>
 
+#include <sys/mman.h>
+
 #include "Forms.h"
 #include "HostState.h"
 
@@ -25,6 +27,29 @@ std::deque<Record>& Records() {
   return records;
 }
 
+// Handles fit in 32 bits, as native window handles do on the host's platform, so that host
+// records with 32-bit window fields (the extended init record) carry them whole. Records come
+// from blocks mapped low for that; the heap stands in where no such mapping can be had.
+unsigned char* NewRecord() {
+  constexpr size_t kRecordsPerBlock = 1024;
+  static unsigned char* block = nullptr;
+  static size_t used = kRecordsPerBlock;
+#ifdef MAP_32BIT
+  if (used == kRecordsPerBlock) {
+    void* mapped = mmap(nullptr, kRecordsPerBlock * kWindowRecordSize, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_32BIT, -1, 0);
+    if (mapped != MAP_FAILED) {
+      block = static_cast<unsigned char*>(mapped);
+      used = 0;
+    }
+  }
+#endif
+  if (used == kRecordsPerBlock) {
+    return Records().emplace_back().data();
+  }
+  return block + kWindowRecordSize * used++;
+}
+
 std::vector<std::unique_ptr<NativeWindow>>& Registry() {
   static std::vector<std::unique_ptr<NativeWindow>> windows;
   return windows;
@@ -35,11 +60,11 @@ LRESULT DefaultProcedure(HWND window, uint32_t message, WPARAM wParam, LPARAM lP
 }
 
 NativeWindow* Register(Kind kind, HWND parent) {
-  Record& record = Records().emplace_back();
-  record.fill(0);
+  unsigned char* record = NewRecord();
+  std::memset(record, 0, kWindowRecordSize);
   auto window = std::make_unique<NativeWindow>();
   window->kind = kind;
-  window->handle = record.data();
+  window->handle = record;
   window->parent = parent;
   window->procedure = &DefaultProcedure;
   Registry().push_back(std::move(window));

@@ -28,11 +28,23 @@ protected:
 };
 
 TEST_F(AreaEvents, PlacingAnAreaSendsItsInitAndAnswersItsReference) {
-  Run("gW:=Open window(100;100;500;400)\ngA:=Plugin area(gW;\"Grid\";10;20;210;170)");
+  Run("gW:=Open window(100;100;500;400)\ngA:=Plugin area(gW;\"Grid\";10;20;210;170;2)");
   ASSERT_EQ(1u, Get().events.size());
   const fakearea::Received& init = Get().events[0];
-  EXPECT_EQ(16, init.what);
-  EXPECT_EQ(0, init.message);
+  EXPECT_EQ(602, init.what); // the extended init, whose record carries page and window
+  ASSERT_EQ(54u, init.initRecord.size());
+  auto at = [&](size_t offset, auto value) {
+    std::memcpy(&value, init.initRecord.data() + offset, sizeof value);
+    return value;
+  };
+  EXPECT_EQ(3, at(2, int16_t{}));
+  EXPECT_EQ(9, at(6, uint8_t{}));
+  EXPECT_EQ(0xFFFFFF, at(12, int32_t{}));
+  EXPECT_EQ(1, at(24, uint8_t{})); // input form
+  EXPECT_EQ(2, at(26, int16_t{})); // page
+  const auto window = reinterpret_cast<uintptr_t>(zvhost::HostWindow(1));
+  EXPECT_EQ(window, at(38, uint32_t{})); // the window, whole in 32 bits
+  EXPECT_EQ(window, at(46, uint32_t{})); // and its native window
   EXPECT_EQ(0, init.when);
   EXPECT_EQ(1, init.modifiers); // input form
   EXPECT_EQ(0, init.reference);
@@ -42,7 +54,7 @@ TEST_F(AreaEvents, PlacingAnAreaSendsItsInitAndAnswersItsReference) {
   EXPECT_EQ(10, init.rect.left);
   EXPECT_EQ(170, init.rect.bottom);
   EXPECT_EQ(210, init.rect.right);
-  EXPECT_EQ(16, init.formEvent);
+  EXPECT_EQ(602, init.formEvent);
   EXPECT_EQ(101, Long("gA"));
 }
 
@@ -135,8 +147,11 @@ TEST_F(AreaEvents, PageChangesTellEachAreaThePageAndItsVisibility) {
   Run("IDLE"); // page 1 shows only the area on every page
   EXPECT_EQ((std::vector<int>{72, 72, 6, 0, 0}), Codes());
 
+  // What page 1 left on the window, even drawn there directly, goes with it.
+  GetWindowDC(zvhost::HostWindow(1))->fPixels[150] = 0xFF0000FFu;
   Clear();
   Run("OBJECT SET VISIBLE(gA;False)\nFORM GOTO PAGE(gW;2)");
+  EXPECT_EQ(0xFFFFFFFFu, GetWindowDC(zvhost::HostWindow(1))->fPixels[150]);
   ASSERT_EQ(3u, Get().events.size());
   EXPECT_EQ(86, Get().events[0].what);
   EXPECT_EQ(0, Get().events[0].where.v);
@@ -207,18 +222,20 @@ TEST_F(AreaEvents, MouseClickGoesToTheTopmostShownAreaUnderThePoint) {
       "gB:=Plugin area(gW;\"b\";50;50;100;100)");
   Clear();
   Run("MOUSE CLICK(gW;60;70;0x200;5)");
-  ASSERT_EQ(2u, Get().events.size());
-  EXPECT_EQ(1, Get().events[0].what);
-  EXPECT_EQ(2, Get().events[1].what);
-  EXPECT_EQ(102, Get().events[0].reference);
-  EXPECT_EQ(70, Get().events[0].where.v);
-  EXPECT_EQ(60, Get().events[0].where.h);
-  EXPECT_EQ(0x200, Get().events[0].modifiers);
-  EXPECT_EQ(5, Get().events[0].when); // the clock moved first
+  ASSERT_EQ(3u, Get().events.size()); // asked whether it takes the focus: it does not
+  EXPECT_EQ(20, Get().events[0].what);
+  EXPECT_EQ(1, Get().events[1].what);
+  EXPECT_EQ(2, Get().events[2].what);
+  EXPECT_EQ(102, Get().events[1].reference);
+  EXPECT_EQ(70, Get().events[1].where.v);
+  EXPECT_EQ(60, Get().events[1].where.h);
+  EXPECT_EQ(0x200, Get().events[1].modifiers);
+  EXPECT_EQ(5, Get().events[1].when); // the clock moved first
 
   Clear();
   Run("OBJECT SET VISIBLE(gB;False)\nMOUSE CLICK(gW;60;70)\nMOUSE CLICK(gW;250;250)");
-  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{86, 102}, {1, 101}, {2, 101}}), CodesAndAreas());
+  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{86, 102}, {20, 101}, {1, 101}, {2, 101}}),
+            CodesAndAreas());
 }
 
 TEST_F(AreaEvents, AWindowClosedByCodeRunInsideAnEventGetsNoMoreEvents) {

@@ -21,9 +21,10 @@ struct Received {
   Rect rect{};
   std::u16string name;
   std::u16string objectName;
-  int32_t reference = 0;         // the private word as it came
-  void* updateContext = nullptr; // GetUpdateHDC during the event
-  int32_t formEvent = 0;         // host command 388 during the event
+  int32_t reference = 0;                 // the private word as it came
+  void* updateContext = nullptr;         // GetUpdateHDC during the event
+  int32_t formEvent = 0;                 // host command 388 during the event
+  std::vector<unsigned char> initRecord; // the extended init record (602), copied
 };
 
 // Replies: called after recording, with the event and the private word.
@@ -64,9 +65,13 @@ inline void AreaCommand(void* params, void*) {
   r.reference = *word;
   r.updateContext = hosttest::Call(kFDGetUpdateHDC, hosttest::NewBlock()).fPtr1;
   r.formEvent = FormEvent();
+  if (event->what == 602 && event->message != 0) {
+    const auto* record = reinterpret_cast<const unsigned char*>(event->message);
+    r.initRecord.assign(record, record + 54);
+  }
   Get().events.push_back(r);
   Get().calls.push_back("event " + std::to_string(event->what));
-  if (event->what == 16) {
+  if (event->what == 16 || event->what == 602) {
     *word = Get().nextReference++;
   } else if (event->what == 17) {
     *word = 0;

@@ -88,14 +88,15 @@ TEST_F(ScrollBarInput, ADragOffAThumbGoesToTheAreaUnderItsStart) {
   Run("MOUSE DRAG(gW;250;10;20;20)");   // on no area
   EXPECT_TRUE(gMessages.empty());
   const auto& events = fakearea::Get().events;
-  ASSERT_EQ(2u, events.size());
-  EXPECT_EQ(1, events[0].what);
-  EXPECT_EQ(60, events[0].where.v);
-  EXPECT_EQ(5, events[0].where.h);
-  EXPECT_EQ(2, events[1].what);
-  EXPECT_EQ(80, events[1].where.v);
-  EXPECT_EQ(70, events[1].where.h);
-  EXPECT_EQ(512, events[1].modifiers);
+  ASSERT_EQ(3u, events.size()); // the focus asked for first
+  EXPECT_EQ(20, events[0].what);
+  EXPECT_EQ(1, events[1].what);
+  EXPECT_EQ(60, events[1].where.v);
+  EXPECT_EQ(5, events[1].where.h);
+  EXPECT_EQ(2, events[2].what);
+  EXPECT_EQ(80, events[2].where.v);
+  EXPECT_EQ(70, events[2].where.h);
+  EXPECT_EQ(512, events[2].modifiers);
 }
 
 TEST_F(ScrollBarInput, AWheelTurnGoesToTheAreaUnderThePoint) {
@@ -108,6 +109,28 @@ TEST_F(ScrollBarInput, AWheelTurnGoesToTheAreaUnderThePoint) {
   EXPECT_EQ(30, events[0].where.h);
   EXPECT_EQ(512, events[0].modifiers);
   EXPECT_EQ(120, events[1].message);
+}
+
+int gSteps = 0;
+
+TEST_F(ScrollBarInput, AnArrowHeldDownRepeatsWhileThePressLastsOverIt) {
+  ControlHandle control = Bar(Rect{0, 0, 116, 16});
+  int16_t released = -1;
+  fakearea::Get().reply = [&](EventRecord& event, int32_t*) {
+    if (event.what == 1) {
+      gSteps = 0;
+      released = TrackControl(control, event.where, [](ControlHandle, int16_t) { ++gSteps; });
+    }
+  };
+  Run("MOUSE CLICK(gW;5;110)"); // the down arrow, released at once
+  EXPECT_EQ(1, gSteps);
+  EXPECT_EQ(kControlDownButtonPart, released);
+  Run("MOUSE DRAG(gW;5;110;6;110;0;2;3)"); // held five polls over the arrow
+  EXPECT_EQ(6, gSteps);
+  EXPECT_EQ(kControlDownButtonPart, released);
+  Run("MOUSE DRAG(gW;5;110;50;110;0;2;1)"); // slid off it: no more steps, released outside
+  EXPECT_EQ(1, gSteps);
+  EXPECT_EQ(0, released);
 }
 
 } // namespace

@@ -186,7 +186,7 @@ TEST_F(WindowSystem, ClosingAWindowDestroysItsBarsAndTheirHandlesGoStale) {
 TEST_F(WindowSystem, AnAreaLearnsItsWindowFromItsOwnCell) {
   std::vector<std::pair<int16_t, void*>> answers;
   fakearea::Get().reply = [&](EventRecord& event, int32_t* word) {
-    if (event.what != 16) {
+    if (event.what != 602) {
       return;
     }
     FDEngineBlock b = NewBlock();
