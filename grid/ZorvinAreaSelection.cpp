@@ -1,4 +1,6 @@
 // The selection as commands, clicks and Select All change and read it.
+#include <assert.h>
+
 #include <algorithm>
 
 #include "grid/ZorvinArea.h"
@@ -81,6 +83,7 @@ int32_t ZorvinArea::ModifySelection(int32_t mode, CArray* cells) {
     else
       SelectCell(static_cast<uint32_t>(value));
   }
+  assert(CheckSelectionCount());
   if (replace)
     fLastSelectedCell = error != 0 ? 0 : static_cast<uint32_t>(value);
   else if (error == 0)
