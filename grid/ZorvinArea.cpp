@@ -40,8 +40,8 @@ void FreeExpression(PA_Unichar** text, FDHandle* tokens) {
 } // namespace
 
 ZorvinArea::ZorvinArea()
-    : fPostInitDone(false), fFirstCycleDone(false), fProps(), fAreaFlags(0), fScale(1.0f),
-      fContentSize(CGSizeZero), fOrigin(CGPointZero), fHorzScrollBar(nullptr),
+    : fPostInitDone(false), fFirstCycleDone(false), fClosed(false), fProps(), fAreaFlags(0),
+      fScale(1.0f), fContentSize(CGSizeZero), fOrigin(CGPointZero), fHorzScrollBar(nullptr),
       fVertScrollBar(nullptr), fLiveScrollInstalled(false), fDrawnSinceIdle(false),
       fHorzScrollNeeded(true), fVertScrollNeeded(true), fAreaViewFrame(CGRectZero),
       fContentViewFrame(CGRectZero), fHorzScrollFrame(CGRectZero), fVertScrollFrame(CGRectZero),
@@ -58,8 +58,8 @@ ZorvinArea::ZorvinArea()
       fRowCount(0), fColumnCount(0), fDocSize(CGSizeZero), fSelectionBitsSize(0),
       fSelectionBits(nullptr), fSelectedCount(0), fAnchorCell(0), fClickedCell(0),
       fLastSelectedCell(0), fEventMethodName(), fEventMethodID(0), fEventMask(0),
-      fEventParams(nullptr), fPendingEvents(nullptr), fDragAndDrop(nullptr), fDragFlags(6),
-      fCaretWidth(2), fCaretColor(-254), fCaretBlinkInterval(30), fCaretCell(0),
+      fEventParams(nullptr), fPendingEvents(nullptr), fEventCallDepth(0), fDragAndDrop(nullptr),
+      fDragFlags(6), fCaretWidth(2), fCaretColor(-254), fCaretBlinkInterval(30), fCaretCell(0),
       fCaretPart(kDropBefore), fCaretShown(false), fCaretBlinkOn(false), fCaretNextBlink(0),
       fDragSourceArea(0), fDropSignature(), fHostDragActive(false), fHostDropCell(0),
       fAutoScrollEdge(0), fAutoScrollEnterTick(0), fAutoScrollLastTick(0) {
@@ -89,10 +89,11 @@ ZorvinArea::~ZorvinArea() {
   fSelectionBrush.reset();
   free(fSelectionBits);
   fSelectionBits = nullptr;
-  if (fEventParams != nullptr) {
-    FourD::DisposeHandle(fEventParams);
-    fEventParams = nullptr;
-  }
+  ReleaseEventParams();
+  for (FDHandle params : fRetiredEventParams)
+    FourD::DisposeHandle(params);
+  fRetiredEventParams.clear();
+  ForgetClicksOn(this);
   if (fPendingEvents != nullptr) {
     while (void* event = remove_from_beginning(fPendingEvents)) {
       free(event);

@@ -5,6 +5,7 @@
 #include <stdint.h>
 
 #include <memory>
+#include <vector>
 
 #include "area/CXArea.h"
 #include "grid/CellBlockIterator.h"
@@ -27,6 +28,7 @@ class SolidBrush;
 class StringFormat;
 } // namespace gfx
 
+class CArray;
 class DragAndDropData;
 class ContentView;
 class ScrollView;
@@ -79,6 +81,7 @@ public:
   void DoSwitchPageOut() override;
   void DidBecomeVisible() override;
   void DidBecomeInvisible() override;
+  void CloseArea() override;
   void DoSelect() override;
   void DoDeSelect() override;
   bool IsFocusable() override { return true; }
@@ -93,7 +96,7 @@ public:
   bool IsViewShown() const { return fViewShown; }
   bool IsPostInitDone() const { return fPostInitDone; }
 
-  // Scrolling, idle work and the scroll bars
+  // Clicks, scrolling, idle work and the scroll bars
   bool DoMouseDown(EventRecord* event) override;
   bool DoScrollWheelEvent(Point where, int32_t delta, uint16_t modifiers) override;
   void DoIdle() override;
@@ -275,8 +278,47 @@ public:
   int32_t EvalCaptionExpression(PA_Unichar** caption);
   bool IsLoadingCellData() const { return fLoadDepth > 0; }
 
-  // Selection storage
+  // Selection: the stored bits (no redraw, no event)
   void AdjustSelectionArraySize();
+  void ZeroSelection();
+  void SelectCell(uint32_t cell);
+  void DeselectCell(uint32_t cell);
+  void ToggleCellSelection(uint32_t cell);
+  uint32_t FindLastSelectedCell(uint32_t cell) const; // the highest selected cell up to `cell`
+  int32_t SelectedCellCount() const { return fSelectedCount; }
+  uint32_t GetLastSelectedCell() const;
+  int32_t GetSelectionKind() const { return fSelectionKind; }
+  int32_t GetSelectionFrameColor() const { return fSelectionFrameColor; }
+  int32_t GetSelectionFrameWidth() const { return fSelectionFrameWidth; }
+  // Selection: what the commands, clicks and Select All do with it
+  void SetSelectionToCell(uint32_t cell);
+  void SelectAllCells();
+  void RangeSelect(bool select);
+  int32_t ModifySelection(int32_t mode, CArray* cells);
+  int32_t SetSelection(int32_t mode, CArray* cells, int32_t cell);
+  int32_t GetSelection(CArray* cells) const;
+  int32_t GetSelectedCell(int32_t* cell) const;
+  int32_t SetSelectionOptions(int32_t kind, int32_t frameColor, int32_t frameWidth);
+
+  // The database's event handler: a method called with the area, an event code and a cell
+  int32_t SetEventHandler(const PA_Unichar* name, uint32_t mask);
+  const PA_Unichar* GetEventHandler(uint32_t* mask) const;
+  int32_t CallEventHandler(int32_t code, int32_t cell);
+  // Whether the manager still lists this area: database code may have closed it.
+  bool IsLive() const;
+
+  // Mouse, keys, tips and the edit menu
+  bool HandleClick(CGPoint docPoint, uint32_t modifiers);
+  bool IsDoubleClickOnCell(CGPoint docPoint, uint32_t cell);
+  bool IsDragClick(CGPoint docPoint);
+  bool DoKey(uint16_t charCode, int32_t keyCode, uint32_t modifiers) override;
+  void DoCursor(Point* where) override;
+  void GetEditMenuStatus(unsigned char* undo, unsigned char* cut, unsigned char* copy,
+                         unsigned char* paste, unsigned char* clear, unsigned char* selectAll,
+                         unsigned char* other) override;
+  void DoSelectAll() override;
+  // The click memory all areas share, for double clicks.
+  static void ForgetClicksOn(const ZorvinArea* area);
 
 private:
   friend class ZorvinAreaTestAccess;
@@ -324,10 +366,26 @@ private:
   static void DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* image, CGRect rect,
                               int32_t format);
   CGRect GetCaretRect(uint32_t cell, DropCellPart part) const; // document space
+  // Selection bits and clicks
+  bool HasSelectionBitFor(uint32_t cell) const;
+  bool CheckSelectionCount() const;
+  void ClearSelectionByClick();
+  void ZeroSelectionAndRedraw();
+  bool HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers);
+  bool HandleSingleSelectionCellClick(uint32_t cell);
+  bool HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers);
+  bool HandleMultiSelectionCellClick(uint32_t cell);
+  bool HandleMultiSelectionCellShiftClick(uint32_t cell);
+  bool HandleMultiSelectionCellCommandClick(uint32_t cell);
+  bool HandleSelectionDrag(CGPoint docPoint, uint32_t cell, uint32_t modifiers);
+  void ScrollToOrigin(CGPoint origin);
+  void ReleaseEventParams();
+  bool DeliverPostedEvent();
 
   // Life
   bool fPostInitDone;
   bool fFirstCycleDone;
+  bool fClosed; // unlinked by the manager; its window may be gone
   ZorvinAreaProps fProps;
   uint32_t fAreaFlags;
 
@@ -431,6 +489,14 @@ private:
   uint32_t fEventMask;
   FDHandle fEventParams;
   GenericList* fPendingEvents; // of ZorvinCellEvent*
+  int32_t fEventCallDepth;     // handler calls running: their parameter handles must outlive them
+  std::vector<FDHandle> fRetiredEventParams;
+
+  // Click memory shared by all areas
+  static const ZorvinArea* sLastClickedArea;
+  static CGPoint sLastClickedPoint;
+  static uint32_t sLastClickedCell;
+  static uint32_t sLastClickTicks;
 
   // Drag and drop and the drop caret
   DragAndDropData* fDragAndDrop;

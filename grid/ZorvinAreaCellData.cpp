@@ -130,24 +130,6 @@ void ZorvinArea::UpdateNumberOfCells() {
   AdjustSelectionArraySize();
 }
 
-void ZorvinArea::AdjustSelectionArraySize() {
-  free(fSelectionBits);
-  fSelectionBits = nullptr;
-  fSelectionBitsSize = 0;
-  if (fCellCount > 0) {
-    const size_t words = static_cast<size_t>(fCellCount) / 32 + 1;
-    // Without memory the area has no selection bits: nothing can be selected, nothing breaks.
-    fSelectionBits = static_cast<uint32_t*>(calloc(words, sizeof(uint32_t)));
-    if (fSelectionBits != nullptr) {
-      fSelectionBitsSize = static_cast<int32_t>(words * sizeof(uint32_t));
-    }
-  }
-  fSelectedCount = 0;
-  fAnchorCell = 0;
-  fClickedCell = 0;
-  fLastSelectedCell = 0;
-}
-
 int32_t ZorvinArea::UpdateData(int32_t kind, uint32_t first, uint32_t second) {
   if (kind == kZVUpdateCount) {
     if (first != 0) {

@@ -20,6 +20,9 @@ void ZorvinArea::RedrawDocRectImmediately(CGRect rect) {
 }
 
 void ZorvinArea::RedrawCellImmediately(uint32_t cell) {
+  // A handler's recount may have removed the cell.
+  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount))
+    return;
   RedrawCellImmediately(CellIndexToLocation(cell));
 }
 

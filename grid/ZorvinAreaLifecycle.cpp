@@ -36,7 +36,15 @@ void ZorvinArea::InitAreaViews() {
   ZorvinAreaControlsWin::InstallLiveScrollWndProc(this);
 }
 
+void ZorvinArea::CloseArea() {
+  CXArea::CloseArea();
+  fClosed = true;
+}
+
 bool ZorvinArea::DidEndExecutionCycle(const Rect* rect) {
+  // A handler may have closed the area during the event that ends here.
+  if (fClosed)
+    return false;
   const Rect previous = fAreaRect;
   CXArea::DidEndExecutionCycle(rect);
   fAreaViewFrame = GetAreaCGRect();
@@ -174,7 +182,7 @@ void ZorvinArea::DoIdle() {
     ZorvinAreaControlsWin::TagOneLiveScrollbar(fVertScrollBar);
   if (LoadVisibleCellData() > 0)
     InvalidateContentView();
-  // Posted cell events are delivered here once the event handler exists.
+  DeliverPostedEvent();
 }
 
 void ZorvinArea::ReleaseViews() {

@@ -110,23 +110,3 @@ int32_t ZorvinArea::RevealCell(int32_t cell) {
   }
   return 0;
 }
-
-bool ZorvinArea::DoMouseDown(EventRecord* event) {
-  const CGPoint p = CGPointMake(event->where.h - fAreaViewFrame.origin.x,
-                                event->where.v - fAreaViewFrame.origin.y);
-  // Half-open: the column where the vertical bar begins belongs to the bar.
-  const CGRect c = fContentViewFrame;
-  if (p.x >= c.origin.x && p.x < c.origin.x + c.size.width && p.y >= c.origin.y &&
-      p.y < c.origin.y + c.size.height) {
-    // Clicks in the cells select and report; they are not taken yet.
-    return false;
-  }
-  ControlHandle control = nullptr;
-  const int16_t part = FindControl(event->where, GetMacWindow(), &control);
-  if (control == nullptr || (control != fHorzScrollBar && control != fVertScrollBar))
-    return false;
-  ZorvinAreaControlsWin::HandleControlClick(this, control, part, event->where);
-  LoadVisibleCellData();
-  RedrawContentViewImmediately();
-  return true;
-}

@@ -3,17 +3,17 @@
 #if ZORVI_WITH_GRID
 
 #include "grid/ZorvinArea.h"
+#include "host/CArray.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
 #include "plugin/CommandOutputs.h"
 #include "plugin/Commands.h"
 
-int32_t ZV_SetSelectionOptions(int32_t area, int32_t /*kind*/, int32_t /*frameColor*/,
-                               int32_t /*frameWidth*/) {
+int32_t ZV_SetSelectionOptions(int32_t area, int32_t kind, int32_t frameColor, int32_t frameWidth) {
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  return grid->SetSelectionOptions(kind, frameColor, frameWidth);
 }
 
 int32_t ZV_GetSelectionOptions(int32_t area, int32_t* kind, int32_t* frameColor,
@@ -24,22 +24,38 @@ int32_t ZV_GetSelectionOptions(int32_t area, int32_t* kind, int32_t* frameColor,
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  *kind = grid->GetSelectionKind();
+  *frameColor = grid->GetSelectionFrameColor();
+  *frameWidth = grid->GetSelectionFrameWidth();
+  return kZVErrNone;
 }
 
-int32_t ZV_SetSelection(int32_t area, int32_t /*cell*/, CArray* /*cells*/) {
+namespace {
+
+constexpr int32_t kReplaceSelection = 1;
+
+bool IsCellArrayOrUndefined(const CArray* cells) {
+  return cells != nullptr &&
+         (cells->IsArrayLongint() || cells->IsArrayInteger() || cells->IsUndefined());
+}
+
+} // namespace
+
+int32_t ZV_SetSelection(int32_t area, int32_t cell, CArray* cells) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr || !IsCellArrayOrUndefined(cells))
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  return grid->SetSelection(kReplaceSelection, cells, cell);
 }
 
 // No reset: the cell and the array stay as the caller had them when the call fails.
-int32_t ZV_GetSelection(int32_t area, int32_t* /*cell*/, CArray* /*cells*/) {
+int32_t ZV_GetSelection(int32_t area, int32_t* cell, CArray* cells) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr || !IsCellArrayOrUndefined(cells))
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  if (const int32_t error = grid->GetSelection(cells))
+    return error;
+  return grid->GetSelectedCell(cell);
 }
 
 int32_t ZV_RevealCell(int32_t area, int32_t cell) {
@@ -65,12 +81,12 @@ int32_t ZV_CaptureCell(int32_t area, int32_t cell, FDPicture* picture) {
   return grid->CaptureCell(cell, picture);
 }
 
-int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t /*eventMask*/) {
+int32_t ZV_SetEventHandler(int32_t area, FDStringBlock* methodName, int32_t eventMask) {
   GiveTextCharacters(methodName);
   ZorvinArea* grid = ZVLookUpArea(area);
   if (grid == nullptr)
     return kZVErrBadParameter;
-  return kZVErrNotYetAvailable;
+  return grid->SetEventHandler(TextInput(methodName).c_str(), static_cast<uint32_t>(eventMask));
 }
 
 int32_t ZV_SetCacheSize(int32_t area, int32_t byteSize) {

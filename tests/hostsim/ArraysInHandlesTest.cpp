@@ -4,6 +4,7 @@
 
 #include "FakePlugin.h"
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ElementCase{"ARRAY DATE", kFDArrayDate, 6},
                       ElementCase{"ARRAY PICTURE", kFDArrayPicture, int32_t{sizeof(FDPicture)}},
                       ElementCase{"ARRAY BOOLEAN", kFDArrayBoolean, 1},
-                      ElementCase{"ARRAY TEXT", kFDArrayText, int32_t{sizeof(FDStringBlock)}}));
+                      ElementCase{"ARRAY TEXT", kFDArrayText, int32_t{sizeof(FDStringBlock)}}),
+    paramnames::By([](const ElementCase& c) { return std::string(c.declaration); }));
 
 TEST_F(HostTest, TwoDimensionalArrayHoldsArrayBlocks) {
   Run("ARRAY LONGINT(gGrid;2;5)");

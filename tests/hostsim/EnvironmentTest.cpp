@@ -1,6 +1,7 @@
 // Program flags, processes, the clock and the keyboard, colours, and the window services that
 // answer safely while there are no windows.
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -23,11 +24,12 @@ TEST_P(ProgramFlags, FollowTheMode) {
   EXPECT_EQ(GetParam().flags, b.fParam1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Host, ProgramFlags,
-                         ::testing::Values(FlagsCase{zvhost::ProgramMode::SingleUser, 0},
-                                           FlagsCase{zvhost::ProgramMode::Client, kFDProgramClient},
-                                           FlagsCase{zvhost::ProgramMode::Server,
-                                                     kFDProgramServer}));
+INSTANTIATE_TEST_SUITE_P(
+    Host, ProgramFlags,
+    ::testing::Values(FlagsCase{zvhost::ProgramMode::SingleUser, 0},
+                      FlagsCase{zvhost::ProgramMode::Client, kFDProgramClient},
+                      FlagsCase{zvhost::ProgramMode::Server, kFDProgramServer}),
+    paramnames::By([](const FlagsCase& c) { return "flags " + std::to_string(c.flags); }));
 
 TEST_F(HostTest, ResourceIdAndRecords) {
   EXPECT_EQ(zvhost::kPluginResourceID, Call(kFDGetResourceID, NewBlock()).fParam1);
@@ -100,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ColorCase{0xFFFFFF, 0, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFFFFFF},
                       ColorCase{-254, 0, 0, 0x7878, 0xD7D7, 0xFF0078D7}, // highlight
                       ColorCase{-256, kFDErrBadParameter, 0, 0, 0, 0},   // none: transparent
-                      ColorCase{-3, kFDErrBadParameter, 0, 0, 0, 0xFF000000}));
+                      ColorCase{-3, kFDErrBadParameter, 0, 0, 0, 0xFF000000}),
+    paramnames::By([](const ColorCase& c) { return "argb " + std::to_string(c.argb); }));
 
 TEST_F(HostTest, PlatformColors) {
   FDEngineBlock b = NewBlock();

@@ -1,5 +1,6 @@
 // The host's formatters and command names.
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -69,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{kFDDate, 20240305, u"", 3, u"March 5, 2024"},
         FormatCase{kFDDate, 20240305, u"", 9, u"2024-03-05"},
         FormatCase{kFDTime, 3661, u"", 1, u"01:01:01"}, FormatCase{kFDTime, 3661, u"", 2, u"01:01"},
-        FormatCase{kFDTime, 13 * 3600 + 5 * 60, u"", 5, u"1:05 PM"}));
+        FormatCase{kFDTime, 13 * 3600 + 5 * 60, u"", 5, u"1:05 PM"}),
+    paramnames::By([](const FormatCase& c) {
+      return "kind " + std::to_string(c.kind) + " " + paramnames::Narrow(c.expected);
+    }));
 
 TEST_F(HostTest, FormatterRefusesOtherKinds) {
   FDEngineBlock b = NewBlock();
@@ -106,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Host, CommandNames,
                                            NameCase{285, u"C_REAL"}, NameCase{286, u"C_PICTURE"},
                                            NameCase{301, u"C_POINTER"}, NameCase{305, u"C_BOOLEAN"},
                                            NameCase{306, u"C_TIME"}, NameCase{307, u"C_DATE"},
-                                           NameCase{604, u"C_BLOB"}));
+                                           NameCase{604, u"C_BLOB"}),
+                         paramnames::By([](const NameCase& c) { return c.name; }));
 
 TEST_F(HostTest, UnknownCommandHasNoName) {
   FDEngineBlock b = NewBlock();

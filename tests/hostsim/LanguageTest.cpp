@@ -3,6 +3,7 @@
 #include <string>
 
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExpressionCase{"String(1234.5;\"###,##0.00\")", "1,234.50"}, ExpressionCase{"Abs(-4)", "4"},
         ExpressionCase{"Char(65)+\"b\"", "Ab"}, ExpressionCase{"Position(\"L\";\"hello\")", "3"},
         ExpressionCase{"Not(1=1)", "False"}, ExpressionCase{"Int(-2.5)", "-3"},
-        ExpressionCase{"Uppercase(\"abc\")", "ABC"}));
+        ExpressionCase{"Uppercase(\"abc\")", "ABC"}),
+    paramnames::By([](const ExpressionCase& c) { return std::string(c.expression); }));
 
 TEST_F(HostTest, LogSeparatesValuesWithTabs) {
   Run("LOG(1;\"two\";False;2.25)");
@@ -170,7 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"$x:=1\nLOG($x{1})", kFDErrRuntime, "2: $x is not an array"},
         ErrorCase{"ASSERT(1=2;\"boom\")", zvhost::kHostAssertionFailed,
                   "1: assertion failed: boom"},
-        ErrorCase{"ASSERT(False)", zvhost::kHostAssertionFailed, "1: assertion failed"}));
+        ErrorCase{"ASSERT(False)", zvhost::kHostAssertionFailed, "1: assertion failed"}),
+    paramnames::By([](const ErrorCase& c) { return std::string(c.message); }));
 
 TEST_F(HostTest, ErrorsInMethodsNameTheirFile) {
   ASSERT_EQ(0, zvhost::DefineMethod("Broken", "$x:=1\n$y:=$nothing", "Methods/Broken.4dm"));

@@ -1,6 +1,7 @@
 // Memory handles (the eight operations, lock state, -109 and -108) and text blocks (created,
 // set, emptied and disposed of by the host; ordered with case and diacritic switches).
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -59,7 +60,10 @@ TEST_P(NullHandle, GivesMinus109) {
 
 INSTANTIATE_TEST_SUITE_P(Host, NullHandle,
                          ::testing::Values(kFDMemDispose, kFDMemSetSize, kFDMemGetSize, kFDMemLock,
-                                           kFDMemUnlock, kFDMemGetState, kFDMemSetState));
+                                           kFDMemUnlock, kFDMemGetState, kFDMemSetState),
+                         paramnames::By([](int32_t op) {
+                           return "operation " + std::to_string(op);
+                         }));
 
 TEST_F(HostTest, BadHandleRequestsAreErrors) {
   char* notOurs = nullptr;
@@ -168,6 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
         CompareCase{u"été", u"ete", 0, 0}, CompareCase{u"été", u"ete", kMarks, 1},
         CompareCase{u"ÉTÉ", u"ete", kMarks, 1}, CompareCase{u"ÉTÉ", u"été", 0, 0},
         CompareCase{u"ÉTÉ", u"été", kMarks, 0}, CompareCase{u"ÉTÉ", u"ete", kCase, -1},
-        CompareCase{u"Straße", u"STRASSE", 0, 1}, CompareCase{u"Łódź", u"lodz", 0, 0}));
+        CompareCase{u"Straße", u"STRASSE", 0, 1}, CompareCase{u"Łódź", u"lodz", 0, 0}),
+    paramnames::By([](const CompareCase& c) {
+      return paramnames::Narrow(c.a) + " " + paramnames::Narrow(c.b) + " options " +
+             std::to_string(c.options);
+    }));
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ TEST_P(PictureFormats, KeepTheirBytesAndDecodePremultiplied) {
   EXPECT_EQ(0, PictureOp(kFDDisposeFDPicture, picture));
 }
 
-INSTANTIATE_TEST_SUITE_P(Host, PictureFormats, ::testing::Values("rgb3x2.png", "rgb3x2.tiff"));
+INSTANTIATE_TEST_SUITE_P(Host, PictureFormats, ::testing::Values("rgb3x2.png", "rgb3x2.tiff"),
+                         paramnames::By([](const char* file) { return std::string(file); }));
 
 TEST_F(HostTest, DuplicatesAreObjectsOfTheirOwn) {
   FDPicture picture = MakePicture(ReadData("rgb3x2.png"));

@@ -8,6 +8,7 @@
 
 #include "FakePlugin.h"
 #include "HostTestSupport.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -152,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "2: ZZ_Get: parameter 2 must be a long variable, not a text"},
         WrongCall{"$n:=3\nZZ_Names($n)", "2: ZZ_Names: parameter 1 must be an array, not a long"},
         WrongCall{"ZZ_Names(\"x\")", "1: ZZ_Names: parameter 1 must be an array variable"},
-        WrongCall{"ZZ_Area", "1: ZZ_Area: the area command cannot be called by name"}));
+        WrongCall{"ZZ_Area", "1: ZZ_Area: the area command cannot be called by name"}),
+    paramnames::By([](const WrongCall& c) { return std::string(c.code); }));
 
 TEST_F(PluginCommands, PluginRunsCodeWhileTheMethodRuns) {
   // The plug-in evaluates a formula through the host from inside a command that a method

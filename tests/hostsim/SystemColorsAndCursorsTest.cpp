@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "tests/ParamNames.h"
 #include "zvhost/HostPlatform.h"
 
 namespace {
@@ -27,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SysColorCase{COLOR_WINDOW, 0xFFFFFF}, SysColorCase{COLOR_INFOBK, 0xE1FFFF},
                       SysColorCase{COLOR_HOTLIGHT, 0xCC6600}, SysColorCase{COLOR_MENUBAR, 0xF0F0F0},
                       SysColorCase{25, 0}, SysColorCase{31, 0}, SysColorCase{-1, 0},
-                      SysColorCase{1 << 30, 0}));
+                      SysColorCase{1 << 30, 0}),
+    paramnames::By([](const SysColorCase& c) { return "index " + std::to_string(c.index); }));
 
 struct BadCursorCase {
   int32_t width;
@@ -50,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
     Platform, BadCursor,
     ::testing::Values(BadCursorCase{0, 8, 0, 0, true}, BadCursorCase{8, -1, 0, 0, true},
                       BadCursorCase{257, 8, 0, 0, true}, BadCursorCase{8, 8, 8, 0, true},
-                      BadCursorCase{8, 8, 0, -1, true}, BadCursorCase{8, 8, 0, 0, false}));
+                      BadCursorCase{8, 8, 0, -1, true}, BadCursorCase{8, 8, 0, 0, false}),
+    paramnames::By([](const BadCursorCase& c) {
+      return std::to_string(c.width) + "x" + std::to_string(c.height) + " hot " +
+             std::to_string(c.hotX) + " " + std::to_string(c.hotY) + (c.pixels ? "" : " no pixels");
+    }));
 
 class Cursors : public ::testing::Test {
 protected:

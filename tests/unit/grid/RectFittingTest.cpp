@@ -1,5 +1,6 @@
 #include "grid/RectFitting.h"
 
+#include "tests/ParamNames.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,19 +26,17 @@ TEST_P(FitInSquare, PlacesThePictureByFormat) {
       << result.size.height;
 }
 
-INSTANTIATE_TEST_SUITE_P(WidePicture, FitInSquare,
-                         testing::Values(FitCase{200, 100, 1, {{-50, 0}, {200, 100}}},
-                                         FitCase{200, 100, 2, {{0, 0}, {100, 100}}},
-                                         FitCase{200, 100, 4, {{0, 0}, {200, 100}}},
-                                         FitCase{200, 100, 5, {{0, 0}, {100, 50}}},
-                                         FitCase{200, 100, 6, {{0, 25}, {100, 50}}},
-                                         FitCase{200, 100, 8, {{0, 0}, {200, 100}}},
-                                         FitCase{200, 100, 10, {{0, 0}, {200, 100}}},
-                                         FitCase{200, 100, 11, {{-50, 0}, {200, 100}}},
-                                         FitCase{200, 100, 9, {{-50, 0}, {200, 100}}},
-                                         FitCase{200, 100, 0, {{-50, 0}, {200, 100}}},
-                                         FitCase{200, 100, -3, {{-50, 0}, {200, 100}}},
-                                         FitCase{200, 100, 12, {{-50, 0}, {200, 100}}}));
+INSTANTIATE_TEST_SUITE_P(
+    WidePicture, FitInSquare,
+    testing::Values(
+        FitCase{200, 100, 1, {{-50, 0}, {200, 100}}}, FitCase{200, 100, 2, {{0, 0}, {100, 100}}},
+        FitCase{200, 100, 4, {{0, 0}, {200, 100}}}, FitCase{200, 100, 5, {{0, 0}, {100, 50}}},
+        FitCase{200, 100, 6, {{0, 25}, {100, 50}}}, FitCase{200, 100, 8, {{0, 0}, {200, 100}}},
+        FitCase{200, 100, 10, {{0, 0}, {200, 100}}}, FitCase{200, 100, 11, {{-50, 0}, {200, 100}}},
+        FitCase{200, 100, 9, {{-50, 0}, {200, 100}}}, FitCase{200, 100, 0, {{-50, 0}, {200, 100}}},
+        FitCase{200, 100, -3, {{-50, 0}, {200, 100}}},
+        FitCase{200, 100, 12, {{-50, 0}, {200, 100}}}),
+    paramnames::By([](const FitCase& c) { return "format " + std::to_string(c.format); }));
 
 // A small picture is never enlarged by the proportional formats, always by the covering ones.
 INSTANTIATE_TEST_SUITE_P(SmallPicture, FitInSquare,
@@ -47,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(SmallPicture, FitInSquare,
                                          FitCase{50, 50, 10, {{0, 0}, {100, 100}}},
                                          FitCase{50, 50, 11, {{0, 0}, {100, 100}}},
                                          FitCase{50, 50, 3, {{0, 0}, {100, 100}}},
-                                         FitCase{50, 50, 1, {{25, 25}, {50, 50}}}));
+                                         FitCase{50, 50, 1, {{25, 25}, {50, 50}}}),
+                         paramnames::By([](const FitCase& c) {
+                           return "format " + std::to_string(c.format);
+                         }));
 
 TEST(FitCGRectInCGRect, FollowsTheDestinationOrigin) {
   CGRect result = FitCGRectInCGRect(CGRectMake(0, 0, 20, 10), CGRectMake(30, 40, 40, 40), 6);

@@ -134,6 +134,28 @@ TEST_F(ZorvinAreaDrawing, OnlySelectedCellsGetTheFrame) {
   EXPECT_FALSE(fArea->IsCellSelected(5));
 }
 
+// The frame follows the options: 6 pixels of blue inside the 1-pixel inset of a selected cell,
+// and neither the old red nor the new blue on a cell that is not selected.
+TEST_F(ZorvinAreaDrawing, SelectionOptionsSetTheFramesColourAndWidth) {
+  constexpr uint32_t kBlue = 0x0000FF;
+  ASSERT_EQ(fArea->SetSelectionOptions(kSelectionMultiple, static_cast<int32_t>(kBlue), 6), 0);
+  fArea->SelectCell(3);
+  for (uint32_t cell : {3u, 4u}) {
+    auto bitmap = std::make_unique<gfx::Bitmap>(100, 100, gfx::PixelFormat32bppRGB);
+    gfx::Graphics graphics(bitmap.get());
+    fArea->DrawCell(&graphics, fArea->CellIndexToLocation(cell));
+    graphics.Flush();
+    const uint32_t frame = cell == 3 ? kBlue : kBack;
+    for (int32_t inset : {1, 3, 6, 93, 98}) {
+      EXPECT_EQ(Rgb(*bitmap, inset, 50), frame) << cell << " at " << inset;
+      EXPECT_EQ(Rgb(*bitmap, 50, inset), frame) << cell << " at " << inset;
+    }
+    EXPECT_EQ(Rgb(*bitmap, 0, 50), kBack) << cell;
+    EXPECT_EQ(Rgb(*bitmap, 7, 50), kBack) << cell;
+    EXPECT_EQ(Rgb(*bitmap, 92, 50), kBack) << cell;
+  }
+}
+
 } // namespace
 
 namespace {

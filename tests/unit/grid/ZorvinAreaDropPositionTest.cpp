@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/ParamNames.h"
 #include "tests/unit/grid/ZorvinAreaTestAccess.h"
 
 namespace {
@@ -42,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
                     DropCase{360, 20, 2, 0, kDropBefore},   // cell 2 before cell 3: no move
                     DropCase{20, 20, 2, 1, kDropBefore},    // cell 2 before cell 1: a move
                     DropCase{190, 20, 1, 0, kDropBefore},   // before the cell after it: no move
-                    DropCase{300, 20, 1, 2, kDropAfter}));  // past the next cell: a move
+                    DropCase{300, 20, 1, 2, kDropAfter}),
+    paramnames::By([](const DropCase& c) {
+      return "x " + std::to_string(int(c.x)) + " y " + std::to_string(int(c.y)) + " without " +
+             std::to_string(c.excluded);
+    })); // past the next cell: a move
 
 TEST(DropPosition, SingleColumnUsesAHorizontalCaret) {
   ZorvinArea area;

@@ -5,6 +5,7 @@
 
 #include "gfx/Bitmap.h"
 #include "platform/win/WinImages.h"
+#include "tests/ParamNames.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(WinImages, EncoderLookup,
                                            MimeCase{u"Image/png", 0, {}},
                                            MimeCase{u"image/tif", 0, {}},
                                            MimeCase{u"image/tiff ", 0, {}},
-                                           MimeCase{u"image/jpeg", 0, {}}, MimeCase{u"", 0, {}}));
+                                           MimeCase{u"image/jpeg", 0, {}}, MimeCase{u"", 0, {}}),
+                         paramnames::By([](const MimeCase& c) { return c.mime; }));
 
 TEST(WinImages, EmptyListIsToldApartFromNotFound) {
   gfx::ImageEncoder encoder{};

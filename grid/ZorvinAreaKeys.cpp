@@ -1,0 +1,168 @@
+// Keys that scroll, the caption tip under the cursor, and the edit menu's Select All.
+#include <algorithm>
+
+#include "grid/ZorvinArea.h"
+#include "host/FourD.h"
+
+namespace {
+
+constexpr uint32_t kShiftKey = 0x200;
+
+enum : int32_t {
+  kKeyHome = 138,
+  kKeyEnd = 139,
+  kKeyPageUp = 140,
+  kKeyPageDown = 141,
+  kKeyLeft = 142,
+  kKeyRight = 143,
+  kKeyUp = 144,
+  kKeyDown = 145,
+};
+
+int32_t Trunc(float value) {
+  return static_cast<int32_t>(value);
+}
+
+struct BarState {
+  int32_t fMinimum = 0;
+  int32_t fMaximum = 0;
+  int32_t fValue = 0;
+};
+
+BarState ReadBar(ControlHandle bar) {
+  BarState state;
+  if (bar != nullptr) {
+    state.fMinimum = GetControl32BitMinimum(bar);
+    state.fMaximum = GetControl32BitMaximum(bar);
+    state.fValue = GetControl32BitValue(bar);
+  }
+  return state;
+}
+
+// Small and large steps along one axis of `view` pixels with cells of `cell` pixels.
+void StepsFor(float view, float cell, bool byCell, int32_t* small, int32_t* large) {
+  if (byCell) {
+    *small = std::max(Trunc(cell), 1);
+    *large = Trunc(static_cast<float>(std::max(1, (Trunc(view) / *small) / 3)) * cell);
+    return;
+  }
+  const int32_t page = Trunc(view * 3 / 4);
+  *small = page <= 10 ? 1 : page / 10;
+  *large = 10 * *small;
+}
+
+} // namespace
+
+void ZorvinArea::ScrollToOrigin(CGPoint origin) {
+  fOrigin = origin;
+  AdjustOrigin();
+  AdjustScrollbars();
+  if (GetScrollsByCell())
+    AlignScrollToCell();
+  LoadVisibleCellData();
+  RedrawContentViewImmediately();
+}
+
+bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifiers) {
+  if (keyCode == 0)
+    return false;
+  const BarState horz = ReadBar(fHorzScrollBar);
+  const BarState vert = ReadBar(fVertScrollBar);
+  const float width = fContentViewFrame.size.width;
+  const float height = fContentViewFrame.size.height;
+  const bool shift = (modifiers & kShiftKey) != 0;
+  int32_t sx = 0, lx = 0, sy = 0, ly = 0;
+  StepsFor(width, fCellSize.width, GetScrollsByCell(), &sx, &lx);
+  StepsFor(height, fCellSize.height, GetScrollsByCell(), &sy, &ly);
+  const int32_t pageX = Trunc(width * 3 / 4);
+  const int32_t pageY = Trunc(height * 3 / 4);
+
+  bool horizontal = false;
+  int64_t delta = 0;
+  switch (keyCode) {
+  case kKeyHome:
+    ScrollToOrigin(
+        CGPointMake(static_cast<float>(-horz.fMinimum), static_cast<float>(-vert.fMinimum)));
+    return true;
+  case kKeyEnd:
+    ScrollToOrigin(
+        CGPointMake(static_cast<float>(-horz.fMaximum), static_cast<float>(-vert.fMaximum)));
+    return true;
+  case kKeyPageUp:
+  case kKeyPageDown:
+    horizontal = shift;
+    delta = shift ? pageX : pageY;
+    if (keyCode == kKeyPageUp)
+      delta = -delta;
+    break;
+  case kKeyLeft:
+  case kKeyRight:
+    horizontal = true;
+    delta = shift ? lx : sx;
+    if (keyCode == kKeyLeft)
+      delta = -delta;
+    break;
+  case kKeyUp:
+  case kKeyDown:
+    delta = shift ? ly : sy;
+    if (keyCode == kKeyUp)
+      delta = -delta;
+    break;
+  default:
+    return false;
+  }
+  const BarState& bar = horizontal ? horz : vert;
+  const int64_t value = std::clamp<int64_t>(bar.fValue + delta, bar.fMinimum, bar.fMaximum);
+  if (value == bar.fValue)
+    return false;
+  CGPoint origin = fOrigin;
+  if (horizontal)
+    origin.x = static_cast<float>(-value);
+  else
+    origin.y = static_cast<float>(-value);
+  ScrollToOrigin(origin);
+  return true;
+}
+
+void ZorvinArea::DoCursor(Point* where) {
+  CXArea::DoCursor(where);
+  if (where == nullptr || !GetTipsEnabled())
+    return;
+  const CGPoint view = PortPointToView(CGPointMake(where->h, where->v));
+  const CGRect bounds =
+      CGRectMake(0, 0, fContentViewFrame.size.width, fContentViewFrame.size.height);
+  // Over a scroll bar the cells beneath it are hidden: no tip for them.
+  if (!CGRectContainsPoint(bounds, view))
+    return;
+  const uint32_t cell =
+      CellLocationToIndex(DocPointToRangeCheckedCellLocation(ViewPointToDoc(view), false));
+  if (cell == 0 || cell > static_cast<uint32_t>(fCellCount))
+    return;
+  const CellData data = fCache.GetCellData(cell);
+  if (data.fCaption == nullptr || data.fCaption[0] == 0)
+    return;
+  const CGRect rect =
+      CGRectIntersection(DocRectToView(GetCellRect(CellIndexToLocation(cell), false)), bounds);
+  const Rect tip = CGRectToIntegralQDRect(ViewRectToPort(rect));
+  FourD::CreateTip(GetMacWindow(), &tip, data.fCaption);
+}
+
+void ZorvinArea::GetEditMenuStatus(unsigned char* undo, unsigned char* cut, unsigned char* copy,
+                                   unsigned char* paste, unsigned char* clear,
+                                   unsigned char* selectAll, unsigned char* other) {
+  CXArea::GetEditMenuStatus(undo, cut, copy, paste, clear, selectAll, other);
+  // The host's menu has seven items and Select All is the last: the framework's seventh answer.
+  if (other != nullptr)
+    *other = (fSelectionKind == kSelectionMultiple && fCellCount > 0) ||
+             (fSelectionKind == kSelectionSingle && fCellCount == 1);
+}
+
+void ZorvinArea::DoSelectAll() {
+  if (fSelectionKind == kSelectionMultiple && fCellCount > 0)
+    SelectAllCells();
+  else if (fSelectionKind == kSelectionSingle && fCellCount == 1)
+    SetSelectionToCell(1);
+  else
+    return;
+  fNeedsRedraw = true;
+}

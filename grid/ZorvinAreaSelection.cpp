@@ -1,0 +1,160 @@
+// The selection as commands, clicks and Select All change and read it.
+#include <assert.h>
+
+#include <algorithm>
+
+#include "grid/ZorvinArea.h"
+#include "host/CArray.h"
+
+namespace {
+
+constexpr int32_t kErrBadParameter = -50;
+constexpr int32_t kErrCellOutOfRange = -29105;
+
+enum SelectionModifierOp : int32_t {
+  kSelectReplaceOld = 0,
+  kSelectReplace = 1,
+  kSelectAdd = 2,
+  kSelectRemove = 4,
+};
+
+bool IsSelectionKind(int32_t kind) {
+  return kind == kSelectionNone || kind == kSelectionSingle || kind == kSelectionMultiple;
+}
+
+} // namespace
+
+void ZorvinArea::SetSelectionToCell(uint32_t cell) {
+  if (fSelectionBits != nullptr)
+    ZeroSelection();
+  else
+    AdjustSelectionArraySize();
+  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount))
+    return;
+  SelectCell(cell);
+  fAnchorCell = 0;
+  fClickedCell = cell;
+  fLastSelectedCell = cell;
+}
+
+void ZorvinArea::SelectAllCells() {
+  ZeroSelection();
+  for (uint32_t cell = 1; cell <= static_cast<uint32_t>(fCellCount); ++cell)
+    SelectCell(cell);
+  fLastSelectedCell = static_cast<uint32_t>(fCellCount);
+}
+
+void ZorvinArea::RangeSelect(bool select) {
+  if (fSelectionBits == nullptr)
+    return;
+  const uint32_t lo = std::min(fAnchorCell, fClickedCell);
+  const uint32_t hi =
+      std::min(std::max(fAnchorCell, fClickedCell), static_cast<uint32_t>(fCellCount));
+  for (uint32_t cell = std::max(lo, 1u); cell <= hi; ++cell) {
+    if (select)
+      SelectCell(cell);
+    else
+      DeselectCell(cell);
+  }
+  RedrawContentViewImmediately();
+}
+
+int32_t ZorvinArea::ModifySelection(int32_t mode, CArray* cells) {
+  const int32_t n = cells != nullptr ? cells->GetArraySize() : 0;
+  if (n <= 0)
+    return kErrBadParameter;
+  const bool replace = mode == kSelectReplaceOld || mode == kSelectReplace;
+  if (!replace && mode != kSelectAdd && mode != kSelectRemove)
+    return kErrBadParameter;
+  if (replace && fSelectionBits != nullptr)
+    ZeroSelection();
+  else if (fSelectionBits == nullptr)
+    AdjustSelectionArraySize();
+  int32_t error = 0;
+  int32_t value = 0;
+  for (int32_t i = 1; i <= n; ++i) {
+    cells->At(i, value);
+    if (value < 1 || value > fCellCount) {
+      error = kErrCellOutOfRange;
+      continue;
+    }
+    if (mode == kSelectRemove)
+      DeselectCell(static_cast<uint32_t>(value));
+    else
+      SelectCell(static_cast<uint32_t>(value));
+  }
+  assert(CheckSelectionCount());
+  if (replace)
+    fLastSelectedCell = error != 0 ? 0 : static_cast<uint32_t>(value);
+  else if (error == 0)
+    fLastSelectedCell = FindLastSelectedCell(static_cast<uint32_t>(fCellCount));
+  return error;
+}
+
+int32_t ZorvinArea::SetSelection(int32_t mode, CArray* cells, int32_t cell) {
+  if (fSelectionKind == kSelectionMultiple && cells != nullptr && !cells->IsUndefined()) {
+    const int32_t result = ModifySelection(mode, cells);
+    fNeedsRedraw = true;
+    return result;
+  }
+  if (fSelectionKind == kSelectionMultiple || fSelectionKind == kSelectionSingle) {
+    SetSelectionToCell(static_cast<uint32_t>(cell));
+    fNeedsRedraw = true;
+    return 0;
+  }
+  return kErrBadParameter;
+}
+
+int32_t ZorvinArea::GetSelection(CArray* cells) const {
+  if (fSelectionKind == kSelectionSingle)
+    return 0;
+  if (fSelectionKind != kSelectionMultiple)
+    return kErrBadParameter;
+  if (cells == nullptr || !(cells->IsArrayLongint() || cells->IsArrayInteger()))
+    return 0;
+  if (const int32_t error = cells->SetArraySize(0))
+    return error;
+  if (fSelectionBits == nullptr || fSelectedCount <= 0)
+    return 0;
+  if (const int32_t error = cells->SetArraySize(fSelectedCount))
+    return error;
+  int32_t index = 0;
+  for (uint32_t cell = 1; cell <= static_cast<uint32_t>(fCellCount) && index < fSelectedCount;
+       ++cell) {
+    if (IsCellSelected(cell))
+      cells->AtPut(++index, static_cast<int32_t>(cell));
+  }
+  return 0;
+}
+
+int32_t ZorvinArea::GetSelectedCell(int32_t* cell) const {
+  *cell = 0;
+  if (fSelectionKind == kSelectionSingle)
+    *cell = static_cast<int32_t>(GetLastSelectedCell());
+  else if (fSelectionKind != kSelectionMultiple)
+    return kErrBadParameter;
+  return 0;
+}
+
+int32_t ZorvinArea::SetSelectionOptions(int32_t kind, int32_t frameColor, int32_t frameWidth) {
+  // The width is kept in 16 bits: a wider one would come back negative.
+  if (frameWidth <= 0 || frameWidth > INT16_MAX || !IsSelectionKind(kind))
+    return kErrBadParameter;
+  if (kind != fSelectionKind) {
+    fSelectionKind = static_cast<ZorvinSelectionStyle>(kind);
+    ZeroSelection();
+    fNeedsRedraw = true;
+  }
+  if (frameColor != fSelectionFrameColor) {
+    CleanupNativeSelectionColor();
+    fSelectionFrameColor = frameColor;
+    SetupNativeSelectionColor();
+    fNeedsRedraw = true;
+  }
+  if (frameWidth != fSelectionFrameWidth) {
+    fSelectionFrameWidth = static_cast<int16_t>(frameWidth);
+    SetupNativeCellPaths();
+    fNeedsRedraw = true;
+  }
+  return 0;
+}

@@ -1,0 +1,1 @@
+$0:="Cell "+String(gZVCurrentCell)
