@@ -24,6 +24,7 @@ void ZorvinArea::PostInitArea14(Rect* rect) {
   SetupNativeAreaBackColor();
   SetupNativeSelectionColor();
   SetupNativeCaptionThings();
+  SetupNativeCaretColor();
   fPostInitDone = true;
   InvalidateAreaView();
   InvalidateContentView();
@@ -108,8 +109,6 @@ void ZorvinArea::DidBecomeInvisible() {
 void ZorvinArea::DoSelect() {}
 
 void ZorvinArea::DoDeSelect() {}
-
-void ZorvinArea::DoDragLeave() {}
 
 void ZorvinArea::SetTipsEnabled(unsigned char on) {
   if (on) {
