@@ -4,6 +4,7 @@
 #include <exception>
 #include <vector>
 
+#include "HostDrag.h"
 #include "HostState.h"
 #include "NativeWindows.h"
 #include "TextBlocks.h"
@@ -126,9 +127,17 @@ void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
   Deliver(area, event, updateContext);
 }
 
+void SendUpdateEvent(const std::shared_ptr<PluginArea>& area) {
+  if (StillPlaced(*area) && IsShown(*area)) {
+    SendUpdate(area);
+  }
+}
+
 std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
-                                      const std::u16string& name, const Rect& rect, int32_t page) {
+                                      const std::u16string& name, const Rect& rect, int32_t page,
+                                      const std::u16string& objectMethod) {
   auto area = std::make_shared<PluginArea>();
+  area->objectMethod = objectMethod;
   area->window = window.get();
   area->name = name;
   area->objectName = name;
@@ -314,14 +323,43 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
   SendAreaEvent(area, event);
 }
 
+void FocusOnClick(const std::shared_ptr<Window>& window,
+                  const std::shared_ptr<PluginArea>& target) {
+  const std::shared_ptr<PluginArea> current = window->focus.lock();
+  if (current == target) {
+    return;
+  }
+  EventRecord ask = MakeEvent(kAreaMayTakeFocus);
+  SendAreaEvent(target, ask);
+  constexpr intptr_t kTakesFocus = 101;
+  if (ask.message != kTakesFocus || !StillPlaced(*target)) {
+    return;
+  }
+  window->focus = target;
+  if (current && StillPlaced(*current)) {
+    EventRecord lost = MakeEvent(kAreaFocusLost);
+    SendAreaEvent(current, lost);
+  }
+  if (StillPlaced(*target) && window->focus.lock() == target) {
+    EventRecord gained = MakeEvent(kAreaFocusGained);
+    SendAreaEvent(target, gained);
+  }
+}
+
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
   native::SetMouse(window->frame.left + x, window->frame.top + y);
   const std::shared_ptr<PluginArea> target = AreaAt(*window, x, y);
   if (!target) {
     return false;
   }
+  FocusOnClick(window, target);
+  if (!StillPlaced(*target)) {
+    return true;
+  }
   SendMouseEvent(target, kAreaMouseDown, x, y, modifiers);
-  SendMouseEvent(target, kAreaMouseUp, x, y, modifiers);
+  if (!RunPendingHostDrag() && StillPlaced(*target)) {
+    SendMouseEvent(target, kAreaMouseUp, x, y, modifiers);
+  }
   return true;
 }
 

@@ -21,6 +21,11 @@ enum AreaEventCode : uint16_t {
   kAreaUpdate = 6,
   kAreaInit = 16,
   kAreaDeinit = 17,
+  kAreaCursor = 18,
+  kAreaMayTakeFocus = 20,
+  kAreaFocusGained = 21,
+  kAreaFocusLost = 22,
+  kAreaSelectAll = 35,
   kAreaScrollWheel = 39,
   kAreaPageChange = 71,
   kAreaEndOfCycle = 72,
@@ -32,9 +37,13 @@ enum AreaEventCode : uint16_t {
 void SendAreaEvent(const std::shared_ptr<PluginArea>& area, EventRecord& event,
                    FDDeviceContext* updateContext = nullptr);
 
+// An update on the window's surface, when the area is shown.
+void SendUpdateEvent(const std::shared_ptr<PluginArea>& area);
+
 // Places an area on the window and sends its init event (an input form).
 std::shared_ptr<PluginArea> PlaceArea(const std::shared_ptr<Window>& window,
-                                      const std::u16string& name, const Rect& rect, int32_t page);
+                                      const std::u16string& name, const Rect& rect, int32_t page,
+                                      const std::u16string& objectMethod = {});
 
 // Forgets the window and sends the deinit event to each of its areas; while an event is being
 // delivered, the deinit events wait until it has returned.
@@ -54,8 +63,13 @@ std::shared_ptr<PluginArea> AreaAt(const Window& window, int16_t x, int16_t y);
 void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int16_t x, int16_t y,
                     uint16_t modifiers, intptr_t message = 0);
 
+// A press on an area that accepts the focus (asked with 20, reply 101) gives it the focus: 22 to
+// the area that loses it, then 21 to the one that gains it.
+void FocusOnClick(const std::shared_ptr<Window>& window, const std::shared_ptr<PluginArea>& target);
+
 // Mouse down then up on the topmost shown area under the window point, where the mouse then
-// is; false when no area is there.
+// is (unless the mouse-down started a host drag, which takes the release); false when no area
+// is there.
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers);
 
 } // namespace zvhost

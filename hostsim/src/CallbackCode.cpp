@@ -6,6 +6,7 @@
 #include "Callback.h"
 #include "Formatter.h"
 #include "Forms.h"
+#include "HostDrag.h"
 #include "HostState.h"
 #include "ObjectStore.h"
 #include "Pictures.h"
@@ -213,9 +214,9 @@ void ExecuteCommandByID(FDEngineBlock& b) {
     PutLong(params[2], height);
     return;
   }
-  case 388: { // Form event: the area event being delivered, 0 outside one
+  case 388: { // Form event: the area event being delivered, else the object method's
     const EventRecord* event = CurrentDelivery().event;
-    PutLong(b.fValue, event != nullptr ? event->what : 0);
+    PutLong(b.fValue, event != nullptr ? event->what : RunningFormEvent());
     return;
   }
   case 1184: // OBJECT GET DRAG AND DROP OPTIONS(object name; four booleans)

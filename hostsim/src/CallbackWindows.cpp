@@ -5,6 +5,8 @@
 
 #include "Callback.h"
 #include "Forms.h"
+#include "HostDrag.h"
+#include "HostState.h"
 #include "Utf.h"
 
 namespace zvhost::callback {
@@ -78,17 +80,40 @@ void CreateTip(FDEngineBlock& b) {
     return;
   }
   window->tip = std::u16string(TerminatedView(b.fUName));
+  State().fLastTip = window->tip;
+}
+
+constexpr int32_t kKeyDownMask = 1 << 3;
+
+// Only key downs are ever queued (POST KEY); the first one due is handed out when the mask
+// asks for key downs.
+void GetNextEvent(FDEngineBlock& b) {
+  auto* event = static_cast<EventRecord*>(b.fPtr1);
+  const int32_t mask = b.fParam1;
+  b.fParam1 = 0;
+  if (event == nullptr) {
+    return; // no record: nothing written
+  }
+  std::memset(event, 0, sizeof(EventRecord));
+  HostState& state = State();
+  auto& queue = state.fPostedKeys;
+  if ((mask & kKeyDownMask) == 0 || queue.empty() || queue.front().due > state.fTicks) {
+    return;
+  }
+  event->what = 3;
+  event->message = queue.front().message;
+  event->when = static_cast<intptr_t>(state.fTicks);
+  event->where = Point{static_cast<int16_t>(state.fMouseY), static_cast<int16_t>(state.fMouseX)};
+  queue.erase(queue.begin());
+  b.fParam1 = 1;
 }
 
 } // namespace
 
 void WindowService(int16_t selector, FDEngineBlock& b) {
   switch (selector) {
-  case kFDGetNextEvent: // nothing is ever queued: events come one at a time
-    if (b.fPtr1 != nullptr) {
-      std::memset(b.fPtr1, 0, sizeof(EventRecord));
-    }
-    b.fParam1 = 0;
+  case kFDGetNextEvent:
+    GetNextEvent(b);
     break;
   case kFDInvalidateAreaRect:
     InvalidateAreaRect(b);
@@ -125,7 +150,12 @@ void WindowService(int16_t selector, FDEngineBlock& b) {
   case kFDUpdateEditMenu:
     EditMenuItems() = b.fParam1;
     break;
-  default: // drags belong to the drag support
+  case kFDStartDrag:
+    if (!RequestHostDrag()) {
+      b.fError = kFDErrNotAvailable;
+    }
+    break;
+  default:
     b.fError = kFDErrNotAvailable;
     break;
   }

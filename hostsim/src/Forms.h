@@ -43,6 +43,8 @@ struct PluginArea {
   // The form object's drag and drop options, once a method has set them.
   bool hasDragOptions = false;
   bool dragOptions[4] = {}; // draggable, automatic drag, droppable, automatic drop
+  // The database method called with the form events of host drag and drop; empty for none.
+  std::u16string objectMethod;
 };
 
 struct Window {
@@ -61,6 +63,9 @@ struct Window {
 
   // The last tip text the plug-in set for the window.
   std::u16string tip;
+
+  // The area that has the focus, when one has it.
+  std::weak_ptr<PluginArea> focus;
 
   bool OnCurrentPage(const PluginArea& area) const { return area.page == 0 || area.page == page; }
   void* HostPointer() const { return record; }

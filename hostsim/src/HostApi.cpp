@@ -113,6 +113,10 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   std::fill(std::begin(state.fKeys), std::end(state.fKeys), 0);
   state.fMouseX = 0;
   state.fMouseY = 0;
+  state.fTimeline.clear();
+  state.fTimelineNext = 0;
+  state.fPostedKeys.clear();
+  state.fLastTip.clear();
   state.fPort = nullptr;
   native::ResetProcessWindow();
 }

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Variables.h"
 #include "zvhost/Host.h"
@@ -29,6 +30,21 @@ struct HostState {
   KeyMap fKeys{};
   int32_t fMouseX = 0; // screen coordinates
   int32_t fMouseY = 0;
+
+  // A press being played: the points the pointer takes at the button's next polls, screen
+  // coordinates; the button is down while some are left.
+  std::vector<POINT> fTimeline;
+  size_t fTimelineNext = 0;
+
+  // Key events queued for GetNextEvent, in the order they fall due
+  struct PostedKey {
+    uint32_t due = 0; // tick count
+    intptr_t message = 0;
+  };
+  std::vector<PostedKey> fPostedKeys;
+
+  // The text of the last tip the plug-in asked for, until Last tip reads it
+  std::u16string fLastTip;
 
   // The port last set outside any event
   void* fPort = nullptr;

@@ -1,22 +1,49 @@
-// Mouse input beyond clicks: drags, which the native scroll bars track when they start on a
-// thumb, and the scroll wheel.
+// Mouse input beyond clicks: presses played as a timeline that the plug-in's own polling of the
+// button consumes, drags, which the native scroll bars track when they start on a thumb, and the
+// scroll wheel.
 #pragma once
 
 #include <stdint.h>
 
 #include <memory>
+#include <vector>
 
 #include "Forms.h"
+#include "zvhost/HostPlatform.h"
 
 namespace zvhost {
 
-// A press at (x, y), a move to (toX, toY) and a release, in window coordinates. On a shown
-// scroll bar's thumb the native bar tracks it and notifies the window; anywhere else the
-// topmost area under the press gets mouse down there and mouse up at the end.
+// A press at (x, y), `steps` moves in a straight line to (toX, toY), `holdTicks` polls held
+// still there, then the release; window coordinates, which may lie outside the window. On a
+// shown scroll bar's thumb the native bar tracks it and notifies the window; anywhere else the
+// topmost area under the press gets mouse down, what it leaves of the timeline is played out,
+// then mouse up, unless the area started a host drag, which walks the rest instead.
 void DragAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, int16_t toX, int16_t toY,
-            uint16_t modifiers);
+            uint16_t modifiers, int32_t steps = 10, int32_t holdTicks = 0);
 // A wheel event (39) to the topmost shown area under the point; false when none.
 bool WheelAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, int16_t delta,
              uint16_t modifiers);
+
+// The button as a poll sees it: while a press is played, each poll moves the pointer to the next
+// point of the timeline and the clock on by one tick, and answers true; once the timeline is
+// spent (or when nothing is played) the button is up.
+bool PollButton();
+
+// A press being played from the pointer's current position along `path` (screen coordinates):
+// the timeline ends with the scope, however it is left.
+class PressScope {
+public:
+  explicit PressScope(std::vector<POINT> path);
+  ~PressScope();
+  PressScope(const PressScope&) = delete;
+  PressScope& operator=(const PressScope&) = delete;
+
+  // Moves through what the polls left of the timeline, a tick a point, as the host would.
+  void PlayOut();
+};
+
+// `steps` points on the straight line from `from` to `to` (the last one `to`), then `to` again
+// `holdTicks` times.
+std::vector<POINT> StraightPath(POINT from, POINT to, int32_t steps, int32_t holdTicks);
 
 } // namespace zvhost

@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 #include "HostState.h"
+#include "MouseInput.h"
 #include "zvhost/HostPlatform.h"
 
 extern "C" {
@@ -27,8 +28,7 @@ int16_t FindWindo(Point where, GrafPtr* window) {
 }
 
 uint8_t StillDown(void) {
-  // Every input the emulator plays releases the button before the plug-in can poll it.
-  return 0;
+  return zvhost::PollButton() ? 1 : 0;
 }
 
 uint8_t Button(void) {

@@ -207,18 +207,20 @@ TEST_F(AreaEvents, MouseClickGoesToTheTopmostShownAreaUnderThePoint) {
       "gB:=Plugin area(gW;\"b\";50;50;100;100)");
   Clear();
   Run("MOUSE CLICK(gW;60;70;0x200;5)");
-  ASSERT_EQ(2u, Get().events.size());
-  EXPECT_EQ(1, Get().events[0].what);
-  EXPECT_EQ(2, Get().events[1].what);
-  EXPECT_EQ(102, Get().events[0].reference);
-  EXPECT_EQ(70, Get().events[0].where.v);
-  EXPECT_EQ(60, Get().events[0].where.h);
-  EXPECT_EQ(0x200, Get().events[0].modifiers);
-  EXPECT_EQ(5, Get().events[0].when); // the clock moved first
+  ASSERT_EQ(3u, Get().events.size()); // asked whether it takes the focus: it does not
+  EXPECT_EQ(20, Get().events[0].what);
+  EXPECT_EQ(1, Get().events[1].what);
+  EXPECT_EQ(2, Get().events[2].what);
+  EXPECT_EQ(102, Get().events[1].reference);
+  EXPECT_EQ(70, Get().events[1].where.v);
+  EXPECT_EQ(60, Get().events[1].where.h);
+  EXPECT_EQ(0x200, Get().events[1].modifiers);
+  EXPECT_EQ(5, Get().events[1].when); // the clock moved first
 
   Clear();
   Run("OBJECT SET VISIBLE(gB;False)\nMOUSE CLICK(gW;60;70)\nMOUSE CLICK(gW;250;250)");
-  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{86, 102}, {1, 101}, {2, 101}}), CodesAndAreas());
+  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{86, 102}, {20, 101}, {1, 101}, {2, 101}}),
+            CodesAndAreas());
 }
 
 TEST_F(AreaEvents, AWindowClosedByCodeRunInsideAnEventGetsNoMoreEvents) {

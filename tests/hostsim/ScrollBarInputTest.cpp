@@ -88,14 +88,15 @@ TEST_F(ScrollBarInput, ADragOffAThumbGoesToTheAreaUnderItsStart) {
   Run("MOUSE DRAG(gW;250;10;20;20)");   // on no area
   EXPECT_TRUE(gMessages.empty());
   const auto& events = fakearea::Get().events;
-  ASSERT_EQ(2u, events.size());
-  EXPECT_EQ(1, events[0].what);
-  EXPECT_EQ(60, events[0].where.v);
-  EXPECT_EQ(5, events[0].where.h);
-  EXPECT_EQ(2, events[1].what);
-  EXPECT_EQ(80, events[1].where.v);
-  EXPECT_EQ(70, events[1].where.h);
-  EXPECT_EQ(512, events[1].modifiers);
+  ASSERT_EQ(3u, events.size()); // the focus asked for first
+  EXPECT_EQ(20, events[0].what);
+  EXPECT_EQ(1, events[1].what);
+  EXPECT_EQ(60, events[1].where.v);
+  EXPECT_EQ(5, events[1].where.h);
+  EXPECT_EQ(2, events[2].what);
+  EXPECT_EQ(80, events[2].where.v);
+  EXPECT_EQ(70, events[2].where.h);
+  EXPECT_EQ(512, events[2].modifiers);
 }
 
 TEST_F(ScrollBarInput, AWheelTurnGoesToTheAreaUnderThePoint) {

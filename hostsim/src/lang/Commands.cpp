@@ -48,6 +48,7 @@ void EnsureCommandsRegistered() {
     RegisterPictureAndFileCommands();
     RegisterEmulatorCommands();
     RegisterFormCommands();
+    RegisterInputCommands();
     return true;
   }();
   (void)registered;

@@ -61,6 +61,7 @@ void RegisterTextCommands();
 void RegisterPictureAndFileCommands();
 void RegisterEmulatorCommands();
 void RegisterFormCommands();
+void RegisterInputCommands();
 void EnsureCommandsRegistered();
 
 } // namespace zvhost::lang

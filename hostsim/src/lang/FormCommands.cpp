@@ -1,7 +1,6 @@
 // Windows, forms and plug-in areas for databases and tests: Open window, CLOSE WINDOW, Plugin
 // area, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
-// MOUSE CLICK, MOUSE DRAG($w; x; y; toX; toY{; modifiers}), MOUSE WHEEL($w; x; y; delta{;
-// modifiers}), SNAPSHOT($w; path), OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag;
+// SNAPSHOT($w; path), OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag;
 // droppable; automaticDrop), and the invalidation records tests read back:
 //   Invalidation count($ref)          what the plug-in invalidated since the last IDLE drew
 //   INVALIDATIONS($ref; textArray)    one text each: "area" or "left;top;right;bottom", then
@@ -9,19 +8,15 @@
 #include "../AreaEvents.h"
 #include "../ArrayElements.h"
 #include "../Forms.h"
+#include "../HostDrag.h"
 #include "../HostState.h"
 #include "../ImageCodecs.h"
-#include "../MouseInput.h"
 #include "../Snapshot.h"
 #include "../Utf.h"
 #include "Commands.h"
+#include "FormArgs.h"
 
 namespace zvhost::lang {
-
-namespace {
-
-// The largest side of a window surface, so that a typo cannot ask for gigabytes.
-constexpr int32_t kMaxWindowSide = 8192;
 
 int16_t ShortArg(CommandContext& c, size_t i) {
   const int32_t value = c.LongArg(i);
@@ -70,6 +65,11 @@ std::shared_ptr<PluginArea> AreaArg(CommandContext& c, size_t i) {
   return area;
 }
 
+namespace {
+
+// The largest side of a window surface, so that a typo cannot ask for gigabytes.
+constexpr int32_t kMaxWindowSide = 8192;
+
 // Events whose fields the plug-in reads as host pointers: a number from a method there would
 // send it into memory that is not a record.
 bool CarriesHostPointer(uint16_t what) {
@@ -104,15 +104,16 @@ Value OpenWindow(CommandContext& c) {
 }
 
 Value PluginAreaCommand(CommandContext& c) {
-  c.ExpectCount(6, 7);
+  c.ExpectCount(6, 8);
   const std::shared_ptr<Window> window = WindowArg(c, 0);
   const std::u16string name = c.TextArg(1);
   const Rect rect = RectArgs(c, 2);
-  const int32_t page = c.Count() == 7 ? c.LongArg(6) : 0;
+  const int32_t page = c.Count() >= 7 ? c.LongArg(6) : 0;
   if (page < 0) {
     c.Fail("a page is 0 (every page) or more");
   }
-  const std::shared_ptr<PluginArea> area = PlaceArea(window, name, rect, page);
+  const std::u16string objectMethod = c.Count() == 8 ? c.TextArg(7) : std::u16string();
+  const std::shared_ptr<PluginArea> area = PlaceArea(window, name, rect, page, objectMethod);
   return Value::Long(area->privateWord);
 }
 
@@ -143,52 +144,15 @@ Value AreaEvent(CommandContext& c) {
   } else {
     SendAreaEvent(area, event);
   }
+  if (event.what == kAreaMouseDown) {
+    RunPendingHostDrag();
+  }
   if (c.Count() > 2 && IsVariableNode(c.ArgNode(2))) {
     c.AssignArg(2, Value::Long(static_cast<int32_t>(event.message)));
   }
   if (c.Count() > 6 && IsVariableNode(c.ArgNode(6))) {
     c.AssignArg(6, Value::Long(event.modifiers));
   }
-  return Value();
-}
-
-Value MouseClick(CommandContext& c) {
-  c.ExpectCount(3, 5);
-  const std::shared_ptr<Window> window = WindowArg(c, 0);
-  const int16_t x = ShortArg(c, 1);
-  const int16_t y = ShortArg(c, 2);
-  const uint16_t modifiers = c.Count() > 3 ? WordArg(c, 3) : 0;
-  if (c.Count() > 4) {
-    const int32_t ticks = c.LongArg(4);
-    if (ticks < 0) {
-      c.Fail("the clock does not go back");
-    }
-    State().fTicks += static_cast<uint32_t>(ticks);
-  }
-  ClickAt(window, x, y, modifiers);
-  return Value();
-}
-
-Value MouseDrag(CommandContext& c) {
-  c.ExpectCount(5, 6);
-  const std::shared_ptr<Window> window = WindowArg(c, 0);
-  const int16_t x = ShortArg(c, 1);
-  const int16_t y = ShortArg(c, 2);
-  const int16_t toX = ShortArg(c, 3);
-  const int16_t toY = ShortArg(c, 4);
-  const uint16_t modifiers = c.Count() > 5 ? WordArg(c, 5) : 0;
-  DragAt(window, x, y, toX, toY, modifiers);
-  return Value();
-}
-
-Value MouseWheel(CommandContext& c) {
-  c.ExpectCount(4, 5);
-  const std::shared_ptr<Window> window = WindowArg(c, 0);
-  const int16_t x = ShortArg(c, 1);
-  const int16_t y = ShortArg(c, 2);
-  const int16_t delta = ShortArg(c, 3);
-  const uint16_t modifiers = c.Count() > 4 ? WordArg(c, 4) : 0;
-  WheelAt(window, x, y, delta, modifiers);
   return Value();
 }
 
@@ -274,9 +238,6 @@ void RegisterFormCommands() {
     MoveArea(AreaArg(c, 0), RectArgs(c, 1));
     return Value();
   });
-  RegisterCommand(u"MOUSE CLICK", MouseClick);
-  RegisterCommand(u"MOUSE DRAG", MouseDrag);
-  RegisterCommand(u"MOUSE WHEEL", MouseWheel);
   RegisterCommand(u"SNAPSHOT", Snapshot);
   RegisterCommand(u"OBJECT SET DRAG AND DROP OPTIONS", [](CommandContext& c) {
     c.ExpectCount(5, 5);
