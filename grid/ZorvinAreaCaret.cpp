@@ -95,7 +95,9 @@ void ZorvinArea::StartCaretBlinkTimer() {
   StopCaretBlinkTimer();
   sCaretBlinkArea = this;
   fCaretBlinkOn = false;
-  fCaretNextBlink = TickCount();
+  // 0 means not blinking, so a clock at 0 toggles first a tick later.
+  const uint32_t now = TickCount();
+  fCaretNextBlink = now != 0 ? now : 1;
 }
 
 void ZorvinArea::StopCaretBlinkTimer() {
@@ -113,7 +115,8 @@ void ZorvinArea::CaretTimerTask() {
   if (static_cast<int32_t>(now - area->fCaretNextBlink) < 0) {
     return;
   }
-  area->fCaretNextBlink = now + static_cast<uint32_t>(area->fCaretBlinkInterval);
+  const uint32_t next = now + static_cast<uint32_t>(area->fCaretBlinkInterval);
+  area->fCaretNextBlink = next != 0 ? next : 1;
   area->fCaretBlinkOn = !area->fCaretBlinkOn;
   area->RedrawCaretImmediately();
 }
