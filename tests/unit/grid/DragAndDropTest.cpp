@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -195,6 +196,14 @@ TEST_F(DragBetweenAreas, TheCaretStandsBetweenCellsOfARowInItsColour) {
   EXPECT_EQ(Pixel(2, 74, 40), kGreen);
   right->DisableDragCaret();
   EXPECT_FALSE(AnyInRow(2, 0, 300, 40, kGreen));
+  // An empty grid aligned to the top left: one pitch tall, half a gap in.
+  Run("ASSERT(ZV_SetNumCells(gRight;\"0\")=0)\nIDLE\n");
+  right->EnableDragCaret(1, kDropBefore);
+  EXPECT_EQ(Pixel(2, 5, 40), kGreen);
+  EXPECT_EQ(Pixel(2, 8, 74), kGreen);
+  EXPECT_NE(Pixel(2, 9, 40), kGreen);
+  EXPECT_NE(Pixel(2, 6, 76), kGreen);
+  right->DisableDragCaret();
   // Width 0: no caret.
   ASSERT_EQ(right->SetDragOptions(0, 0, 0x00FF00, 30), 0);
   right->EnableDragCaret(3, kDropBefore);
@@ -221,6 +230,32 @@ TEST_F(DragBetweenAreas, ABlinkingCaretTogglesWhenPolled) {
   ZorvinArea::CaretTimerTask();
   EXPECT_EQ(Pixel(2, 74, 40), off);
   right->DisableDragCaret();
+}
+
+} // namespace
+
+namespace {
+
+// Auto-scrolling moves the pixels already drawn and draws only the strip they uncover: the
+// window must then look as a full redraw makes it.
+TEST_F(DragBetweenAreas, AutoScrollShowsWhatAFullRedrawShows) {
+  ZorvinArea* right = AreaIn(2);
+  ASSERT_NE(right, nullptr);
+  Run("OBJECT SET DRAG AND DROP OPTIONS(gRight;False;False;True;False)\n"
+      "ASSERT(ZV_SetAreaBackgroundColor(gRight;0x2040A0)=0)\n"
+      "ASSERT(ZV_SetCellCaption(gRight;\"String(gZVCurrentCell)\";0;20;60;40;\"\")=0)\n"
+      "ASSERT(ZV_SetNumCells(gRight;\"40\")=0)\nIDLE\n"
+      // Resting in the bottom zone long enough for a few steps.
+      "HOST DRAG(gW2;100;100;100;190;10;44)\n");
+  const float scrolled = -right->GetOrigin().y;
+  EXPECT_GT(scrolled, 0);
+  EXPECT_LT(scrolled, 200) << "a few steps, not a jump";
+  const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(2));
+  ASSERT_NE(dc, nullptr);
+  const auto* pixels = reinterpret_cast<const unsigned char*>(dc->fPixels);
+  const std::vector<unsigned char> shifted(pixels, pixels + dc->fRowBytes * dc->fHeight);
+  right->RedrawContentViewImmediately();
+  EXPECT_TRUE(std::equal(shifted.begin(), shifted.end(), pixels));
 }
 
 } // namespace
