@@ -36,7 +36,11 @@ void ClickPathEntry(int32_t selector, void* params, void* hostData, void* result
       const uint32_t cell =
           area->CellLocationToIndex(area->DocPointToRangeCheckedCellLocation(doc, false));
       if (cell != 0) {
-        area->HandleDrag(doc, event->modifiers, cell);
+        if (area->IsDraggable()) {
+          area->Handle4DDrag(doc);
+        } else {
+          area->HandleDrag(doc, event->modifiers, cell);
+        }
         return;
       }
     }
@@ -59,11 +63,18 @@ protected:
     }
     ASSERT_EQ(zvhost::LoadCommandManifest(path), 0);
     std::remove(path.c_str());
+    std::string message;
+    ASSERT_EQ(zvhost::DefineMethod("dropped",
+                                   "$cell:=0\n"
+                                   "LOG(Form event code;ZV_GetDropCell(gRight;$cell);$cell)\n",
+                                   "dropped", &message),
+              0)
+        << message;
     Run("C_PICTURE(gNone)\n"
         "gW1:=Open window(0;0;300;200)\n"
         "gW2:=Open window(400;0;700;200)\n"
         "gLeft:=Plugin area(gW1;\"left\";0;0;300;200)\n"
-        "gRight:=Plugin area(gW2;\"right\";0;0;300;200)\n"
+        "gRight:=Plugin area(gW2;\"right\";0;0;300;200;0;\"dropped\")\n"
         "ARRAY TEXT(gDrags;2)\n"
         "gDrags{1}:=\"A\"\n"
         "gDrags{2}:=\"B\"\n"
@@ -241,12 +252,12 @@ namespace {
 TEST_F(DragBetweenAreas, AutoScrollShowsWhatAFullRedrawShows) {
   ZorvinArea* right = AreaIn(2);
   ASSERT_NE(right, nullptr);
-  Run("OBJECT SET DRAG AND DROP OPTIONS(gRight;False;False;True;False)\n"
-      "ASSERT(ZV_SetAreaBackgroundColor(gRight;0x2040A0)=0)\n"
-      "ASSERT(ZV_SetCellCaption(gRight;\"String(gZVCurrentCell)\";0;20;60;40;\"\")=0)\n"
-      "ASSERT(ZV_SetNumCells(gRight;\"40\")=0)\nIDLE\n"
-      // Resting in the bottom zone long enough for a few steps.
-      "HOST DRAG(gW2;100;100;100;190;10;44)\n");
+  Logged("OBJECT SET DRAG AND DROP OPTIONS(gRight;False;False;True;False)\n"
+         "ASSERT(ZV_SetAreaBackgroundColor(gRight;0x2040A0)=0)\n"
+         "ASSERT(ZV_SetCellCaption(gRight;\"String(gZVCurrentCell)\";0;20;60;40;\"\")=0)\n"
+         "ASSERT(ZV_SetNumCells(gRight;\"40\")=0)\nIDLE\n"
+         // Resting in the bottom zone long enough for a few steps.
+         "HOST DRAG(gW2;100;100;100;190;10;44)\n");
   const float scrolled = -right->GetOrigin().y;
   EXPECT_GT(scrolled, 0);
   EXPECT_LT(scrolled, 200) << "a few steps, not a jump";
@@ -256,6 +267,27 @@ TEST_F(DragBetweenAreas, AutoScrollShowsWhatAFullRedrawShows) {
   const std::vector<unsigned char> shifted(pixels, pixels + dc->fRowBytes * dc->fHeight);
   right->RedrawContentViewImmediately();
   EXPECT_TRUE(std::equal(shifted.begin(), shifted.end(), pixels));
+}
+
+} // namespace
+
+namespace {
+
+// A draggable grid hands its object to the host's drag; the droppable grid under the release
+// keeps the place for its object method.
+TEST_F(DragBetweenAreas, TheHostDragOfADraggableGridDropsOnAnotherGrid) {
+  ZorvinArea* right = AreaIn(2);
+  ASSERT_NE(right, nullptr);
+  const std::string logged =
+      Logged("OBJECT SET DRAG AND DROP OPTIONS(gLeft;True;False;False;False)\n"
+             "OBJECT SET DRAG AND DROP OPTIONS(gRight;False;False;True;False)\n"
+             "MOUSE DRAG(gW1;40;40;555;40)\n");
+  // Begin drag over where the pointer enters (before cell 1), drag over, then the drop before
+  // cell 3.
+  EXPECT_EQ(logged.substr(0, logged.find('\n') + 1), "46\t0\t1\n");
+  EXPECT_EQ(logged.substr(logged.rfind('\n', logged.size() - 2) + 1), "16\t0\t3\n");
+  EXPECT_TRUE(ZorvinAreaTestAccess::PendingEvents(*right).empty()) << "no internal drop";
+  EXPECT_FALSE(AnyInRow(2, 0, 300, 40, kGreen));
 }
 
 } // namespace
