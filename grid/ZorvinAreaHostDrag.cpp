@@ -43,6 +43,11 @@ CGRect EdgeZone(CGRect f, int32_t edge) {
   }
 }
 
+// Evaluating cells may run database code that closes the window: the area is then unlisted.
+bool StillListed(const ZorvinArea* area) {
+  return gZorvinAreaManager != nullptr && gZorvinAreaManager->IsAnArea(area->GetAreaRef()) == area;
+}
+
 int32_t Trunc(float value) {
   return static_cast<int32_t>(value);
 }
@@ -97,6 +102,9 @@ void ZorvinArea::DoDragOver(FDDragAndDropInfo* /*info*/, CGPoint /*where*/, CGRe
   fHostDragActive = true;
   const CGPoint view = GlobalMouseToView();
   TrackDragAutoScrollAtEdge(view);
+  if (!StillListed(this)) {
+    return;
+  }
   uint32_t cell = 0;
   DropCellPart part = kDropBefore;
   fHostDropCell = HostDropCellAt(ViewPointToDoc(view), &cell, &part);
@@ -156,7 +164,9 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
   const bool forward = edge == kRightEdge || edge == kBottomEdge;
   ScrollBarTo(bar, int64_t{value} + (forward ? step : -step));
   LoadVisibleCellData();
-  ShiftBackBuffer(previousOrigin);
+  if (StillListed(this)) {
+    ShiftBackBuffer(previousOrigin);
+  }
 }
 
 // Moves what the back buffer shows with the origin and draws only the strip it uncovered.
