@@ -75,6 +75,10 @@ bool LoadTarget(const std::string& target, std::string* method, std::string* mes
   std::ostringstream source;
   source << file.rdbuf();
   *method = fs::path(target).stem().string();
+  // A lone method file's database folder is the folder it lies in.
+  zvhost::SetDatabaseFolder(fs::path(target).parent_path().empty()
+                                ? std::string(".")
+                                : fs::path(target).parent_path().string());
   return zvhost::DefineMethod(*method, source.str(), target, message) == 0;
 }
 

@@ -117,6 +117,7 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   state.fTimelineNext = 0;
   state.fPostedKeys.clear();
   state.fLastTip.clear();
+  state.fDatabaseFolder.clear();
   state.fPort = nullptr;
   native::ResetProcessWindow();
 }
@@ -190,7 +191,18 @@ int LoadDatabase(const std::string& folder, std::string* message) {
     const std::string name = file.stem().string();
     DefineMethod(name, source, "Methods/" + file.filename().string());
   }
+  SetDatabaseFolder(folder);
   return kFDErrNone;
+}
+
+void SetDatabaseFolder(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::string path = fs::weakly_canonical(fs::absolute(folder, error), error).string();
+  if (path.empty() || path.back() != '/') {
+    path += '/';
+  }
+  State().fDatabaseFolder = path;
 }
 
 int RunMethod(const std::string& name, const std::vector<std::string>& textArgs,

@@ -46,6 +46,9 @@ struct HostState {
   // The text of the last tip the plug-in asked for, until Last tip reads it
   std::u16string fLastTip;
 
+  // The folder of the database being run, absolute and ending with "/"; empty when none
+  std::string fDatabaseFolder;
+
   // The port last set outside any event
   void* fPort = nullptr;
 

@@ -1,5 +1,10 @@
 // Input for interaction: presses played as a timeline that the plug-in's polling consumes,
 // keys queued for the host's event queue, host drags, focus, keys and tips.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "FakeArea.h"
 
 namespace {
@@ -177,6 +182,82 @@ TEST_F(InteractionInput, AHostDragWalksTheRestOfThePressOverDroppableAreas) {
   Run("HOST DRAG(gW;250;50;260;50;1)");
   EXPECT_EQ((std::vector<int>{80, 80}), Codes());
   EXPECT_TRUE(fLog.empty());
+}
+
+TEST_F(InteractionInput, FocusFollowsClicksAndKeysAndSelectAllGoToTheFocusedArea) {
+  Run("gW:=Open window(0;0;400;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
+      "gB:=Plugin area(gW;\"b\";200;0;300;100)");
+  int32_t keyCode = 0;
+  int32_t character = -1;
+  Get().reply = [&](EventRecord& event, int32_t*) {
+    if (event.what == 20) {
+      event.message = 101;
+    } else if (event.what == 3) {
+      const FDEngineBlock b = Call(kFDGetAreaKeyEventInfo, NewBlock());
+      keyCode = b.fParam1;
+      character = b.fParam2;
+    } else if (event.what == 18) {
+      FDEngineBlock b = NewBlock();
+      b.fPtr1 = zvhost::HostWindow(1);
+      b.fUName = U(u"cell 3");
+      Call(kFDCreateTip, b);
+    }
+  };
+  Clear();
+  Run("KEY DOWN(gW;143)\nSELECT ALL(gW)");
+  EXPECT_TRUE(Get().events.empty()); // nothing has the focus yet
+  using P = std::pair<int, int32_t>;
+  Run("MOUSE CLICK(gW;10;10)\nMOUSE CLICK(gW;10;10)");
+  EXPECT_EQ((std::vector<P>{{20, 101}, {21, 101}, {1, 101}, {2, 101}, {1, 101}, {2, 101}}),
+            fakearea::CodesAndAreas());
+  Clear();
+  Run("MOUSE DRAG(gW;210;10;220;10)");
+  EXPECT_EQ((std::vector<P>{{20, 102}, {22, 101}, {21, 102}, {1, 102}, {2, 102}}),
+            fakearea::CodesAndAreas());
+  Clear();
+  Run("KEY DOWN(gW;145;97;0x200)\nSELECT ALL(gW)");
+  EXPECT_EQ((std::vector<P>{{3, 102}, {35, 102}}), fakearea::CodesAndAreas());
+  EXPECT_EQ(145, keyCode);
+  EXPECT_EQ(97, character);
+  EXPECT_EQ(0x200, Get().events[0].modifiers);
+
+  Clear();
+  Run("MOUSE MOVE(gW;250;50)\nMOUSE MOVE(gW;350;50)");
+  ASSERT_EQ((std::vector<P>{{18, 102}}), fakearea::CodesAndAreas());
+  EXPECT_EQ(250, Get().events[0].where.h);
+  EXPECT_EQ(50, Get().events[0].where.v);
+  Run("gTip:=Last tip\ngNone:=Last tip\nASSERT(gTip=\"cell 3\")\nASSERT(gNone=\"\")");
+}
+
+TEST_F(InteractionInput, DatabaseMethodsAnswerEventHandlerCallsAndTheDatabaseKnowsItsFolder) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("zv-db-" + std::to_string(::getpid()));
+  fs::create_directories(folder / "Methods");
+  std::ofstream(folder / "Methods" / "onCell.4dm") << "LOG($1;$2;$3)\n";
+  ASSERT_EQ(0, zvhost::LoadDatabase((folder / ".." / folder.filename()).string()));
+  // What the plug-in does with ZV_SetEventHandler's method: its id, then a call with three longs.
+  FDEngineBlock b = NewBlock();
+  b.fUName = U(u"onCell");
+  const int32_t id = Call(kFDGetMethodID, b).fParam1;
+  ASSERT_NE(0, id);
+  ValueBlock blocks[4];
+  Put(blocks[0], kFDUndefined, 0);
+  Put(blocks[1], kFDLongint, int32_t{101});
+  Put(blocks[2], kFDLongint, int32_t{4});
+  Put(blocks[3], kFDLongint, int32_t{7});
+  b = NewBlock();
+  b.fParam1 = id;
+  b.fParam2 = 3;
+  b.fPtr1 = blocks;
+  EXPECT_EQ(0, Call(kFDCallMethodID, b).fError);
+  EXPECT_EQ((std::vector<std::string>{"101\t4\t7"}), fLog);
+
+  // Its own folder, absolute and ending with "/", however it was named.
+  const std::string expected = fs::canonical(folder).string() + "/";
+  Run("ASSERT(Get 4D folder(Database folder)=\"" + expected + "\")");
+  std::string message;
+  EXPECT_NE(0, zvhost::RunCode("gFolder:=Get 4D folder(0)", &message));
+  fs::remove_all(folder);
 }
 
 } // namespace

@@ -4,7 +4,9 @@ C_TEXT($version;$fullName)
 $err:=ZV_GetVersion($version;$fullName)
 LOG($fullName;$version)
 
-$folder:="examples/gallery/Pictures"
+// The sample pictures and the card lie in the database's own folder, wherever it is run from.
+$database:=Get 4D folder(Database folder)
+$folder:=$database+"Pictures"
 If(Count parameters>=1)
   If($1#"")
     $folder:=$1
@@ -34,7 +36,7 @@ $w:=Open window(40;40;40+560;40+440)
 $grid:=Plugin area($w;"gallery";0;0;560;440)
 // Each cell is a white card with rounded corners on a grey ground.
 C_PICTURE($card)
-READ PICTURE FILE("examples/gallery/Resources/Card.png";$card)
+READ PICTURE FILE($database+"Resources/Card.png";$card)
 ASSERT(ZV_SetAreaBackgroundColor($grid;0x00DCE0E6)=0)
 ASSERT(ZV_SetCellOptions($grid;164;176;$card;2;10;10)=0)
 ASSERT(ZV_SetCellSpacing($grid;12;12)=0)

@@ -59,6 +59,8 @@ ZVHOST_API int DefineMethod(const std::string& name, const std::string& utf8,
                             const std::string& label = "", std::string* message = nullptr);
 // Loads every Methods/NAME.4dm of a database folder; labels are "Methods/NAME.4dm".
 ZVHOST_API int LoadDatabase(const std::string& folder, std::string* message = nullptr);
+// The folder Get 4D folder(Database folder) answers (LoadDatabase sets it to the database's).
+ZVHOST_API void SetDatabaseFolder(const std::string& folder);
 // Runs a method with text parameters $1..$n; same answers as RunCode, message
 // "label:line: message".
 ZVHOST_API int RunMethod(const std::string& name, const std::vector<std::string>& textArgs,

@@ -156,7 +156,8 @@ private:
     const NameCatalog& catalog = MultiWordNames();
     std::u16string best = name;
     size_t bestEnd = fPos;
-    while (catalog.IsPrefix(AsciiLower(name)) && Peek() == u' ' && IsNameStart(Peek(1))) {
+    // A later word may start with a digit ("Get 4D folder").
+    while (catalog.IsPrefix(AsciiLower(name)) && Peek() == u' ' && IsNameChar(Peek(1))) {
       ++fPos;
       name += u' ';
       name += Word();

@@ -1,5 +1,6 @@
-// Pictures and documents: READ PICTURE FILE, PICTURE PROPERTIES, Picture size, DOCUMENT LIST.
-// Relative paths are taken from the current directory.
+// Pictures, documents and folders: READ PICTURE FILE, PICTURE PROPERTIES, Picture size,
+// DOCUMENT LIST, Get 4D folder(Database folder). Relative paths are taken from the current
+// directory.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "../ArrayElements.h"
+#include "../HostState.h"
 #include "../Pictures.h"
 #include "../Utf.h"
 #include "Commands.h"
@@ -86,6 +88,23 @@ Value DocumentList(CommandContext& c) {
   return Value();
 }
 
+// The value of the constant Database folder; the only folder this host knows.
+constexpr int32_t kDatabaseFolder = 4;
+
+Value Get4DFolder(CommandContext& c) {
+  c.ExpectCount(1, 1);
+  if (c.LongArg(0) != kDatabaseFolder) {
+    c.Fail("only the Database folder is known here");
+  }
+  std::string folder = State().fDatabaseFolder;
+  if (folder.empty()) {
+    // No database: methods run from the current directory.
+    std::error_code error;
+    folder = fs::current_path(error).string() + "/";
+  }
+  return Value::Text(Utf8ToUtf16(folder));
+}
+
 } // namespace
 
 void RegisterPictureAndFileCommands() {
@@ -100,6 +119,11 @@ void RegisterPictureAndFileCommands() {
     return Value::Long(PictureByteSize(picture.PictureValue()));
   });
   RegisterCommand(u"DOCUMENT LIST", DocumentList);
+  RegisterCommand(u"Database folder", [](CommandContext& c) {
+    c.ExpectCount(0, 0);
+    return Value::Long(kDatabaseFolder);
+  });
+  RegisterCommand(u"Get 4D folder", Get4DFolder);
 }
 
 } // namespace zvhost::lang
