@@ -10,6 +10,7 @@
 #include "gfx/GraphicsPath.h"
 #include "gfx/Region.h"
 #include "gfx/StringFormat.h"
+#include "grid/DragAndDropData.h"
 #include "host/FourD.h"
 
 namespace {
@@ -100,7 +101,12 @@ ZorvinArea::~ZorvinArea() {
     }
     destroy_list(&fPendingEvents);
   }
-  fCaretBrush.reset();
+  if (sCaretBlinkArea == this) {
+    sCaretBlinkArea = nullptr;
+  }
+  CleanupNativeCaretColor();
+  delete fDragAndDrop;
+  fDragAndDrop = nullptr;
 }
 
 void ZorvinArea::ClearCountExpression() {

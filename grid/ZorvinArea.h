@@ -51,6 +51,12 @@ enum DropCellPart : int32_t {
   kDropAfter = 1,
 };
 
+// One cell being dragged between grid areas: its area's reference and the pressed cell.
+struct DragItemData {
+  int32_t fSourceArea;
+  uint32_t fCell;
+};
+
 // One posted cell event, malloc'ed, queued in fPendingEvents oldest first.
 struct ZorvinCellEvent {
   int32_t fCode;
@@ -175,12 +181,54 @@ public:
   const gfx::SolidBrush* GetCaptionBackBrush() const { return fCaptionBackBrush.get(); }
   const gfx::SolidBrush* GetSelectionBrush() const { return fSelectionBrush.get(); }
 
+  // Drag and drop settings: caret options and signature lists (0, -50, -108 or -29201)
+  int32_t SetDragOptions(int32_t flags, int32_t caretWidth, int32_t caretColor,
+                         int32_t blinkInterval);
+  int32_t GetDragFlags() const { return fDragFlags; }
+  int32_t GetCaretWidth() const { return fCaretWidth; }
+  int32_t GetCaretColor() const { return fCaretColor; }
+  int32_t GetCaretBlinkInterval() const { return fCaretBlinkInterval; }
+  int32_t SetDragSignatures(CArray* signatures);
+  int32_t SetDropSignatures(CArray* signatures);
+  int32_t GetDragSignatures(CArray* signatures) const;
+  int32_t GetDropSignatures(CArray* signatures) const;
+  // The reference of the last internal drop's source area (which may be gone by now), and the
+  // drop signature that matched.
+  int32_t GetDragSourceArea() const { return fDragSourceArea; }
+  const PA_Unichar* GetDropSig() const { return fDropSignature; }
+
   // Drags that start from a pressed cell: between grid areas, or the host's own drag of the area
   bool SupportsDragEvents() const;
   // Runs the drag between grid areas until the button is released; always false.
   bool HandleDrag(CGPoint docPoint, uint32_t modifiers, uint32_t cell);
   // Hands the area object to the host's drag when the area is draggable; always false.
   bool Handle4DDrag(CGPoint docPoint);
+  void BeginDrag(CGPoint portPoint);
+
+  // This area as the target of a drag between grid areas. `signature` (256 units, may be null)
+  // receives the drop signature that matched.
+  bool CanAcceptDropFrom(int32_t sourceArea, PA_Unichar* signature) const;
+  void HandleDragOver(const DragItemData& item, CGPoint docPoint);
+  void HandleDragLeave(const DragItemData& item);
+  void HandleDrop(const DragItemData& item, CGPoint docPoint, const PA_Unichar* signature);
+  void SetPendingDropEvent(int32_t sourceArea, int32_t position, const PA_Unichar* signature);
+
+  // This area as the target of the host's drag
+  bool CanAcceptDrag(FDDragAndDropInfo* info) override;
+  void DoDragOver(FDDragAndDropInfo* info, CGPoint where, CGRect rect, int32_t* result) override;
+  void DoDrop(FDDragAndDropInfo* info) override;
+  // The place of the host's drop as the database asks for it in its form events: 1 to count,
+  // -1 after the last cell or in an empty grid, 0 for none.
+  int32_t Get4DDropCell();
+
+  // The drop caret
+  void EnableDragCaret(uint32_t cell, DropCellPart part);
+  void DisableDragCaret();
+  void StartCaretBlinkTimer();
+  void StopCaretBlinkTimer();
+  static void CaretTimerTask();
+  void SetupNativeCaretColor();
+  void CleanupNativeCaretColor();
 
   // Posted cell events, delivered to the event handler one per idle, oldest first; an event that
   // cannot be recorded is dropped.
@@ -381,6 +429,14 @@ private:
   void ScrollToOrigin(CGPoint origin);
   void ReleaseEventParams();
   bool DeliverPostedEvent();
+  void RedrawCaretImmediately();
+  // The host drag: edge zones that scroll, and the place under the pointer
+  CGPoint GlobalMouseToView() const;
+  void TrackDragAutoScrollAtEdge(CGPoint viewPoint);
+  void AutoScrollStep(int32_t edge);
+  void ShiftBackBuffer(CGPoint previousOrigin);
+  int32_t HostDropCellAt(CGPoint docPoint, uint32_t* cell, DropCellPart* part) const;
+  static ZorvinArea* sCaretBlinkArea; // the one area whose caret blinks
 
   // Life
   bool fPostInitDone;

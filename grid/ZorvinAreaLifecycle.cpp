@@ -24,6 +24,7 @@ void ZorvinArea::PostInitArea14(Rect* rect) {
   SetupNativeAreaBackColor();
   SetupNativeSelectionColor();
   SetupNativeCaptionThings();
+  SetupNativeCaretColor();
   fPostInitDone = true;
   InvalidateAreaView();
   InvalidateContentView();
@@ -116,8 +117,6 @@ void ZorvinArea::DidBecomeInvisible() {
 void ZorvinArea::DoSelect() {}
 
 void ZorvinArea::DoDeSelect() {}
-
-void ZorvinArea::DoDragLeave() {}
 
 void ZorvinArea::SetTipsEnabled(unsigned char on) {
   if (on) {

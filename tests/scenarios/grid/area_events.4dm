@@ -33,9 +33,6 @@ $flags:=0
 ZV_SetAreaFlags($ref;0x7FFFFFFF)
 LOG(ZV_GetAreaFlags($ref;$flags);$flags)
 
-// Commands whose behaviour this version does not offer yet say so on a live area.
-LOG("not yet";ZV_SetDragOptions($ref;0;1;0;30))
-
 CLOSE WINDOW($w)
 $flags:=9
 LOG("after close";ZV_GetAreaFlags($ref;$flags);$flags)

@@ -2,6 +2,9 @@
 // events would set them.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "grid/ZorvinArea.h"
 
 class ZorvinAreaTestAccess {
@@ -28,6 +31,19 @@ public:
   // Cell n is bit n - 1, counted from the high bit of the first word.
   static void SetCellSelected(ZorvinArea& area, uint32_t cell) {
     area.fSelectionBits[(cell - 1) / 32] |= 0x80000000u >> ((cell - 1) % 32);
+  }
+  // Posted cell events, oldest first, as (code, cell).
+  static std::vector<std::pair<int32_t, int32_t>> PendingEvents(const ZorvinArea& area) {
+    std::vector<std::pair<int32_t, int32_t>> events;
+    auto collect = [](void* item, void* arg) {
+      const auto* event = static_cast<const ZorvinCellEvent*>(item);
+      static_cast<std::vector<std::pair<int32_t, int32_t>>*>(arg)->emplace_back(event->fCode,
+                                                                                event->fCell);
+    };
+    if (area.fPendingEvents != nullptr) {
+      perform_on_list(area.fPendingEvents, collect, &events);
+    }
+    return events;
   }
   static bool HasBackBuffer(const ZorvinArea& area) { return area.fBackBufferGraphics != nullptr; }
   static const gfx::Bitmap* BackBuffer(const ZorvinArea& area) { return area.fBackBuffer.get(); }

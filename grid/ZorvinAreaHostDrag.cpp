@@ -1,0 +1,232 @@
+// The host's own drag and drop: the area object as the dragged thing, and the area as a target
+// that shows the drop caret, scrolls at its edges and keeps the place for the database.
+#include "grid/ZorvinArea.h"
+#include "host/FourD.h"
+#include "platform/win/ContentView.h"
+#include "platform/win/WinPoints.h"
+#include "zvhost/HostWindows.h"
+
+namespace {
+
+constexpr int32_t kHostDragOptions = 1024;
+constexpr float kEdgeDepth = 16;
+constexpr uint32_t kAutoScrollDelay = 40; // ticks in a zone before the first step
+
+enum : int32_t {
+  kNoEdge = 0,
+  kLeftEdge = 1,
+  kTopEdge = 2,
+  kRightEdge = 3,
+  kBottomEdge = 4,
+};
+
+enum : int32_t {
+  kFormEventDrop = 16,
+  kFormEventDragOver = 21,
+  kFormEventBeginDragOver = 46,
+};
+
+CGRect EdgeZone(CGRect f, int32_t edge) {
+  switch (edge) {
+  case kLeftEdge:
+    return CGRectMake(f.origin.x, f.origin.y, kEdgeDepth, f.size.height);
+  case kTopEdge:
+    return CGRectMake(f.origin.x, f.origin.y, f.size.width, kEdgeDepth);
+  case kRightEdge:
+    return CGRectMake(f.origin.x + f.size.width - kEdgeDepth, f.origin.y, kEdgeDepth,
+                      f.size.height);
+  case kBottomEdge:
+    return CGRectMake(f.origin.x, f.origin.y + f.size.height - kEdgeDepth, f.size.width,
+                      kEdgeDepth);
+  default:
+    return CGRectNull;
+  }
+}
+
+// Evaluating cells may run database code that closes the window: the area is then unlisted.
+bool StillListed(const ZorvinArea* area) {
+  return gZorvinAreaManager != nullptr && gZorvinAreaManager->IsAnArea(area->GetAreaRef()) == area;
+}
+
+int32_t Trunc(float value) {
+  return static_cast<int32_t>(value);
+}
+
+} // namespace
+
+bool ZorvinArea::Handle4DDrag(CGPoint docPoint) {
+  if (IsDraggable()) {
+    BeginDrag(ViewPointToPort(DocPointToView(docPoint)));
+  }
+  return false;
+}
+
+void ZorvinArea::BeginDrag(CGPoint portPoint) {
+  if (IsDraggable()) {
+    FourD::StartHostDrag(Trunc(portPoint.x), Trunc(portPoint.y), kHostDragOptions);
+  }
+}
+
+bool ZorvinArea::CanAcceptDrag(FDDragAndDropInfo* /*info*/) {
+  CaretTimerTask();
+  return IsDroppable();
+}
+
+CGPoint ZorvinArea::GlobalMouseToView() const {
+  return PortPointToView(
+      WinPoints::GlobalToLocalPoint(GetMacWindow(), WinPoints::GetGlobalMouse()));
+}
+
+// The place under a document point: 1 to count, -1 after the last cell or in an empty grid, 0
+// for none; `cell` and `part` as the drop position gives them.
+int32_t ZorvinArea::HostDropCellAt(CGPoint docPoint, uint32_t* cell, DropCellPart* part) const {
+  *cell = 0;
+  *part = kDropBefore;
+  if (fCellCount < 1) {
+    return -1;
+  }
+  *part = GetDropCellAtDocPoint(0, docPoint, cell);
+  if (*cell == 0) {
+    return 0;
+  }
+  const uint32_t position = *cell + static_cast<uint32_t>(*part);
+  return position > static_cast<uint32_t>(fCellCount) ? -1 : static_cast<int32_t>(position);
+}
+
+// The point and rectangle the host passes are not used: the pointer is read afresh.
+void ZorvinArea::DoDragOver(FDDragAndDropInfo* /*info*/, CGPoint /*where*/, CGRect /*rect*/,
+                            int32_t* result) {
+  if (result != nullptr) {
+    *result = 0;
+  }
+  fHostDragActive = true;
+  const CGPoint view = GlobalMouseToView();
+  TrackDragAutoScrollAtEdge(view);
+  if (!StillListed(this)) {
+    return;
+  }
+  uint32_t cell = 0;
+  DropCellPart part = kDropBefore;
+  fHostDropCell = HostDropCellAt(ViewPointToDoc(view), &cell, &part);
+  if (fCellCount < 1) {
+    EnableDragCaret(1, kDropBefore);
+  } else if (cell != 0) {
+    EnableDragCaret(cell, part);
+  } else {
+    DisableDragCaret();
+  }
+  CaretTimerTask();
+}
+
+void ZorvinArea::TrackDragAutoScrollAtEdge(CGPoint viewPoint) {
+  const uint32_t now = TickCount();
+  if (fAutoScrollEdge == kNoEdge) {
+    for (int32_t edge = kLeftEdge; edge <= kBottomEdge; ++edge) {
+      if (CGRectContainsPoint(EdgeZone(fContentViewFrame, edge), viewPoint)) {
+        fAutoScrollEdge = edge;
+        fAutoScrollEnterTick = now;
+        fAutoScrollLastTick = 0;
+        return;
+      }
+    }
+    return;
+  }
+  if (!CGRectContainsPoint(EdgeZone(fContentViewFrame, fAutoScrollEdge), viewPoint)) {
+    // Another zone is only taken at the next call.
+    fAutoScrollEdge = kNoEdge;
+    fAutoScrollEnterTick = 0;
+    return;
+  }
+  if (now - fAutoScrollEnterTick > kAutoScrollDelay) {
+    AutoScrollStep(fAutoScrollEdge);
+    fAutoScrollLastTick = now;
+  }
+}
+
+void ZorvinArea::AutoScrollStep(int32_t edge) {
+  const bool horizontal = edge == kLeftEdge || edge == kRightEdge;
+  ControlHandle bar = horizontal ? fHorzScrollBar : fVertScrollBar;
+  if (bar == nullptr || !(horizontal ? IsHorzScrollVisible() : IsVertScrollVisible())) {
+    return;
+  }
+  const CGPoint previousOrigin = fOrigin;
+  const int32_t value = GetControl32BitValue(bar);
+  int32_t step = 0;
+  if (GetScrollsByCell()) {
+    AlignScrollToCell();
+    const CGSize cell = DocSizeToScaled(fCellSize);
+    step = Trunc(horizontal ? cell.width : cell.height);
+  } else {
+    const int32_t t =
+        Trunc((horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height) * 3 / 4);
+    step = t <= 10 ? 1 : t / 10;
+  }
+  const bool forward = edge == kRightEdge || edge == kBottomEdge;
+  ScrollBarTo(bar, int64_t{value} + (forward ? step : -step));
+  LoadVisibleCellData();
+  if (StillListed(this)) {
+    ShiftBackBuffer(previousOrigin);
+  }
+}
+
+// Moves what the back buffer shows with the origin and draws only the strip it uncovered.
+void ZorvinArea::ShiftBackBuffer(CGPoint previousOrigin) {
+  const float dx = fOrigin.x - previousOrigin.x;
+  const float dy = fOrigin.y - previousOrigin.y;
+  if (dx == 0 && dy == 0) {
+    return;
+  }
+  const float width = fContentViewFrame.size.width;
+  const float height = fContentViewFrame.size.height;
+  const float ax = dx < 0 ? -dx : dx;
+  const float ay = dy < 0 ? -dy : dy;
+  if (ax >= width || ay >= height) {
+    RedrawContentViewImmediately();
+    return;
+  }
+  const CGRect from = CGRectMake(dx < 0 ? ax : 0, dy < 0 ? ay : 0, width - ax, height - ay);
+  const CGRect to = CGRectMake(dx > 0 ? ax : 0, dy > 0 ? ay : 0, width - ax, height - ay);
+  ContentView::CopyBackBuffer(this, from, to);
+  // Only one axis moves in a step.
+  CGRect strip;
+  if (dx != 0) {
+    strip = CGRectMake(dx < 0 ? width - ax : 0, 0, ax, height);
+  } else {
+    strip = CGRectMake(0, dy < 0 ? height - ay : 0, width, ay);
+  }
+  RedrawContentViewRectImmediately(strip);
+}
+
+void ZorvinArea::DoDrop(FDDragAndDropInfo* /*info*/) {
+  uint32_t cell = 0;
+  DropCellPart part = kDropBefore;
+  fHostDropCell = HostDropCellAt(ViewPointToDoc(GlobalMouseToView()), &cell, &part);
+  DisableDragCaret();
+  fHostDragActive = false;
+  fAutoScrollEdge = kNoEdge;
+  fAutoScrollEnterTick = 0;
+  fAutoScrollLastTick = 0;
+}
+
+void ZorvinArea::DoDragLeave() {
+  fHostDragActive = false;
+  fHostDropCell = 0;
+  fAutoScrollEdge = kNoEdge;
+  fAutoScrollEnterTick = 0;
+  fAutoScrollLastTick = 0;
+  DisableDragCaret();
+}
+
+int32_t ZorvinArea::Get4DDropCell() {
+  int32_t event = 0;
+  FourD::CurrentFormEvent(&event);
+  if (event == kFormEventDrop) {
+    return fHostDropCell;
+  }
+  if (event != kFormEventDragOver && event != kFormEventBeginDragOver) {
+    return 0;
+  }
+  uint32_t cell = 0;
+  DropCellPart part = kDropBefore;
+  return HostDropCellAt(ViewPointToDoc(GlobalMouseToView()), &cell, &part);
+}
