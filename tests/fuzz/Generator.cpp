@@ -16,7 +16,9 @@ const ShapeInfo kShapes[] = {
      "cell expressions and handlers that close their area's window"},
     {"reentrant-setters", kShapeReentrantSetters,
      "cell expressions and handlers that change count, cache, sizes or expressions"},
-    {"huge-sizes", kShapeHugeSizes, "areas, cells, spacings and fonts up to 2147483647"},
+    {"huge-areas", kShapeHugeAreas, "areas up to 32767 pixels a side, windows up to 3000"},
+    {"huge-cells", kShapeHugeCells,
+     "cell sizes, spacings, radii, frame widths and font sizes up to 2147483647"},
     {"huge-counts", kShapeHugeCounts, "cell counts of 10000000 to 2147483647"},
 };
 
@@ -226,7 +228,7 @@ std::string Generator::Size() {
   case 6:
     return Long(fRandom.Between(0, 400));
   case 7:
-    if (Has(kShapeHugeSizes)) {
+    if (Has(kShapeHugeCells)) {
       return Long(fRandom.Pick(kHuge));
     }
     [[fallthrough]];
@@ -409,7 +411,7 @@ std::string Generator::Argument(char kind, const Row& row, int* window, bool* de
     return Long(fRandom.Chance(80) ? fRandom.Between(-40, 500)
                                    : fRandom.Pick(std::vector<int64_t>{-32768, 32767, 0}));
   case 'r': {
-    const int limit = Has(kShapeHugeSizes) ? 32767 : std::max(width, height) + 60;
+    const int limit = Has(kShapeHugeAreas) ? 32767 : std::max(width, height) + 60;
     const int left = fRandom.Between(-40, width + 20);
     const int top = fRandom.Between(-40, height + 20);
     const int right = std::min(32767, left + fRandom.Between(0, limit));
@@ -502,7 +504,7 @@ void Generator::OpenAnother() {
   int window = LiveWindow();
   if (window < 0 || fRandom.Chance(40)) {
     Window w;
-    const int limit = Has(kShapeHugeSizes) ? 3000 : 700;
+    const int limit = Has(kShapeHugeAreas) ? 3000 : 700;
     w.width = fRandom.Chance(10) ? fRandom.Between(1, 3) : fRandom.Between(20, limit);
     w.height = fRandom.Chance(10) ? fRandom.Between(1, 3) : fRandom.Between(20, limit);
     const int left = fRandom.Between(-20, 300);
@@ -684,6 +686,7 @@ Database Generator::Run() {
   Line("// fuzz seed " + std::to_string(fSeed) + ", shapes " + std::to_string(fShapes));
   Preamble(true);
   Line("gFzCount:=" + Pick({"0", "3", "25", "1000"}));
+  Line("gZVCurrentCell:=0");
   Line("gFzCaptions:=0");
   Line("gFzPictures:=0");
   Line("gFzEvents:=0");

@@ -17,8 +17,9 @@ enum Shape : unsigned {
   kShapeEmulatorInput = 1u << 0,    // KEY DOWN, POST KEY, MOUSE MOVE, SELECT ALL, HOST DRAG, ...
   kShapeClosingMethods = 1u << 1,   // methods that close their area's window
   kShapeReentrantSetters = 1u << 2, // methods that change count, cache or expressions
-  kShapeHugeSizes = 1u << 3,        // huge areas, cells, spacings, fonts and windows
+  kShapeHugeAreas = 1u << 3,        // areas up to 32767 pixels a side, windows up to 3000
   kShapeHugeCounts = 1u << 4,       // cell counts up to 2147483647
+  kShapeHugeCells = 1u << 5,        // cells, spacings, radii, frames and fonts up to 2147483647
 };
 
 struct ShapeInfo {

@@ -28,14 +28,16 @@ struct Options {
   bool shrink = true;
   std::string reduce; // a database folder to shrink instead of generating
   bool verbose = false;
+  fuzz::ShrinkLimits limits;
 };
 
 void Usage() {
   std::fputs(
       "usage: zorvi-fuzz [--start SEED] [--seeds N] [--shapes LIST|all] [--timeout SECONDS]\n"
       "                  [--budget SECONDS] [--out DIR] [--no-shrink] [--verbose]\n"
+      "                  [--shrink-runs N] [--shrink-seconds SECONDS]\n"
       "                  [--host PATH] [--plugin PATH]\n"
-      "       zorvi-fuzz --reduce DATABASE_DIR [--timeout SECONDS] [--out DIR]\n"
+      "       zorvi-fuzz --reduce DATABASE_DIR [--timeout SECONDS] [--out DIR] [--shrink-...]\n"
       "Exit 0 when no program failed, 1 when some did, 64 on a usage error.\nShapes:\n",
       stderr);
   size_t count = 0;
@@ -71,6 +73,10 @@ bool ParseOptions(int argc, char** argv, Options* o) {
       o->host.plugin = argv[++i];
     } else if (arg == "--reduce" && hasValue) {
       o->reduce = argv[++i];
+    } else if (arg == "--shrink-runs" && hasValue) {
+      o->limits.maxRuns = std::atoi(argv[++i]);
+    } else if (arg == "--shrink-seconds" && hasValue) {
+      o->limits.maxSeconds = std::strtod(argv[++i], nullptr);
     } else if (arg == "--no-shrink") {
       o->shrink = false;
     } else if (arg == "--verbose") {
@@ -115,8 +121,7 @@ fuzz::Database ShrinkFailing(const Options& o, const fuzz::Database& database,
     *last = result;
     return true;
   };
-  fuzz::ShrinkLimits limits;
-  const fuzz::Database best = fuzz::Shrink(database, stillFails, limits, &runs);
+  const fuzz::Database best = fuzz::Shrink(database, stillFails, o.limits, &runs);
   size_t lines = 0;
   for (const auto& method : best.methods) {
     lines += method.second.size();
