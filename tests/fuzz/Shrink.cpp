@@ -156,6 +156,16 @@ private:
         chunks = std::min(chunks * 2, list->size());
       }
     }
+    // A block whose condition or loop does not matter gives way to its body.
+    for (size_t i = 0; i < list->size(); ++i) {
+      if ((*list)[i].end.empty()) {
+        continue;
+      }
+      std::vector<Node> unwrapped(list->begin(), list->begin() + static_cast<long>(i));
+      unwrapped.insert(unwrapped.end(), (*list)[i].body.begin(), (*list)[i].body.end());
+      unwrapped.insert(unwrapped.end(), list->begin() + static_cast<long>(i) + 1, list->end());
+      TryLevel(list, unwrapped);
+    }
     for (Node& node : *list) {
       if (!node.body.empty()) {
         Reduce(&node.body);

@@ -1,6 +1,7 @@
 // Shrinking a failing database to a short repro: delta debugging over the statements of each
-// method (a block from If, For or While to its End counts as one statement, then its body is
-// shrunk in turn), keeping the same class of outcome.
+// method (a block from If, For or While to its End counts as one statement; then a block gives
+// way to its body where it can, and its body is shrunk in turn), keeping the same class of
+// outcome.
 #pragma once
 
 #include <functional>
