@@ -1,6 +1,7 @@
 // zorvi-fuzz: runs zorvi-host on generated databases, one per seed, classifies each outcome,
 // keeps every failing database and shrinks the first of each fault class to a short repro.
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -155,6 +156,10 @@ int Reduce(const Options& o, const fs::path& scratch) {
 
 int main(int argc, char** argv) {
   Options o;
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    Usage();
+    return 0;
+  }
   if (!ParseOptions(argc, argv, &o)) {
     Usage();
     return 64;
@@ -163,6 +168,15 @@ int main(int argc, char** argv) {
   setenv("ASAN_OPTIONS", "detect_leaks=1:allocator_may_return_null=1", 0);
   setenv("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1", 0);
   setenv("LSAN_OPTIONS", "suppressions=" ZORVI_FUZZ_SOURCE_DIR "/.ci/lsan.supp", 0);
+
+  // The host runs in each database's folder: relative paths would no longer name anything.
+  o.host.host = fs::absolute(o.host.host).string();
+  o.host.plugin = fs::absolute(o.host.plugin).string();
+  if (access(o.host.host.c_str(), X_OK) != 0 || access(o.host.plugin.c_str(), R_OK) != 0) {
+    std::fprintf(stderr, "zorvi-fuzz: no host %s or plug-in %s\n", o.host.host.c_str(),
+                 o.host.plugin.c_str());
+    return 64;
+  }
 
   char scratchName[] = "/tmp/zorvi-fuzz-XXXXXX";
   if (mkdtemp(scratchName) == nullptr) {
