@@ -215,6 +215,7 @@ int main(int argc, char** argv) {
     if (o.verbose) {
       std::printf("seed %llu: %s (%.1f s)\n", static_cast<unsigned long long>(seed),
                   result.signature.c_str(), result.seconds);
+      std::fflush(stdout);
     }
     if (result.outcome == fuzz::Outcome::kScriptError) {
       const size_t colon = result.detail.find(": ");
