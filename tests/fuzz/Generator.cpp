@@ -28,9 +28,9 @@ const ShapeInfo kShapes[] = {
 //   k count expression   t text   m method name   p picture
 //   L long out   T text out   P picture out
 //   a long array in   b long array out   x text array in   y text array out
-//   W open window   R live area   X Y coordinates   D wheel delta   M modifiers   K ticks
-//   G page   B boolean   E raw event code   Q message variable   q modifiers variable
-//   V short   r rectangle   F snapshot file   H key code   C character   S steps
+//   W open window   R live area (chosen by Call)   X Y coordinates   D wheel delta   M modifiers K
+//   ticks G page   B boolean   E raw event code   Q message variable   q modifiers variable V short
+//   r rectangle   F snapshot file   H key code   C character   S steps
 // A '|' starts the parameters that may be left out from the end.
 struct Row {
   const char* name;
@@ -385,8 +385,6 @@ std::string Generator::Argument(char kind, const Row& row, int* window, bool* de
     return Pick({"$aT", "$aOutT", "$aL"});
   case 'W':
     return "gFzWin" + std::to_string(*window + 1);
-  case 'R':
-    return "gFzArea" + std::to_string(*window >= 0 ? 0 : 0); // replaced by Statement
   case 'X':
     return Coordinate(width);
   case 'Y':
