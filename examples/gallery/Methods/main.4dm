@@ -46,9 +46,23 @@ ASSERT(ZV_SetCaptionFont($grid;"DejaVu Sans";11;1)=0)
 ASSERT(ZV_SetCaptionColors($grid;0x00303540;-256)=0)
 ASSERT(ZV_SetCaptionAlignment($grid;1;1)=0)
 ASSERT(ZV_SetNumCells($grid;"Size of array(gGalleryPictures)")=0)
+// Any set of pictures can be picked, with shift and command clicks; the handler hears clicks
+// and double clicks (bits 4 and 13).
+ASSERT(ZV_SetSelectionOptions($grid;6;0x002060D0;3)=0)
+ASSERT(ZV_SetEventHandler($grid;"GalleryEvent";0x2010)=0)
 
 // What a form gets when it opens: end of cycle, the update it asks for, idle.
 IDLE
+IDLE
+// A person picks the first picture, then the third with the command key held.
+MOUSE CLICK($w;94;96)
+MOUSE CLICK($w;446;96;0x0100)
+ARRAY LONGINT($picked;0)
+$cell:=0
+$err:=ZV_GetSelection($grid;$cell;$picked)
+For($i;1;Size of array($picked))
+  LOG("picked";gGalleryNames{$picked{$i}})
+End for
 IDLE
 SNAPSHOT($w;$snapshot)
 LOG("snapshot";$snapshot)
