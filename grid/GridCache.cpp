@@ -35,6 +35,7 @@ void GridCache::Setup(uint32_t count) {
 }
 
 void GridCache::Cleanup() {
+  ++fSlotsGeneration;
   if (fEntries != nullptr) {
     Purge();
     free(fEntries);

@@ -36,6 +36,9 @@ public:
   uint32_t GetMaxByteSize() const { return fMaxByteSize; }
 
   uint32_t GetCount() const { return fCount; }
+  // Changes whenever the slots are released or made anew: a load begun before may not store
+  // into a slot of this generation.
+  uint32_t GetSlotsGeneration() const { return fSlotsGeneration; }
   // Changes when stamps start over, so that a stamp seen before names the same loading.
   uint32_t GetStampEpoch() const { return fStampEpoch; }
   uint32_t GetByteTotal() const { return fByteTotal; }
@@ -66,4 +69,5 @@ private:
   // Never reset, not even by Init: a stamp must not come back while renderings of it may exist.
   uint32_t fNextStamp = 0;
   uint32_t fStampEpoch = 0;
+  uint32_t fSlotsGeneration = 0;
 };

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "grid/ZorvinArea.h"
+#include "platform/win/ContentView.h"
 #include "platform/win/ZorvinAreaControlsWin.h"
 
 void ZorvinArea::InitArea(AreaParams* params) {
@@ -105,6 +106,13 @@ void ZorvinArea::DidBecomeInvisible() {
   AdjustViews();
 }
 
+void ZorvinArea::CloseArea() {
+  fClosed = true;
+  ReleaseViews();
+  fViewShown = false;
+  ContentView::CleanupBackBuffer(this);
+}
+
 void ZorvinArea::DoSelect() {}
 
 void ZorvinArea::DoDeSelect() {}
@@ -130,11 +138,13 @@ void ZorvinArea::SetScrollsByCell(unsigned char on) {
 }
 
 void ZorvinArea::InvalidateAreaView() {
-  DoInvalidateImmediately();
+  if (!IsClosed())
+    DoInvalidateImmediately();
 }
 
 void ZorvinArea::InvalidateContentView() {
-  DoInvalAreaSubRectImmediately(fContentViewFrame);
+  if (!IsClosed())
+    DoInvalAreaSubRectImmediately(fContentViewFrame);
 }
 
 namespace {
