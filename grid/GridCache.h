@@ -31,6 +31,9 @@ public:
   void SetCellData(uint32_t cell, const CellData& data);
   // A loaded cell becomes the most recently used; the cache keeps ownership of what it returns.
   CellData GetCellData(uint32_t cell);
+  // Cells stored or used from here on are kept by the trimming until the next pass begins: a
+  // block in view stays loaded while it is in view, past the maximum if it must be.
+  void BeginPass();
 
   int32_t SetMaxByteSize(uint32_t bytes);
   uint32_t GetMaxByteSize() const { return fMaxByteSize; }
@@ -53,6 +56,7 @@ private:
     CellData fData;
     uint32_t fOlder; // towards the tail; 0 ends
     uint32_t fNewer; // towards the head; 0 ends
+    uint32_t fPass;  // the pass that last stored or used it
   };
 
   Slot* SlotFor(uint32_t cell) const;
@@ -70,4 +74,5 @@ private:
   uint32_t fNextStamp = 0;
   uint32_t fStampEpoch = 0;
   uint32_t fSlotsGeneration = 0;
+  uint32_t fPass = 0; // 0: no pass, nothing kept
 };

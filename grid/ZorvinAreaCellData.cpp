@@ -193,6 +193,13 @@ int32_t ZorvinArea::LoadVisibleCellData() {
   ++fLoadDepth;
   int32_t loaded = 0;
   const uint32_t slots = fCache.GetSlotsGeneration();
+  // Every cell in view is marked before any is loaded, so that no load evicts one: they would
+  // draw blank and be evaluated again at every idle.
+  fCache.BeginPass();
+  CellBlockIterator marks = GetVisibleCellsBlockIterator();
+  while (marks.HasMoreCells()) {
+    fCache.GetCellData(CellLocationToIndex(marks.NextCell()));
+  }
   CellBlockIterator cells = GetVisibleCellsBlockIterator();
   while (cells.HasMoreCells()) {
     const uint32_t cell = CellLocationToIndex(cells.NextCell());
