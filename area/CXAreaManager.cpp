@@ -4,7 +4,7 @@
 
 int32_t CXAreaManager::sLastAreaRef = 0;
 
-CXAreaManager::CXAreaManager() : fAreaList(nullptr), fEventDepth(0), fDoomedAreas(nullptr) {
+CXAreaManager::CXAreaManager() : fAreaList(nullptr), fBusyDepth(0), fDoomedAreas(nullptr) {
   if (initialize_list(&fAreaList) == 0 && initialize_list(&fDoomedAreas) != 0)
     destroy_list(&fAreaList);
 }
@@ -17,16 +17,30 @@ CXAreaManager::~CXAreaManager() {
     }
     destroy_list(&fAreaList);
   }
-  fEventDepth = 0;
+  fBusyDepth = 0;
   DeleteDoomedAreas();
   destroy_list(&fDoomedAreas);
 }
 
 void CXAreaManager::DeleteDoomedAreas() {
-  if (fDoomedAreas == nullptr || fEventDepth > 0)
+  if (fDoomedAreas == nullptr || fBusyDepth > 0)
     return;
   while (auto* area = static_cast<CXArea*>(remove_from_beginning(fDoomedAreas)))
     delete area;
+}
+
+CXAreaManager::WorkScope::WorkScope(CXAreaManager* manager) : fManager(manager) {
+  if (fManager != nullptr)
+    ++fManager->fBusyDepth;
+}
+
+// Ended even when the work unwinds, so that later deletions are not held back.
+CXAreaManager::WorkScope::~WorkScope() {
+  if (fManager == nullptr)
+    return;
+  if (fManager->fBusyDepth > 0)
+    --fManager->fBusyDepth;
+  fManager->DeleteDoomedAreas();
 }
 
 bool CXAreaManager::LinkArea(CXArea* area) {

@@ -45,6 +45,20 @@ public:
   virtual int32_t GetMenuIconID();
   virtual void DoDesignInit();
 
+  // A command or an event running on areas, for the scope's life: an area deinitialised
+  // meanwhile is unlinked at once and deleted only when the last of them has returned, since
+  // database code run by a command may close the window of the area the command works on.
+  class WorkScope {
+  public:
+    explicit WorkScope(CXAreaManager* manager);
+    ~WorkScope();
+    WorkScope(const WorkScope&) = delete;
+    WorkScope& operator=(const WorkScope&) = delete;
+
+  private:
+    CXAreaManager* fManager; // null: nothing to hold back
+  };
+
   // Walking the list, in list order; the action must not link or unlink areas.
   void DoToAllAreas(AreaAction action, void* data);
   GenericList* GetAreaList() const { return fAreaList; }
@@ -53,9 +67,9 @@ protected:
   GenericList* fAreaList;
 
 private:
-  // Areas deinitialised while one of their own events was still running (a database method
-  // closing the window from a click): unlinked at once, deleted when the event returns.
-  int32_t fEventDepth;
+  // Areas deinitialised while a command or an event was still running: unlinked at once,
+  // deleted when the last one returns.
+  int32_t fBusyDepth;
   GenericList* fDoomedAreas;
 
   // 0 once the counter is spent: references are never reused while the process runs.

@@ -76,17 +76,8 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
 }
 
 void CXAreaManager::SendToArea(CXArea* area, EventRecord* event, Rect* rect) {
-  // Counted down even when the event unwinds, so that later deletions are not held back.
-  struct EventScope {
-    int32_t& fDepth;
-    explicit EventScope(int32_t& depth) : fDepth(depth) { ++fDepth; }
-    ~EventScope() { --fDepth; }
-  };
-  {
-    EventScope scope(fEventDepth);
-    area->HandleEvent(event, rect);
-  }
-  DeleteDoomedAreas();
+  WorkScope scope(this);
+  area->HandleEvent(event, rect);
 }
 
 void CXAreaManager::DeinitArea(int32_t* areaRefCell) {
@@ -95,9 +86,9 @@ void CXAreaManager::DeinitArea(int32_t* areaRefCell) {
   if (CXArea* area = IsAnArea(*areaRefCell)) {
     area->CloseArea();
     UnlinkArea(area);
-    // An event may still be running inside this area: it is deleted once that event returns
-    // (and rather leaked than freed under it when even that cannot be noted).
-    if (fEventDepth == 0)
+    // A command or an event may still be running inside this area: it is deleted once that
+    // returns (and rather leaked than freed under it when even that cannot be noted).
+    if (fBusyDepth == 0)
       delete area;
     else
       add_to_end(fDoomedAreas, area);

@@ -1,7 +1,9 @@
 // Drawing a full-screen grid: a full redraw of a 1920 x 1080 content view filled with cached
 // cells (fitted pictures and captions), beside copying that frame's pixels once, both when the
 // cells were drawn before (redrawn from their renderings) and when they were not; and one scroll
-// step (new origin, evaluating the row that comes into view, redraw) in small and huge grids.
+// step (new origin, evaluating the row that comes into view, redraw) in small and huge grids; and
+// a full redraw of the same view of 200 x 200 cells against 8000 x 8000 ones, whose cost must
+// follow the view, not the cells.
 
 #include <benchmark/benchmark.h>
 
@@ -155,6 +157,21 @@ void BM_ScrollStep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ScrollStep)->Arg(1000)->Arg(10000000);
+
+// Argument: the cells' side. Cells too big to be rendered and kept are drawn clipped to the view.
+void BM_RedrawByCellSize(benchmark::State& state) {
+  RenderSetup setup(u"100");
+  const auto side = static_cast<int32_t>(state.range(0));
+  setup.fArea->SetCellSize(side, side);
+  setup.fArea->SetPictureRect(CGRectMake(0, 0, static_cast<float>(side), side - 35.0f));
+  setup.fArea->SetCaptionRect(CGRectMake(0, side - 35.0f, static_cast<float>(side), 35));
+  setup.fArea->LoadVisibleCellData();
+  setup.Redraw();
+  for (auto _ : state) {
+    setup.Redraw();
+  }
+}
+BENCHMARK(BM_RedrawByCellSize)->Arg(200)->Arg(8000);
 
 } // namespace
 

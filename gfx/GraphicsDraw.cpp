@@ -19,6 +19,45 @@ bool Finite(const PointF* points, int count) {
   return true;
 }
 
+bool IsWhole(double value) {
+  return value == std::floor(value);
+}
+
+bool IsOddWhole(double value) {
+  value = std::fabs(value);
+  return IsWhole(value) && std::fmod(value, 2) == 1;
+}
+
+// The platform puts pixel centres on whole coordinates, cairo half-way between them: a line of
+// odd width along a row or column at a whole coordinate would cover halves of two. It is moved
+// half a pixel down or right, onto the row or column it names. Width 0 is one device pixel.
+void CentreOnPixels(cairo_t* cr, double width, double* x1, double* y1, double* x2, double* y2) {
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  if (m.xy != 0 || m.yx != 0)
+    return;
+  double dx1 = *x1, dy1 = *y1, dx2 = *x2, dy2 = *y2;
+  cairo_user_to_device(cr, &dx1, &dy1);
+  cairo_user_to_device(cr, &dx2, &dy2);
+  const double rowWidth = width == 0 ? 1 : width * m.yy;
+  const double columnWidth = width == 0 ? 1 : width * m.xx;
+  if (dy1 == dy2 && IsWhole(dy1) && IsOddWhole(rowWidth)) {
+    dy1 += 0.5;
+    dy2 += 0.5;
+  } else if (dx1 == dx2 && IsWhole(dx1) && IsOddWhole(columnWidth)) {
+    dx1 += 0.5;
+    dx2 += 0.5;
+  } else {
+    return;
+  }
+  cairo_device_to_user(cr, &dx1, &dy1);
+  cairo_device_to_user(cr, &dx2, &dy2);
+  *x1 = dx1;
+  *y1 = dy1;
+  *x2 = dx2;
+  *y2 = dy2;
+}
+
 } // namespace
 
 Status Graphics::Usable(const Brush* brush) const {
@@ -155,9 +194,11 @@ Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
     return Status::InvalidParameter;
   cairo_t* cr = fCairo.get();
+  double ux1 = x1, uy1 = y1, ux2 = x2, uy2 = y2;
+  CentreOnPixels(cr, pen->GetWidth(), &ux1, &uy1, &ux2, &uy2);
   cairo_new_path(cr);
-  cairo_move_to(cr, x1, y1);
-  cairo_line_to(cr, x2, y2);
+  cairo_move_to(cr, ux1, uy1);
+  cairo_line_to(cr, ux2, uy2);
   return Stroke(pen, false);
 }
 

@@ -68,14 +68,15 @@ void TextLayout::Configure(const Font& font, const StringFormat& format) {
   pango_layout_context_changed(layout);
 
   pango_layout_set_font_description(layout, font.Native());
-  if (font.IsUnderline() || font.IsStrikeout()) {
-    AttrListPtr attributes(pango_attr_list_new());
-    if (font.IsUnderline())
-      pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (font.IsStrikeout())
-      pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
-    pango_layout_set_attributes(layout, attributes.get());
-  }
+  AttrListPtr attributes(pango_attr_list_new());
+  // A word too long for its line is broken between characters and nothing is added: the text
+  // engine would otherwise draw a hyphen that is not in the text.
+  pango_attr_list_insert(attributes.get(), pango_attr_insert_hyphens_new(FALSE));
+  if (font.IsUnderline())
+    pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (font.IsStrikeout())
+    pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
+  pango_layout_set_attributes(layout, attributes.get());
 
   bool bounded = fRect.Width > 0;
   bool ellipsis =

@@ -53,7 +53,7 @@ gfx::Bitmap* CellRenderCache::Store(uint32_t cell, uint32_t stamp,
     return nullptr;
   const size_t bytes =
       static_cast<size_t>(bitmap->GetWidth()) * static_cast<size_t>(bitmap->GetHeight()) * 4;
-  if (bytes > fMaxByteSize)
+  if (!CanKeep(bytes))
     return nullptr;
   if (auto old = fEntries.find(cell); old != fEntries.end()) {
     fByteTotal -= old->second.fBytes;

@@ -48,6 +48,8 @@ public:
   void SetMaxByteSize(size_t bytes);
   // The rendering of `cell` for the loading `stamp` (0: not loaded), or null.
   gfx::Bitmap* Find(uint32_t cell, uint32_t stamp);
+  // Whether a rendering of that many bytes could be kept: one that cannot is not worth making.
+  bool CanKeep(size_t bytes) const { return bytes <= fMaxByteSize; }
   // Keeps `bitmap` as the cell's rendering and answers it (null when it cannot be kept).
   gfx::Bitmap* Store(uint32_t cell, uint32_t stamp, std::unique_ptr<gfx::Bitmap> bitmap);
   void Clear();

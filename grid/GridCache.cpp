@@ -35,6 +35,7 @@ void GridCache::Setup(uint32_t count) {
 }
 
 void GridCache::Cleanup() {
+  ++fSlotsGeneration;
   if (fEntries != nullptr) {
     Purge();
     free(fEntries);
@@ -77,8 +78,19 @@ void GridCache::PurgeCellData(uint32_t cell) {
 }
 
 void GridCache::TrimToByteSize(uint32_t limit) {
-  while (fByteTotal > limit && fTail != 0) {
+  // Cells of the pass are the most recently used: once the tail is one, all that is left is.
+  while (fByteTotal > limit && fTail != 0 && (fPass == 0 || SlotFor(fTail)->fPass != fPass)) {
     PurgeCellData(fTail);
+  }
+}
+
+void GridCache::BeginPass() {
+  if (++fPass == 0) {
+    // Slots marked long ago must not pass for the new pass.
+    for (uint32_t cell = fHead; cell != 0; cell = SlotFor(cell)->fOlder) {
+      SlotFor(cell)->fPass = 0;
+    }
+    fPass = 1;
   }
 }
 
@@ -102,6 +114,7 @@ void GridCache::SetCellData(uint32_t cell, const CellData& data) {
     ++fStampEpoch;
   }
   slot->fData.fStamp = fNextStamp;
+  slot->fPass = fPass;
   fByteTotal += size;
   AddToHead(cell);
 }
@@ -115,6 +128,7 @@ CellData GridCache::GetCellData(uint32_t cell) {
     Remove(cell);
     AddToHead(cell);
   }
+  slot->fPass = fPass;
   return slot->fData;
 }
 

@@ -31,11 +31,17 @@ public:
   void SetCellData(uint32_t cell, const CellData& data);
   // A loaded cell becomes the most recently used; the cache keeps ownership of what it returns.
   CellData GetCellData(uint32_t cell);
+  // Cells stored or used from here on are kept by the trimming until the next pass begins: a
+  // block in view stays loaded while it is in view, past the maximum if it must be.
+  void BeginPass();
 
   int32_t SetMaxByteSize(uint32_t bytes);
   uint32_t GetMaxByteSize() const { return fMaxByteSize; }
 
   uint32_t GetCount() const { return fCount; }
+  // Changes whenever the slots are released or made anew: a load begun before may not store
+  // into a slot of this generation.
+  uint32_t GetSlotsGeneration() const { return fSlotsGeneration; }
   // Changes when stamps start over, so that a stamp seen before names the same loading.
   uint32_t GetStampEpoch() const { return fStampEpoch; }
   uint32_t GetByteTotal() const { return fByteTotal; }
@@ -50,6 +56,7 @@ private:
     CellData fData;
     uint32_t fOlder; // towards the tail; 0 ends
     uint32_t fNewer; // towards the head; 0 ends
+    uint32_t fPass;  // the pass that last stored or used it
   };
 
   Slot* SlotFor(uint32_t cell) const;
@@ -66,4 +73,6 @@ private:
   // Never reset, not even by Init: a stamp must not come back while renderings of it may exist.
   uint32_t fNextStamp = 0;
   uint32_t fStampEpoch = 0;
+  uint32_t fSlotsGeneration = 0;
+  uint32_t fPass = 0; // 0: no pass, nothing kept
 };

@@ -87,6 +87,8 @@ public:
   void DoSwitchPageOut() override;
   void DidBecomeVisible() override;
   void DidBecomeInvisible() override;
+  // Gives back what the area holds in its window, which goes next; the area itself may live
+  // on until the command or event running on it returns.
   void CloseArea() override;
   void DoSelect() override;
   void DoDeSelect() override;
@@ -325,6 +327,8 @@ public:
   int32_t EvalPictureExpression(FDNativeImage** picture);
   int32_t EvalCaptionExpression(PA_Unichar** caption);
   bool IsLoadingCellData() const { return fLoadDepth > 0; }
+  // Closed by its manager: a command still running on it leaves its window alone.
+  bool IsClosed() const { return fClosed; }
 
   // Selection: the stored bits (no redraw, no event)
   void AdjustSelectionArraySize();

@@ -169,12 +169,22 @@ int32_t ZorvinArea::UpdateData(int32_t kind, uint32_t first, uint32_t second) {
 }
 
 int32_t ZorvinArea::LoadVisibleCellData() {
+  if (IsClosed()) {
+    return 0;
+  }
   ++fLoadDepth;
   int32_t loaded = 0;
+  const uint32_t slots = fCache.GetSlotsGeneration();
+  // Every cell in view is marked before any is loaded, so that no load evicts one: they would
+  // draw blank and be evaluated again at every idle.
+  fCache.BeginPass();
+  CellBlockIterator marks = GetVisibleCellsBlockIterator();
+  while (marks.HasMoreCells()) {
+    fCache.GetCellData(CellLocationToIndex(marks.NextCell()));
+  }
   CellBlockIterator cells = GetVisibleCellsBlockIterator();
   while (cells.HasMoreCells()) {
     const uint32_t cell = CellLocationToIndex(cells.NextCell());
-    // The evaluation may run database code that changes the count; read it afresh each time.
     if (cell == 0 || cell > static_cast<uint32_t>(fCellCount)) {
       continue;
     }
@@ -183,6 +193,12 @@ int32_t ZorvinArea::LoadVisibleCellData() {
     }
     LoadCellData(cell);
     ++loaded;
+    // Database code run by the evaluation closed the area or made its slots anew (a new count,
+    // expression or purge): what changed the area loaded what it shows now, and the block
+    // walked here may no longer be it.
+    if (IsClosed() || fCache.GetSlotsGeneration() != slots) {
+      break;
+    }
   }
   --fLoadDepth;
   return loaded;
@@ -193,18 +209,23 @@ void ZorvinArea::LoadCellData(uint32_t cell) {
     return;
   }
   ++fLoadDepth;
+  const uint32_t slots = fCache.GetSlotsGeneration();
+  // Each evaluation may run database code that closes the area or changes what it evaluates.
+  const auto unchanged = [this, slots] {
+    return !IsClosed() && fCache.GetSlotsGeneration() == slots;
+  };
   gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
   CellData data;
   if (fPictureExpression != nullptr) {
     EvalPictureExpression(&data.fPicture);
   }
-  if (fCaptionExpression != nullptr) {
+  if (fCaptionExpression != nullptr && unchanged()) {
     EvalCaptionExpression(&data.fCaption);
   }
   data.fLoaded = true;
-  // Database code run by the evaluation may have loaded this cell already; the cache takes an
-  // unloaded slot only, and keeps nothing when it has no slots.
-  if (fCache.GetCellData(cell).IsLoaded()) {
+  // What was evaluated for slots that are gone is dropped, and so is what comes after database
+  // code loaded this cell itself; the cache keeps nothing when it has no slots.
+  if (!unchanged() || fCache.GetCellData(cell).IsLoaded()) {
     data.Clear();
   } else {
     fCache.SetCellData(cell, data);

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "grid/ZorvinArea.h"
+#include "platform/win/ContentView.h"
 #include "platform/win/ZorvinAreaControlsWin.h"
 
 void ZorvinArea::InitArea(AreaParams* params) {
@@ -35,11 +36,6 @@ void ZorvinArea::InitAreaViews() {
   fVertScrollBar = ZorvinAreaControlsWin::CreateScrollbar(GetMacWindow(), this);
   ZorvinAreaControlsWin::TagLiveScrollbars(this);
   ZorvinAreaControlsWin::InstallLiveScrollWndProc(this);
-}
-
-void ZorvinArea::CloseArea() {
-  CXArea::CloseArea();
-  fClosed = true;
 }
 
 bool ZorvinArea::DidEndExecutionCycle(const Rect* rect) {
@@ -114,6 +110,13 @@ void ZorvinArea::DidBecomeInvisible() {
   AdjustViews();
 }
 
+void ZorvinArea::CloseArea() {
+  fClosed = true;
+  ReleaseViews();
+  fViewShown = false;
+  ContentView::CleanupBackBuffer(this);
+}
+
 void ZorvinArea::DoSelect() {}
 
 void ZorvinArea::DoDeSelect() {}
@@ -137,11 +140,13 @@ void ZorvinArea::SetScrollsByCell(unsigned char on) {
 }
 
 void ZorvinArea::InvalidateAreaView() {
-  DoInvalidateImmediately();
+  if (!IsClosed())
+    DoInvalidateImmediately();
 }
 
 void ZorvinArea::InvalidateContentView() {
-  DoInvalAreaSubRectImmediately(fContentViewFrame);
+  if (!IsClosed())
+    DoInvalAreaSubRectImmediately(fContentViewFrame);
 }
 
 namespace {

@@ -48,6 +48,10 @@ bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
   const size_t view = static_cast<size_t>(fContentViewFrame.size.width) *
                       static_cast<size_t>(fContentViewFrame.size.height) * 4;
   fRenderedCells.SetMaxByteSize(std::max(kMinRenderedBytes, view * kRenderedScreens));
+  // A cell too big to be kept would be rendered whole at every draw: it is drawn as it is,
+  // clipped to what the draw shows.
+  if (!fRenderedCells.CanKeep(static_cast<size_t>(width) * static_cast<size_t>(height) * 4))
+    return false;
   fRenderedCells.SetLook(GetCellLook(*graphics));
   const CellData data = fCache.GetCellData(cell);
   gfx::Bitmap* rendered = fRenderedCells.Find(cell, data.fStamp);

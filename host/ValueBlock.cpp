@@ -8,9 +8,6 @@ namespace {
 
 constexpr int32_t kErrUnhandledKind = -1999;
 
-// From host version 11 a picture value is a picture reference; before, a size and a handle.
-constexpr uint32_t kFirstHostWithPictureRefs = 0x1100;
-
 // Truncates toward zero; values outside the long range are clamped rather than left undefined.
 int32_t TruncateToLong(double value) {
   if (isnan(value))
@@ -128,16 +125,15 @@ void FreeValueBlock(ValueBlock* block) {
     WriteValueAt(block, FDStringBlock{});
     break;
   }
-  case kFDPicture:
-    if ((FourD::fVersion & 0xFFFF) >= kFirstHostWithPictureRefs) {
-      FDPicture picture = GetValuePicture(block);
-      if (picture != nullptr)
-        FourD::DisposeFDPicture(picture);
-      WriteValueAt<FDPicture>(block, nullptr);
-    } else {
-      FreeHandleValue(block);
-    }
+  case kFDPicture: {
+    // Freed as it is read and written everywhere, whatever the host version: as a picture
+    // reference. Freeing it as a size and a handle on older hosts leaked every picture.
+    FDPicture picture = GetValuePicture(block);
+    if (picture != nullptr)
+      FourD::DisposeFDPicture(picture);
+    WriteValueAt<FDPicture>(block, nullptr);
     break;
+  }
   case kFDBlob:
     FreeHandleValue(block);
     break;

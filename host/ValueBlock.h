@@ -8,7 +8,7 @@
 
 #include "sdk/FourDPluginAPI.h"
 
-// Where a BLOB (and a picture of hosts before 11) keeps its handle, after the size.
+// Where a BLOB keeps its handle, after the size.
 enum { kValueBlockHandleOffset = kValueBlockValueOffset + 4 };
 
 inline unsigned char GetValueKind(const ValueBlock* block) {

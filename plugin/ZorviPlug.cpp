@@ -23,3 +23,12 @@ void ZorviPlug::Deinit() {
 #endif
   KelPlug::Deinit();
 }
+
+void ZorviPlug::HandleCommand(int32_t selector, CXParam* params, CXResult* result) {
+#if ZORVI_WITH_GRID
+  // The manager lives until the plug-in is deinitialised, never inside a command; one that the
+  // area command makes on demand holds nothing back yet.
+  CXAreaManager::WorkScope scope(gZorvinAreaManager);
+#endif
+  KelPlug::HandleCommand(selector, params, result);
+}

@@ -10,6 +10,8 @@ public:
   void Init(FDPackInitBlock* initBlock) override;
   void BigInit() override;
   void Deinit() override;
+  // Areas closed by database code that a command runs are deleted once the command returns.
+  void HandleCommand(int32_t selector, CXParam* params, CXResult* result) override;
 };
 
 extern ZorviPlug gZorviPlug;

@@ -13,17 +13,32 @@
 
 namespace {
 
-int32_t BufferWidth(const ZorvinArea* area) {
-  return static_cast<int32_t>(area->GetContentViewFrame().size.width);
-}
-
-int32_t BufferHeight(const ZorvinArea* area) {
-  return static_cast<int32_t>(area->GetContentViewFrame().size.height);
-}
-
 CGRect ViewBounds(const ZorvinArea* area) {
   const CGRect frame = area->GetContentViewFrame();
   return CGRectMake(0, 0, frame.size.width, frame.size.height);
+}
+
+// The part of the view (view space) that its window can show, which is all the back buffer
+// covers: a huge area costs what its window shows. The whole view when there is no window
+// surface to bound it.
+CGRect BufferFrame(const ZorvinArea* area) {
+  const CGRect bounds = ViewBounds(area);
+  const FDDeviceContext* dc =
+      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
+  if (dc == nullptr) {
+    return bounds;
+  }
+  const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
+  const CGRect window =
+      CGRectMake(-port.x, -port.y, static_cast<float>(dc->fWidth), static_cast<float>(dc->fHeight));
+  const CGRect shown = CGRectIntersection(bounds, window);
+  return CGRectIsNull(shown) ? CGRectZero : shown;
+}
+
+// Back-buffer pixels are view points less the buffer's origin; its graphics draws in view space.
+void PlaceBackBuffer(gfx::Graphics* graphics, CGRect frame) {
+  graphics->ResetTransform();
+  graphics->TranslateTransform(-frame.origin.x, -frame.origin.y);
 }
 
 bool IsWhole(float value) {
@@ -100,8 +115,9 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
 } // namespace
 
 void ContentView::SetupBackBuffer(ZorvinArea* area) {
-  const int32_t width = BufferWidth(area);
-  const int32_t height = BufferHeight(area);
+  const CGRect frame = BufferFrame(area);
+  const auto width = static_cast<int32_t>(frame.size.width);
+  const auto height = static_cast<int32_t>(frame.size.height);
   if (width <= 0 || height <= 0) {
     return;
   }
@@ -114,6 +130,7 @@ void ContentView::SetupBackBuffer(ZorvinArea* area) {
   if (graphics == nullptr || graphics->GetLastStatus() != gfx::Status::Ok) {
     return;
   }
+  PlaceBackBuffer(graphics.get(), frame);
   area->fBackBuffer = std::move(bitmap);
   area->fBackBufferGraphics = std::move(graphics);
 }
@@ -125,8 +142,11 @@ void ContentView::CleanupBackBuffer(ZorvinArea* area) {
 
 void ContentView::CheckBackBuffer(ZorvinArea* area) {
   const gfx::Bitmap* buffer = area->fBackBuffer.get();
-  if (buffer != nullptr && buffer->GetWidth() == BufferWidth(area) &&
-      buffer->GetHeight() == BufferHeight(area)) {
+  const CGRect frame = BufferFrame(area);
+  if (buffer != nullptr && area->fBackBufferGraphics != nullptr &&
+      buffer->GetWidth() == static_cast<int32_t>(frame.size.width) &&
+      buffer->GetHeight() == static_cast<int32_t>(frame.size.height)) {
+    PlaceBackBuffer(area->fBackBufferGraphics.get(), frame);
     return;
   }
   CleanupBackBuffer(area);
@@ -141,10 +161,11 @@ void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
   if (area->fBackBufferGraphics == nullptr) {
     return;
   }
-  const CGRect whole = ViewBounds(area);
-  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &whole);
+  const CGRect shown = BufferFrame(area);
+  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &shown);
   const CGRect port = GetPortRelativeBounds(area);
-  graphics->DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
+  graphics->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.origin.x,
+                      port.origin.y + shown.origin.y);
 }
 
 void ContentView::DrawDirect(ZorvinArea* area) {
@@ -168,6 +189,11 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
   const CGRect bounds = ViewBounds(area);
   const CGRect fill = dirty != nullptr ? CGRectIntersection(bounds, *dirty) : bounds;
   const gfx::GraphicsState state = graphics->Save();
+  // Cells are drawn only as far as the dirty rectangle shows them: a huge cell costs what the
+  // view shows of it.
+  if (!CGRectIsNull(fill)) {
+    graphics->IntersectClip(GdiplusRectFMakeWithCGRect(CGRectIntegral(fill)));
+  }
   if (area->fAreaBackBrush != nullptr && !CGRectIsNull(fill)) {
     std::vector<gfx::RectF> uncovered;
     if (UncoveredByCells(area, *graphics, fill, area->fScale, &uncovered)) {
@@ -226,7 +252,8 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
   }
   window->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
   const CGRect port = GetPortRelativeBounds(area);
-  window->DrawImage(area->fBackBuffer.get(), port.origin.x, port.origin.y);
+  const CGPoint shown = BufferFrame(area).origin;
+  window->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.x, port.origin.y + shown.y);
 }
 
 void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
@@ -234,15 +261,17 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
     return;
   }
   gfx::Bitmap* buffer = area->fBackBuffer.get();
-  area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to), from.origin.x,
-                                       from.origin.y, from.size.width, from.size.height,
-                                       gfx::UnitPixel);
+  const CGPoint shown = BufferFrame(area).origin;
+  area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to),
+                                       from.origin.x - shown.x, from.origin.y - shown.y,
+                                       from.size.width, from.size.height, gfx::UnitPixel);
   const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
   if (window == nullptr) {
     return;
   }
-  window->DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)), to.origin.x,
-                    to.origin.y, to.size.width, to.size.height, gfx::UnitPixel);
+  window->DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)),
+                    to.origin.x - shown.x, to.origin.y - shown.y, to.size.width, to.size.height,
+                    gfx::UnitPixel);
 }
 
 CGRect ContentView::GetPortRelativeBounds(const ZorvinArea* area) {

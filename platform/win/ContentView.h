@@ -1,5 +1,5 @@
 // The part of the area that shows the cells. Every cell drawing goes through an off-screen back
-// buffer the size of the view, which is then copied to the window.
+// buffer over the part of the view that its window can show, which is then copied to the window.
 #pragma once
 
 #include <memory>

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the tiny pictures the emulator's tests read: the same 3x2 RGBA image as PNG and as
-TIFF. Row 0: red, green, blue; row 1: white, black, red at half opacity."""
+"""Writes the pictures the tests read: the same tiny 3x2 RGBA image as PNG and as TIFF (row 0:
+red, green, blue; row 1: white, black, red at half opacity), and a plain blue 1400x1400 PNG
+whose screen image (7.84 MB) makes a few cells outgrow the smallest cache."""
 import struct
 import zlib
 
@@ -11,15 +12,23 @@ PIXELS = [
 WIDTH, HEIGHT = 3, 2
 
 
-def png():
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+def chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
+
+def png():
     raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in PIXELS)
     header = struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw))
             + chunk(b"IEND", b""))
+
+
+def big_png(side=1400, rgb=(40, 120, 200)):
+    raw = (b"\x00" + bytes(rgb) * side) * side
+    header = struct.pack(">IIBBBBB", side, side, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def tiff():
@@ -57,3 +66,5 @@ if __name__ == "__main__":
         f.write(png())
     with open("rgb3x2.tiff", "wb") as f:
         f.write(tiff())
+    with open("blue1400.png", "wb") as f:
+        f.write(big_png())

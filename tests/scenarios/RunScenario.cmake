@@ -1,12 +1,14 @@
 # Runs one scenario with zorvi-host and compares its exit status and standard output. A scenario
-# is a method file NAME.4dm with NAME.expected (.status, .stderr) beside it, or a database folder
-# with expected.txt (status.txt, stderr.txt) inside it.
+# is a method file NAME.4dm with NAME.expected (.status, .stderr, .args) beside it, or a database
+# folder with expected.txt (status.txt, stderr.txt, args.txt) inside it. The arguments file holds
+# options for zorvi-host, separated by spaces.
 if(IS_DIRECTORY ${SCENARIO})
   set(dir ${SCENARIO})
   set(target .)
   set(expected_file ${dir}/expected.txt)
   set(status_file ${dir}/status.txt)
   set(stderr_file ${dir}/stderr.txt)
+  set(args_file ${dir}/args.txt)
 else()
   get_filename_component(dir ${SCENARIO} DIRECTORY)
   get_filename_component(name ${SCENARIO} NAME_WE)
@@ -14,10 +16,16 @@ else()
   set(expected_file ${dir}/${name}.expected)
   set(status_file ${dir}/${name}.status)
   set(stderr_file ${dir}/${name}.stderr)
+  set(args_file ${dir}/${name}.args)
+endif()
+set(host_args)
+if(EXISTS ${args_file})
+  file(STRINGS ${args_file} host_args LIMIT_COUNT 1)
+  separate_arguments(host_args UNIX_COMMAND "${host_args}")
 endif()
 get_filename_component(name ${SCENARIO} NAME_WE)
 # Run from the scenario's folder with a relative path, so that messages name the file plainly.
-execute_process(COMMAND ${HOST} --plugin ${PLUGIN} ${target} WORKING_DIRECTORY ${dir}
+execute_process(COMMAND ${HOST} --plugin ${PLUGIN} ${host_args} ${target} WORKING_DIRECTORY ${dir}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(expected_status 0)
 if(EXISTS ${status_file})

@@ -190,6 +190,23 @@ TEST(GraphicsFill, ZeroWidthPenDrawsOneDevicePixelWhateverTheScale) {
   EXPECT_EQ(canvas.At(20, 8), kBlue);
 }
 
+// As on the platform: a line one pixel wide at a whole coordinate covers the row or column it
+// names, not halves of two; under a whole translation too.
+TEST(GraphicsFill, OnePixelLinesAtWholeCoordinatesCoverTheRowOrColumnTheyName) {
+  Canvas canvas;
+  Pen pen(kBlue, 1);
+  canvas.graphics.TranslateTransform(2, 3);
+  canvas.graphics.DrawLine(&pen, 0, 2, 10, 2);   // row 5, columns 2 to 11
+  canvas.graphics.DrawLine(&pen, 18, 0, 18, 10); // column 20, rows 3 to 12
+  EXPECT_EQ(canvas.At(6, 5), kBlue);
+  EXPECT_EQ(canvas.At(6, 4), kClear);
+  EXPECT_EQ(canvas.At(6, 6), kClear);
+  EXPECT_EQ(canvas.At(20, 6), kBlue);
+  EXPECT_EQ(canvas.At(19, 6), kClear);
+  EXPECT_EQ(canvas.At(21, 6), kClear);
+  EXPECT_EQ(canvas.CountInked(0, 0, 64, 64), 20);
+}
+
 TEST(GraphicsFill, TrianglesFillOnlyTheirInside) {
   Canvas canvas;
   SolidBrush green(kGreen);

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include "tests/unit/gfx/GfxTestSupport.h"
 
@@ -134,6 +135,36 @@ TEST_F(Text, LineLimitedTextDrawsItsFirstLinesAndHidesTheRest) {
   // The third line would fit only in part: it is not drawn at all.
   int below = int(std::ceil(box.Y + 2 * lineHeight));
   EXPECT_EQ(canvas.CountInked(0, below, 200, 120 - below), 0);
+}
+
+// A word longer than its line breaks between characters, and the lines show exactly the
+// characters of the text: the same pixels as the text broken by hand at the same places.
+TEST_F(Text, ALongWordBreaksBetweenCharactersAddingNothing) {
+  const StringFormat* format = StringFormat::GenericTypographic();
+  const float width = 40;
+  size_t perLine = 0;
+  while (perLine < 24 &&
+         Measure(std::u16string(perLine + 1, u'I').c_str(), RectF(), format).Width <= width)
+    ++perLine;
+  ASSERT_GT(perLine, 1u);
+  ASSERT_LT(perLine, 12u);
+  std::u16string byHand;
+  for (size_t i = 0; i < 24; ++i) {
+    if (i > 0 && i % perLine == 0)
+      byHand += u'\n';
+    byHand += u'I';
+  }
+  SolidBrush black(kBlack);
+  Canvas broken(120, 160), handBroken(120, 160);
+  broken.graphics.DrawString(std::u16string(24, u'I').c_str(), -1, &font, RectF(10, 10, width, 0),
+                             format, &black);
+  handBroken.graphics.DrawString(byHand.c_str(), -1, &font, RectF(10, 10, 0, 0), format, &black);
+  EXPECT_GT(broken.CountInked(0, 0, 120, 160), 24);
+  int differing = 0;
+  for (int y = 0; y < 160; ++y)
+    for (int x = 0; x < 120; ++x)
+      differing += broken.At(x, y).GetValue() != handBroken.At(x, y).GetValue();
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(Text, LengthLimitsTheTextDrawn) {

@@ -10,8 +10,10 @@
 
 #include "../plugin/PluginFixture.h"
 #include "gfx/Bitmap.h"
+#include "grid/ZorvinAreaManager.h"
 #include "plugin/CommandManifest.h"
 #include "plugin/PlugInfo.h"
+#include "tests/unit/grid/ZorvinAreaTestAccess.h"
 
 namespace {
 
@@ -109,6 +111,24 @@ TEST_F(GridOnScreen, SettingsWaitForTheHostsRedraw) {
   EXPECT_EQ(Pixel(5, 5), 0x2040A0u) << "only marked";
   Run("IDLE");
   EXPECT_EQ(Pixel(5, 5), 0x00FF00u);
+}
+
+// An area far larger than its window: the back buffer covers what the window shows of it.
+TEST_F(GridOnScreen, AHugeAreaBuffersOnlyWhatItsWindowShows) {
+  Run("gW:=Open window(0;0;400;300)\n"
+      "gRef:=Plugin area(gW;\"grid\";0;0;32767;32767)\n"
+      "ASSERT(ZV_SetAreaBackgroundColor(gRef;0x2040A0)=0)\n"
+      "ASSERT(ZV_SetNumCells(gRef;\"10\")=0)\nIDLE\n");
+  const gfx::Bitmap* buffer = nullptr;
+  gZorvinAreaManager->DoToAllAreas(
+      [](CXArea* area, void* found) {
+        *static_cast<const gfx::Bitmap**>(found) =
+            ZorvinAreaTestAccess::BackBuffer(*static_cast<ZorvinArea*>(area));
+      },
+      &buffer);
+  ASSERT_NE(buffer, nullptr);
+  EXPECT_EQ(buffer->GetWidth(), 400);
+  EXPECT_EQ(buffer->GetHeight(), 300);
 }
 
 TEST_F(GridOnScreen, SnapshotsShowTheScrollBarOverTheWindow) {

@@ -1,0 +1,2 @@
+Meddle
+$0:=gPict

@@ -1,0 +1,2 @@
+gSeen:=gSeen+"c"+String(gZVCurrentCell)+" "
+$0:="Other "+String(gZVCurrentCell)

@@ -1,0 +1,2 @@
+gSeen:=gSeen+"o"+String(gZVCurrentCell)+" "
+$0:=gPict

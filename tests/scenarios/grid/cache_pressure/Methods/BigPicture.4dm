@@ -1,0 +1,2 @@
+gEvaluated:=gEvaluated+1
+$0:=gBig
