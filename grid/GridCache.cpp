@@ -3,6 +3,8 @@
 #include <assert.h>
 #include <stdlib.h>
 
+#include <new>
+
 GridCache::GridCache() {
   Init();
 }
@@ -12,7 +14,6 @@ GridCache::~GridCache() {
 }
 
 void GridCache::Init() {
-  fEntries = nullptr;
   fCount = 0;
   fByteTotal = 0;
   fHead = 0;
@@ -25,9 +26,7 @@ void GridCache::Setup(uint32_t count) {
   // An earlier block would leak, and its bitmaps with it.
   Cleanup();
   fCount = count;
-  if (count != 0) {
-    fEntries = static_cast<Slot*>(calloc(count, sizeof(Slot)));
-  }
+  fSetUp = true;
   fByteTotal = 0;
   fHead = 0;
   fTail = 0;
@@ -36,11 +35,9 @@ void GridCache::Setup(uint32_t count) {
 
 void GridCache::Cleanup() {
   ++fSlotsGeneration;
-  if (fEntries != nullptr) {
-    Purge();
-    free(fEntries);
-    fEntries = nullptr;
-  }
+  Purge();
+  fEntries.clear();
+  fSetUp = false;
   fByteTotal = 0;
   fHead = 0;
   fTail = 0;
@@ -54,10 +51,11 @@ void GridCache::Purge() {
 }
 
 GridCache::Slot* GridCache::SlotFor(uint32_t cell) const {
-  if (fEntries == nullptr || cell == 0 || cell > fCount) {
+  if (cell == 0 || cell > fCount) {
     return nullptr;
   }
-  return &fEntries[cell - 1];
+  const auto found = fEntries.find(cell);
+  return found == fEntries.end() ? nullptr : const_cast<Slot*>(&found->second);
 }
 
 void GridCache::PurgeCellData(uint32_t cell) {
@@ -73,8 +71,7 @@ void GridCache::PurgeCellData(uint32_t cell) {
     fByteTotal -= size;
   }
   slot->fData.Clear();
-  slot->fOlder = 0;
-  slot->fNewer = 0;
+  fEntries.erase(cell);
 }
 
 void GridCache::TrimToByteSize(uint32_t limit) {
@@ -95,18 +92,21 @@ void GridCache::BeginPass() {
 }
 
 void GridCache::SetCellData(uint32_t cell, const CellData& data) {
-  Slot* slot = SlotFor(cell);
-  if (slot == nullptr || !data.IsLoaded()) {
+  if (!fSetUp || cell == 0 || cell > fCount || !data.IsLoaded()) {
     return;
   }
   // Storing over a loaded slot would lose its data and link it twice.
-  if (slot->fData.IsLoaded()) {
-    PurgeCellData(cell);
-  }
+  PurgeCellData(cell);
   uint32_t size = data.CalcByteSize();
   if (fMaxByteSize != 0) {
     // Unsigned on purpose: one cell larger than the maximum evicts nothing and is kept anyway.
     TrimToByteSize(fMaxByteSize - size);
+  }
+  Slot* slot = nullptr;
+  try {
+    slot = &fEntries[cell];
+  } catch (const std::bad_alloc&) {
+    return; // not kept: the caller sees the cell unloaded and frees what it evaluated
   }
   slot->fData = data;
   if (++fNextStamp == 0) {

@@ -1,9 +1,12 @@
-// The cells' evaluated data: one slot per cell, a least-recently-used order over the loaded slots
-// and a bound on the bytes they hold. Look-up and promotion are constant time: slots are indexed
-// by cell number and the recency list is threaded through them by cell number.
+// The cells' evaluated data: a slot per loaded cell, a least-recently-used order over them and a
+// bound on the bytes they hold. Look-up and promotion are constant time: slots are hashed by cell
+// number and the recency list is threaded through them by cell number. Slots exist only for
+// loaded cells, so a count of billions costs nothing until cells are shown.
 #pragma once
 
 #include <stdint.h>
+
+#include <unordered_map>
 
 #include "grid/CellData.h"
 
@@ -19,7 +22,7 @@ public:
   GridCache& operator=(const GridCache&) = delete;
 
   void Init();
-  // Slots for `count` cells, all unloaded. Without memory for them nothing is cached.
+  // Room for cells 1 to `count`, all unloaded.
   void Setup(uint32_t count);
   // Releases every cell's data and the slots; the count and the maximum stay.
   void Cleanup();
@@ -54,16 +57,17 @@ public:
 private:
   struct Slot {
     CellData fData;
-    uint32_t fOlder; // towards the tail; 0 ends
-    uint32_t fNewer; // towards the head; 0 ends
-    uint32_t fPass;  // the pass that last stored or used it
+    uint32_t fOlder = 0; // towards the tail; 0 ends
+    uint32_t fNewer = 0; // towards the head; 0 ends
+    uint32_t fPass = 0;  // the pass that last stored or used it
   };
 
   Slot* SlotFor(uint32_t cell) const;
   void AddToHead(uint32_t cell);
   void Remove(uint32_t cell);
 
-  Slot* fEntries;
+  std::unordered_map<uint32_t, Slot> fEntries; // loaded cells only
+  bool fSetUp = false;                         // from Setup to Cleanup: cells may be stored
   uint32_t fCount;
   uint32_t fByteTotal;
   uint32_t fHead;

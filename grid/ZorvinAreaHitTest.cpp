@@ -5,11 +5,13 @@
 
 namespace {
 
+// Saturates: a document past the range still ends past every point in it.
 int64_t Trunc(float value) {
-  if (!(std::fabs(value) < 4.0e18f)) {
+  constexpr float kLimit = 4.0e18f;
+  if (value != value) {
     return 0;
   }
-  return static_cast<int64_t>(value);
+  return static_cast<int64_t>(std::clamp(value, -kLimit, kLimit));
 }
 
 // One axis of the hit test: the 1-based index along it, or 0 in a gap or outside.
@@ -57,6 +59,14 @@ CellLocation ZorvinArea::DocPointToSquaredCellLocation(CGPoint point, bool neare
 
 namespace {
 
+uint32_t BoundBlockEnd(uint32_t first, uint32_t last, double view, double pitch) {
+  if (first == 0 || last < first || !(pitch >= 1) || !(view >= 0)) {
+    return last;
+  }
+  const uint64_t fit = static_cast<uint64_t>(std::min(view / pitch, 4.0e9)) + 2;
+  return static_cast<uint32_t>(std::min<uint64_t>(last, uint64_t{first} + fit));
+}
+
 bool IsPastLastCell(CellLocation location, int32_t columns, int32_t count) {
   if (location.fRow == 0 || location.fColumn == 0) {
     return false;
@@ -102,6 +112,12 @@ void ZorvinArea::GetVisibleCellsBlock(CellLocation* first, CellLocation* last) c
   *first = DocPointToClosestSquaredCellLocation(doc.origin, true);
   *last = DocPointToClosestSquaredCellLocation(
       CGPointMake(doc.origin.x + doc.size.width, doc.origin.y + doc.size.height), true);
+  // However the points round, the view cannot show more rows or columns than fit in it and two
+  // partial ones: every load and draw walks this block.
+  last->fRow = BoundBlockEnd(first->fRow, last->fRow, bounds.size.height,
+                             fCellSize.height + fCellSpacing.height);
+  last->fColumn = BoundBlockEnd(first->fColumn, last->fColumn, bounds.size.width,
+                                fCellSize.width + fCellSpacing.width);
 }
 
 CellBlockIterator ZorvinArea::GetVisibleCellsBlockIterator() const {

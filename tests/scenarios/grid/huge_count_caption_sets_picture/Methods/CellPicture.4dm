@@ -1,0 +1,2 @@
+gPictures:=gPictures+1
+$0:=gPict

@@ -1,0 +1,2 @@
+gCalls:=gCalls+1
+$0:=Recurse
