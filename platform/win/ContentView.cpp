@@ -245,6 +245,11 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
   if (area->fBackBufferGraphics == nullptr) {
     return;
   }
+  // Only what the window shows is drawn: the rest of a huge view would cost every cell in it.
+  rect = CGRectIntersection(rect, BufferFrame(area));
+  if (CGRectIsNull(rect) || CGRectIsEmpty(rect)) {
+    return;
+  }
   DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &rect);
   const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
   if (window == nullptr) {
