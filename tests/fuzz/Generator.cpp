@@ -419,9 +419,10 @@ std::string Generator::Argument(char kind, const Row& row, int* window, bool* de
   case 'F':
     return "\"snap" + std::to_string(fRandom.Below(3)) + ".png\"";
   case 'H':
-    return Pick({"138", "139", "140", "141", "142", "143", "144", "145", "13", "27", "0", "65535"});
+    // The emulator takes key codes and characters of 0 to 255 only.
+    return Pick({"138", "139", "140", "141", "142", "143", "144", "145", "13", "27", "0", "255"});
   case 'C':
-    return Pick({"0", "27", "13", "65", "97", "32", "255", "65535"});
+    return Pick({"0", "27", "13", "65", "97", "32", "255", "1"});
   default:
     return "0";
   }
