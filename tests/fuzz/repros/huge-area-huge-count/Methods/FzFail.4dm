@@ -1,0 +1,2 @@
+CLOSE WINDOW(-5)
+$0:=gFzPict

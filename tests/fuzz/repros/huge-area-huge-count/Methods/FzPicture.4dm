@@ -1,0 +1,2 @@
+gFzPictures:=gFzPictures+1
+$0:=gFzPict
