@@ -32,8 +32,12 @@ MOUSE CLICK($w;492;392)
 LOG("after the arrow";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
 MOUSE WHEEL($w;100;100;-1)
 LOG("after the wheel";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
-// The keys go to the focused area: a click gives it the focus. Home goes back to the top.
+// The keys go to the focused area: a click gives it the focus. End shows the last cell, as with
+// a short document; Home goes back to the top.
 MOUSE CLICK($w;100;100)
+KEY DOWN($w;139)
+$v:=200
+LOG("end";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
 KEY DOWN($w;138)
 $v:=20
 LOG("home";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
