@@ -20,7 +20,7 @@ CGRect FitKelRectTruncated(CGRect source, CGRect destination, bool center) {
 }
 
 CGRect FitKelRectScaledProp(CGRect source, CGRect destination, bool center) {
-  CGFloat s = std::min({1.0, destination.size.width / source.size.width,
+  CGFloat s = std::min({CGFloat{1}, destination.size.width / source.size.width,
                         destination.size.height / source.size.height});
   return PlaceSize(CGSizeMake(source.size.width * s, source.size.height * s), destination, center);
 }

@@ -75,8 +75,8 @@ CellLocation ZorvinArea::DocPointToRangeCheckedCellLocation(CGPoint point, bool 
 }
 
 CellLocation ZorvinArea::DocPointToClosestSquaredCellLocation(CGPoint point, bool nearest) const {
-  point.x = std::clamp(point.x, 0.0, std::max(fDocSize.width, 0.0));
-  point.y = std::clamp(point.y, 0.0, std::max(fDocSize.height, 0.0));
+  point.x = std::clamp(point.x, CGFloat{0}, std::max(fDocSize.width, CGFloat{0}));
+  point.y = std::clamp(point.y, CGFloat{0}, std::max(fDocSize.height, CGFloat{0}));
   return DocPointToSquaredCellLocation(point, nearest);
 }
 

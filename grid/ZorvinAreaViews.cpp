@@ -8,7 +8,7 @@
 namespace {
 
 int16_t ToShort(CGFloat value) {
-  return static_cast<int16_t>(std::clamp(value, -32768.0, 32767.0));
+  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
 }
 
 } // namespace
