@@ -146,14 +146,17 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
     return;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_TRACKPOS;
   if (GetScrollInfo(bar, SB_CTL, &info) == 0)
     return;
   const int64_t span = info.nPage < 2 ? int64_t{info.nMax} - info.nMin
                                       : int64_t{info.nMax} - info.nPage - info.nMin + 1;
   if (span < 1)
     return;
-  const auto position = static_cast<int32_t>((wParam >> 16) & 0xFFFF);
+  // The message's word holds only 16 bits of the position; the track position, when it agrees
+  // with them, holds all 32.
+  const auto word = static_cast<int32_t>((wParam >> 16) & 0xFFFF);
+  const int32_t position = (info.nTrackPos & 0xFFFF) == word ? info.nTrackPos : word;
   const double minimum = GetControl32BitMinimum(control);
   const double maximum = GetControl32BitMaximum(control);
   const double mapped =

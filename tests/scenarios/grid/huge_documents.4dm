@@ -1,6 +1,6 @@
 // Ten million cells. Rows lie 110 pixels apart to the end of a 275-million-pixel document, and
 // the hit test finds the cell drawn at a point; a 3.1-billion-pixel document, longer than the
-// bars count, still scrolls by the arrows, the wheel, keys and reveal.
+// bars count, still scrolls by the thumb, arrows, the wheel, keys and reveal.
 C_PICTURE($none)
 $w:=Open window(0;0;500;400)
 $ref:=Plugin area($w;"grid";0;0;500;400)
@@ -41,5 +41,9 @@ LOG("end";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
 KEY DOWN($w;138)
 $v:=20
 LOG("home";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
+// The thumb sits at the top of the track; dragged by about half the track's travel, it
+// shows the middle of the document.
+MOUSE DRAG($w;492;18;492;198)
+LOG("after the thumb";ZV_GetCellCaption($ref;$cell;$h;$v;$r;$b;$format))
 
 CLOSE WINDOW($w)
