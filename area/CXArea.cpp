@@ -14,8 +14,8 @@ namespace {
 constexpr int32_t kNoRecord = -1;
 constexpr int32_t kRecordReload = -3; // the host asks for a reload even of the same record
 constexpr int32_t kDoubleClickSlop = 4;
-constexpr float kFocusFrameOutset = 3;
-constexpr float kFocusFrameWidth = 2;
+constexpr CGFloat kFocusFrameOutset = 3;
+constexpr CGFloat kFocusFrameWidth = 2;
 constexpr int32_t kSystemHighlightColor = -254;
 constexpr uint32_t kFallbackHighlightARGB = 0xFF0078D7;
 constexpr PA_Unichar kStandaloneZoneName[] = {'_', '_', 'z', 'o', 'n', 'e', '_', '_', 0};
@@ -23,8 +23,8 @@ constexpr PA_Unichar kStandaloneZoneName[] = {'_', '_', 'z', 'o', 'n', 'e', '_',
 const RGBColor kWhite = {0xFFFF, 0xFFFF, 0xFFFF};
 const RGBColor kBlack = {0, 0, 0};
 
-// A float coordinate as a host 16-bit one; out-of-range values stick to the nearest end.
-int16_t ToShort(float value) {
+// A CGFloat coordinate as a host 16-bit one; out-of-range values stick to the nearest end.
+int16_t ToShort(CGFloat value) {
   if (std::isnan(value))
     return 0;
   if (value <= -32768.0f)

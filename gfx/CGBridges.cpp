@@ -4,16 +4,6 @@
 
 namespace {
 
-int32_t TruncateToInt32(float value) {
-  if (std::isnan(value))
-    return 0;
-  if (value >= 2147483647.0f)
-    return INT32_MAX;
-  if (value <= -2147483648.0f)
-    return INT32_MIN;
-  return int32_t(value);
-}
-
 CGRect ConvertCorners(const gfx::Graphics* graphics, CGRect rect, bool toDevice) {
   gfx::Matrix matrix;
   if (graphics && graphics->GetTransform(&matrix) == gfx::Status::Ok && !toDevice)
@@ -32,8 +22,8 @@ gfx::Rect GdiplusRectMakeWithQDRect(const Rect& rect) {
 }
 
 gfx::Rect GdiplusRectMakeWithCGRect(CGRect rect) {
-  return gfx::Rect(TruncateToInt32(rect.origin.x), TruncateToInt32(rect.origin.y),
-                   TruncateToInt32(rect.size.width), TruncateToInt32(rect.size.height));
+  return gfx::Rect(CGFloatToInt32(rect.origin.x), CGFloatToInt32(rect.origin.y),
+                   CGFloatToInt32(rect.size.width), CGFloatToInt32(rect.size.height));
 }
 
 gfx::RectF GdiplusRectFMakeWithCGRect(CGRect rect) {

@@ -20,16 +20,16 @@ CGRect FitKelRectTruncated(CGRect source, CGRect destination, bool center) {
 }
 
 CGRect FitKelRectScaledProp(CGRect source, CGRect destination, bool center) {
-  float s = std::min({1.0f, destination.size.width / source.size.width,
-                      destination.size.height / source.size.height});
+  CGFloat s = std::min({CGFloat{1}, destination.size.width / source.size.width,
+                        destination.size.height / source.size.height});
   return PlaceSize(CGSizeMake(source.size.width * s, source.size.height * s), destination, center);
 }
 
 CGRect XFitKelRectScaledProp(CGRect source, CGRect destination, bool center, bool cover) {
-  float sx = destination.size.width / source.size.width;
-  float sy = destination.size.height / source.size.height;
-  float s = cover ? std::max(sx, sy) : std::min(sx, sy);
-  if (s == 1.0f) {
+  CGFloat sx = destination.size.width / source.size.width;
+  CGFloat sy = destination.size.height / source.size.height;
+  CGFloat s = cover ? std::max(sx, sy) : std::min(sx, sy);
+  if (s == 1.0) {
     return PlaceSize(source.size, destination, center);
   }
   return PlaceSize(CGSizeMake(source.size.width * s, source.size.height * s), destination, center);

@@ -20,17 +20,6 @@ void CopyAscii(PA_Unichar* out, const char* text) {
   }
 }
 
-// Float sizes come from 32-bit settings; saturate rather than overflow on the way back.
-int32_t TruncToInt32(float value) {
-  if (!(value > -2147483648.0f)) {
-    return value != value ? 0 : INT32_MIN;
-  }
-  if (value >= 2147483648.0f) {
-    return INT32_MAX;
-  }
-  return static_cast<int32_t>(value);
-}
-
 void FreeExpression(PA_Unichar** text, FDHandle* tokens) {
   free(*text);
   *text = nullptr;
@@ -42,7 +31,7 @@ void FreeExpression(PA_Unichar** text, FDHandle* tokens) {
 
 ZorvinArea::ZorvinArea()
     : fPostInitDone(false), fFirstCycleDone(false), fClosed(false), fProps(), fAreaFlags(0),
-      fScale(1.0f), fContentSize(CGSizeZero), fOrigin(CGPointZero), fHorzScrollBar(nullptr),
+      fScale(1.0), fContentSize(CGSizeZero), fOrigin(CGPointZero), fHorzScrollBar(nullptr),
       fVertScrollBar(nullptr), fLiveScrollInstalled(false), fDrawnSinceIdle(false),
       fHorzScrollNeeded(true), fVertScrollNeeded(true), fAreaViewFrame(CGRectZero),
       fContentViewFrame(CGRectZero), fHorzScrollFrame(CGRectZero), fVertScrollFrame(CGRectZero),
@@ -160,7 +149,7 @@ int32_t ZorvinArea::SetCellSize(int32_t width, int32_t height) {
   if (width < 0 || height < 0) {
     return kFDErrBadParameter;
   }
-  const CGSize size = CGSizeMake(static_cast<float>(width), static_cast<float>(height));
+  const CGSize size = CGSizeMake(static_cast<CGFloat>(width), static_cast<CGFloat>(height));
   if (CGSizeEqualToSize(size, fCellSize)) {
     return 0;
   }
@@ -171,18 +160,18 @@ int32_t ZorvinArea::SetCellSize(int32_t width, int32_t height) {
 }
 
 int32_t ZorvinArea::GetCellWidth() const {
-  return TruncToInt32(fCellSize.width);
+  return CGFloatToInt32(fCellSize.width);
 }
 
 int32_t ZorvinArea::GetCellHeight() const {
-  return TruncToInt32(fCellSize.height);
+  return CGFloatToInt32(fCellSize.height);
 }
 
 int32_t ZorvinArea::SetCellSpacing(int32_t x, int32_t y) {
   if (x < 0 || y < 0) {
     return kFDErrBadParameter;
   }
-  const CGSize spacing = CGSizeMake(static_cast<float>(x), static_cast<float>(y));
+  const CGSize spacing = CGSizeMake(static_cast<CGFloat>(x), static_cast<CGFloat>(y));
   if (CGSizeEqualToSize(spacing, fCellSpacing)) {
     return 0;
   }
@@ -192,11 +181,11 @@ int32_t ZorvinArea::SetCellSpacing(int32_t x, int32_t y) {
 }
 
 int32_t ZorvinArea::GetCellXSpacing() const {
-  return TruncToInt32(fCellSpacing.width);
+  return CGFloatToInt32(fCellSpacing.width);
 }
 
 int32_t ZorvinArea::GetCellYSpacing() const {
-  return TruncToInt32(fCellSpacing.height);
+  return CGFloatToInt32(fCellSpacing.height);
 }
 
 int32_t ZorvinArea::SetCellCornerRadii(int32_t xRadius, int32_t yRadius) {

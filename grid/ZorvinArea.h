@@ -389,8 +389,15 @@ private:
   int32_t CellsPerRowForWidth(int64_t width) const;
   void AdjustViews();
   void SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show);
-  // The bar's value, clamped, and the origin on its axis with it (aligned when by cell).
-  void ScrollBarTo(ControlHandle bar, int64_t value);
+  // Scrolls `pixels` into the document on the bar's axis, clamped, and sets the bar's value with
+  // it (aligned when by cell).
+  void ScrollBarTo(ControlHandle bar, int64_t pixels);
+  // Bars count in 32 bits: a longer document maps onto that range by one factor per axis, which
+  // is 1 for documents that fit (the bar is then the document's pixels).
+  CGFloat BarFactor(ControlHandle bar) const;
+  int64_t BarToPixels(ControlHandle bar, int32_t value) const;
+  int64_t BarPosition(ControlHandle bar) const; // pixels scrolled
+  int64_t BarMaximum(ControlHandle bar) const;  // in pixels
   void ReleaseViews();
   void AdjustOrigin();
   void AdjustScrollbars();
@@ -450,7 +457,7 @@ private:
   uint32_t fAreaFlags;
 
   // Scale, content size and scroll origin
-  float fScale;
+  CGFloat fScale;
   CGSize fContentSize;
   CGPoint fOrigin;
 

@@ -7,19 +7,19 @@ void ZorvinArea::DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* capt
       fCaptionParagraphStyle == nullptr || fCaptionForeBrush == nullptr) {
     return;
   }
-  const float width = fCaptionRect.size.width;
-  const float height = fCaptionRect.size.height;
-  float top = 0;
-  float boxHeight = height;
+  const CGFloat width = fCaptionRect.size.width;
+  const CGFloat height = fCaptionRect.size.height;
+  CGFloat top = 0;
+  CGFloat boxHeight = height;
   // Top-aligned text keeps the whole box, so it needs no measuring: laying text out is the
   // costliest part of drawing a cell. Text taller than its rectangle is laid out from the top
   // whatever the alignment, and clipped.
   const bool aligned =
       fCaptionVertAlignment == kZVAlignCenter || fCaptionVertAlignment == kZVAlignEnd;
-  const float textHeight = aligned
-                               ? WinText::MeasureTextHeight(graphics, caption, fCaptionFont.get(),
-                                                            fCaptionParagraphStyle.get(), width)
-                               : height;
+  const CGFloat textHeight = aligned
+                                 ? WinText::MeasureTextHeight(graphics, caption, fCaptionFont.get(),
+                                                              fCaptionParagraphStyle.get(), width)
+                                 : height;
   if (height > textHeight) {
     if (fCaptionVertAlignment == kZVAlignCenter) {
       top = (height - textHeight) / 2;

@@ -3,7 +3,7 @@
 namespace {
 
 // Where an empty grid's caret sits on one axis, by the grid's alignment on it.
-float EmptyGridCaretOffset(int32_t alignment, float extent, float gap) {
+CGFloat EmptyGridCaretOffset(int32_t alignment, CGFloat extent, CGFloat gap) {
   switch (alignment) {
   case kZVAlignStart:
     return gap / 2;
@@ -21,12 +21,12 @@ float EmptyGridCaretOffset(int32_t alignment, float extent, float gap) {
 CGRect ZorvinArea::GetCaretRect(uint32_t cell, DropCellPart part) const {
   const int32_t width = fCaretWidth;
   const bool arrowHeads = (fDragFlags & 4) != 0;
-  const float band = static_cast<float>(arrowHeads ? 3 * width : width);
-  const float offset = static_cast<float>(arrowHeads ? width / 2 + width : width / 2);
+  const CGFloat band = static_cast<CGFloat>(arrowHeads ? 3 * width : width);
+  const CGFloat offset = static_cast<CGFloat>(arrowHeads ? width / 2 + width : width / 2);
   const bool vertical = IsCaretVertical();
   if (fCellCount < 1) {
-    const float pitchX = fCellSize.width + fCellSpacing.width;
-    const float pitchY = fCellSize.height + fCellSpacing.height;
+    const CGFloat pitchX = fCellSize.width + fCellSpacing.width;
+    const CGFloat pitchY = fCellSize.height + fCellSpacing.height;
     CGRect caret = vertical ? CGRectMake(0, 0, band, pitchY) : CGRectMake(0, 0, pitchX, band);
     caret.origin.x = EmptyGridCaretOffset(fHorzAlignment, caret.size.width, fCellSpacing.width);
     caret.origin.y = EmptyGridCaretOffset(fVertAlignment, caret.size.height, fCellSpacing.height);
@@ -34,9 +34,9 @@ CGRect ZorvinArea::GetCaretRect(uint32_t cell, DropCellPart part) const {
   }
   const CGRect r = GetCellRect(CellIndexToLocation(cell), true);
   if (vertical) {
-    const float edge = r.origin.x + (part == kDropAfter ? r.size.width : 0);
+    const CGFloat edge = r.origin.x + (part == kDropAfter ? r.size.width : 0);
     return CGRectMake(edge - offset, r.origin.y, band, r.size.height);
   }
-  const float edge = r.origin.y + (part == kDropAfter ? r.size.height : 0);
+  const CGFloat edge = r.origin.y + (part == kDropAfter ? r.size.height : 0);
   return CGRectMake(r.origin.x, edge - offset, r.size.width, band);
 }

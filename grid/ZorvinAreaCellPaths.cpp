@@ -28,8 +28,8 @@ std::unique_ptr<gfx::GraphicsPath> RectanglePath(const gfx::RectF& bounds) {
 } // namespace
 
 void ZorvinArea::SetupNativeCellPaths() {
-  const float width = fCellSize.width;
-  const float height = fCellSize.height;
+  const CGFloat width = fCellSize.width;
+  const CGFloat height = fCellSize.height;
   const gfx::RectF bounds(0, 0, width, height);
 
   fCellClipRegion.reset();
@@ -51,14 +51,14 @@ void ZorvinArea::SetupNativeCellPaths() {
     return;
   }
   // The frame is stroked on its centre line, so half its width goes inside the inset.
-  const float halfFrame = fSelectionFrameWidth / 2.0f;
+  const CGFloat halfFrame = fSelectionFrameWidth / 2.0;
   const gfx::RectF inner(fSelectionInsetX + halfFrame, fSelectionInsetY + halfFrame,
                          width - 2 * (fSelectionInsetX + halfFrame),
                          height - 2 * (fSelectionInsetY + halfFrame));
   const int32_t halfFrameUnits = fSelectionFrameWidth / 2;
   const int32_t rx = fCornerXRadius - fSelectionInsetX - halfFrameUnits;
   const int32_t ry = fCornerYRadius - fSelectionInsetY - halfFrameUnits;
-  if (rx > 0 && 2.0f * rx <= inner.Width && ry > 0 && 2.0f * ry <= inner.Height) {
+  if (rx > 0 && 2.0 * rx <= inner.Width && ry > 0 && 2.0 * ry <= inner.Height) {
     fSelectionPath = RoundedPath(inner, static_cast<float>(rx), static_cast<float>(ry));
   } else {
     fSelectionPath = RectanglePath(inner);

@@ -15,7 +15,7 @@ constexpr uint32_t kCommandKey = 0x100;
 constexpr uint32_t kShiftKey = 0x200;
 constexpr int32_t kCellEventClicked = 4;
 constexpr int32_t kCellEventDoubleClicked = 13;
-constexpr float kDoubleClickSlop = 4.0f;
+constexpr CGFloat kDoubleClickSlop = 4.0;
 constexpr int16_t kDragSlop = 5;
 constexpr uint32_t kDragDecisionTicks = 19;
 

@@ -88,7 +88,7 @@ void ZorvinArea::DrawCellSelection(gfx::Graphics* graphics) {
   if (graphics == nullptr || fSelectionBrush == nullptr) {
     return;
   }
-  const float halfWidth = static_cast<float>(fSelectionFrameWidth) / 2;
+  const CGFloat halfWidth = static_cast<CGFloat>(fSelectionFrameWidth) / 2;
   CGRect inner = CGRectMake(0, 0, fCellSize.width, fCellSize.height);
   inner = CGRectInset(inner, fSelectionInsetX, fSelectionInsetY);
   inner = CGRectInset(inner, halfWidth, halfWidth);
@@ -114,7 +114,7 @@ void ZorvinArea::DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* i
     return;
   }
   const CGRect source =
-      CGRectMake(0, 0, static_cast<float>(image->fWidth), static_cast<float>(image->fHeight));
+      CGRectMake(0, 0, static_cast<CGFloat>(image->fWidth), static_cast<CGFloat>(image->fHeight));
   const CGRect target =
       CGRectAlignToDevicePixels(graphics, FitCGRectInCGRect(source, rect, format));
   const gfx::GraphicsState state = graphics->Save();

@@ -5,8 +5,8 @@
 namespace {
 
 CGRect SpanOf(CGPoint a, CGPoint b) {
-  const float minX = std::min(a.x, b.x);
-  const float minY = std::min(a.y, b.y);
+  const CGFloat minX = std::min(a.x, b.x);
+  const CGFloat minY = std::min(a.y, b.y);
   return CGRectMake(minX, minY, std::max(a.x, b.x) - minX, std::max(a.y, b.y) - minY);
 }
 

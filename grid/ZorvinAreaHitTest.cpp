@@ -6,8 +6,8 @@
 namespace {
 
 // Saturates: a document past the range still ends past every point in it.
-int64_t Trunc(float value) {
-  constexpr float kLimit = 4.0e18f;
+int64_t Trunc(CGFloat value) {
+  constexpr CGFloat kLimit = 4.0e18;
   if (value != value) {
     return 0;
   }
@@ -15,12 +15,12 @@ int64_t Trunc(float value) {
 }
 
 // One axis of the hit test: the 1-based index along it, or 0 in a gap or outside.
-uint32_t LocateOnAxis(float p, float docExtent, float cell, float gap, int32_t count,
+uint32_t LocateOnAxis(CGFloat p, CGFloat docExtent, CGFloat cell, CGFloat gap, int32_t count,
                       bool nearest) {
   const int64_t pi = Trunc(p);
   const int64_t gi = Trunc(gap);
   const int64_t end = Trunc(docExtent) - gi;
-  const float pitch = cell + gap;
+  const CGFloat pitch = cell + gap;
   if (nearest) {
     if (pi <= gi) {
       return 1;
@@ -38,7 +38,7 @@ uint32_t LocateOnAxis(float p, float docExtent, float cell, float gap, int32_t c
   }
   const int64_t c = Trunc((p - gap) / pitch + 1);
   // A cell's left edge belongs to it, its right edge to the gap.
-  if (static_cast<float>(c - 1) * pitch + cell > p - gap) {
+  if (static_cast<CGFloat>(c - 1) * pitch + cell > p - gap) {
     return static_cast<uint32_t>(c);
   }
   return 0;
@@ -85,8 +85,8 @@ CellLocation ZorvinArea::DocPointToRangeCheckedCellLocation(CGPoint point, bool 
 }
 
 CellLocation ZorvinArea::DocPointToClosestSquaredCellLocation(CGPoint point, bool nearest) const {
-  point.x = std::clamp(point.x, 0.0f, std::max(fDocSize.width, 0.0f));
-  point.y = std::clamp(point.y, 0.0f, std::max(fDocSize.height, 0.0f));
+  point.x = std::clamp(point.x, CGFloat{0}, std::max(fDocSize.width, CGFloat{0}));
+  point.y = std::clamp(point.y, CGFloat{0}, std::max(fDocSize.height, CGFloat{0}));
   return DocPointToSquaredCellLocation(point, nearest);
 }
 

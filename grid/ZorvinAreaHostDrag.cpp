@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int32_t kHostDragOptions = 1024;
-constexpr float kEdgeDepth = 16;
+constexpr CGFloat kEdgeDepth = 16;
 constexpr uint32_t kAutoScrollDelay = 40; // ticks in a zone before the first step
 
 enum : int32_t {
@@ -48,10 +48,6 @@ bool StillListed(const ZorvinArea* area) {
   return gZorvinAreaManager != nullptr && gZorvinAreaManager->IsAnArea(area->GetAreaRef()) == area;
 }
 
-int32_t Trunc(float value) {
-  return static_cast<int32_t>(value);
-}
-
 } // namespace
 
 bool ZorvinArea::Handle4DDrag(CGPoint docPoint) {
@@ -63,7 +59,8 @@ bool ZorvinArea::Handle4DDrag(CGPoint docPoint) {
 
 void ZorvinArea::BeginDrag(CGPoint portPoint) {
   if (IsDraggable()) {
-    FourD::StartHostDrag(Trunc(portPoint.x), Trunc(portPoint.y), kHostDragOptions);
+    FourD::StartHostDrag(CGFloatToInt32(portPoint.x), CGFloatToInt32(portPoint.y),
+                         kHostDragOptions);
   }
 }
 
@@ -150,19 +147,19 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
     return;
   }
   const CGPoint previousOrigin = fOrigin;
-  const int32_t value = GetControl32BitValue(bar);
+  const int64_t value = BarPosition(bar);
   int32_t step = 0;
   if (GetScrollsByCell()) {
     AlignScrollToCell();
     const CGSize cell = DocSizeToScaled(fCellSize);
-    step = Trunc(horizontal ? cell.width : cell.height);
+    step = CGFloatToInt32(horizontal ? cell.width : cell.height);
   } else {
-    const int32_t t =
-        Trunc((horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height) * 3 / 4);
+    const int32_t t = CGFloatToInt32(
+        (horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height) * 3 / 4);
     step = t <= 10 ? 1 : t / 10;
   }
   const bool forward = edge == kRightEdge || edge == kBottomEdge;
-  ScrollBarTo(bar, int64_t{value} + (forward ? step : -step));
+  ScrollBarTo(bar, value + (forward ? step : -step));
   LoadVisibleCellData();
   if (StillListed(this)) {
     ShiftBackBuffer(previousOrigin);
@@ -171,15 +168,15 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
 
 // Moves what the back buffer shows with the origin and draws only the strip it uncovered.
 void ZorvinArea::ShiftBackBuffer(CGPoint previousOrigin) {
-  const float dx = fOrigin.x - previousOrigin.x;
-  const float dy = fOrigin.y - previousOrigin.y;
+  const CGFloat dx = fOrigin.x - previousOrigin.x;
+  const CGFloat dy = fOrigin.y - previousOrigin.y;
   if (dx == 0 && dy == 0) {
     return;
   }
-  const float width = fContentViewFrame.size.width;
-  const float height = fContentViewFrame.size.height;
-  const float ax = dx < 0 ? -dx : dx;
-  const float ay = dy < 0 ? -dy : dy;
+  const CGFloat width = fContentViewFrame.size.width;
+  const CGFloat height = fContentViewFrame.size.height;
+  const CGFloat ax = dx < 0 ? -dx : dx;
+  const CGFloat ay = dy < 0 ? -dy : dy;
   if (ax >= width || ay >= height) {
     RedrawContentViewImmediately();
     return;

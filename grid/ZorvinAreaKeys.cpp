@@ -19,34 +19,32 @@ enum : int32_t {
   kKeyDown = 145,
 };
 
-int32_t Trunc(float value) {
-  return static_cast<int32_t>(value);
-}
-
+// In the document's pixels.
 struct BarState {
-  int32_t fMinimum = 0;
-  int32_t fMaximum = 0;
-  int32_t fValue = 0;
+  int64_t fMinimum = 0;
+  int64_t fMaximum = 0;
+  int64_t fValue = 0;
 };
 
-BarState ReadBar(ControlHandle bar) {
+BarState ReadBar(ControlHandle bar, int64_t value, int64_t maximum) {
   BarState state;
   if (bar != nullptr) {
     state.fMinimum = GetControl32BitMinimum(bar);
-    state.fMaximum = GetControl32BitMaximum(bar);
-    state.fValue = GetControl32BitValue(bar);
+    state.fMaximum = maximum;
+    state.fValue = value;
   }
   return state;
 }
 
 // Small and large steps along one axis of `view` pixels with cells of `cell` pixels.
-void StepsFor(float view, float cell, bool byCell, int32_t* small, int32_t* large) {
+void StepsFor(CGFloat view, CGFloat cell, bool byCell, int32_t* small, int32_t* large) {
   if (byCell) {
-    *small = std::max(Trunc(cell), 1);
-    *large = Trunc(static_cast<float>(std::max(1, (Trunc(view) / *small) / 3)) * cell);
+    *small = std::max(CGFloatToInt32(cell), 1);
+    *large = CGFloatToInt32(static_cast<CGFloat>(std::max(1, (CGFloatToInt32(view) / *small) / 3)) *
+                            cell);
     return;
   }
-  const int32_t page = Trunc(view * 3 / 4);
+  const int32_t page = CGFloatToInt32(view * 3 / 4);
   *small = page <= 10 ? 1 : page / 10;
   *large = 10 * *small;
 }
@@ -66,27 +64,30 @@ void ZorvinArea::ScrollToOrigin(CGPoint origin) {
 bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifiers) {
   if (keyCode == 0)
     return false;
-  const BarState horz = ReadBar(fHorzScrollBar);
-  const BarState vert = ReadBar(fVertScrollBar);
-  const float width = fContentViewFrame.size.width;
-  const float height = fContentViewFrame.size.height;
+  const auto read = [this](ControlHandle bar) {
+    return bar == nullptr ? BarState{} : ReadBar(bar, BarPosition(bar), BarMaximum(bar));
+  };
+  const BarState horz = read(fHorzScrollBar);
+  const BarState vert = read(fVertScrollBar);
+  const CGFloat width = fContentViewFrame.size.width;
+  const CGFloat height = fContentViewFrame.size.height;
   const bool shift = (modifiers & kShiftKey) != 0;
   int32_t sx = 0, lx = 0, sy = 0, ly = 0;
   StepsFor(width, fCellSize.width, GetScrollsByCell(), &sx, &lx);
   StepsFor(height, fCellSize.height, GetScrollsByCell(), &sy, &ly);
-  const int32_t pageX = Trunc(width * 3 / 4);
-  const int32_t pageY = Trunc(height * 3 / 4);
+  const int32_t pageX = CGFloatToInt32(width * 3 / 4);
+  const int32_t pageY = CGFloatToInt32(height * 3 / 4);
 
   bool horizontal = false;
   int64_t delta = 0;
   switch (keyCode) {
   case kKeyHome:
     ScrollToOrigin(
-        CGPointMake(static_cast<float>(-horz.fMinimum), static_cast<float>(-vert.fMinimum)));
+        CGPointMake(static_cast<CGFloat>(-horz.fMinimum), static_cast<CGFloat>(-vert.fMinimum)));
     return true;
   case kKeyEnd:
     ScrollToOrigin(
-        CGPointMake(static_cast<float>(-horz.fMaximum), static_cast<float>(-vert.fMaximum)));
+        CGPointMake(static_cast<CGFloat>(-horz.fMaximum), static_cast<CGFloat>(-vert.fMaximum)));
     return true;
   case kKeyPageUp:
   case kKeyPageDown:
@@ -117,9 +118,9 @@ bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifier
     return false;
   CGPoint origin = fOrigin;
   if (horizontal)
-    origin.x = static_cast<float>(-value);
+    origin.x = static_cast<CGFloat>(-value);
   else
-    origin.y = static_cast<float>(-value);
+    origin.y = static_cast<CGFloat>(-value);
   ScrollToOrigin(origin);
   return true;
 }

@@ -6,8 +6,8 @@
 namespace {
 
 // Layout truncates toward zero; a NaN or an absurd size must not become undefined behaviour.
-int64_t Trunc(float value) {
-  if (!(std::fabs(value) < 4.0e18f)) {
+int64_t Trunc(CGFloat value) {
+  if (!(std::fabs(value) < 4.0e18)) {
     return value != value
                ? 0
                : (value > 0 ? INT64_C(4000000000000000000) : -INT64_C(4000000000000000000));
@@ -73,14 +73,14 @@ void ZorvinArea::ApplyRowsAndColumns(int32_t perRow, CGSize cell, CGSize gap) {
   fColumnCount = rows > 1 ? perRow : fCellCount;
   const int64_t pitchX = Trunc(cell.width) + Trunc(gap.width);
   const int64_t pitchY = Trunc(cell.height) + Trunc(gap.height);
-  fContentSize.width = gap.width + static_cast<float>(fColumnCount * pitchX);
-  fContentSize.height = gap.height + static_cast<float>(rows * pitchY);
+  fContentSize.width = gap.width + static_cast<CGFloat>(fColumnCount * pitchX);
+  fContentSize.height = gap.height + static_cast<CGFloat>(rows * pitchY);
   fDocSize = ScaledSizeToDoc(fContentSize);
 }
 
 void ZorvinArea::UpdateAutoLayout() {
   ResetLayout();
-  if (fCellSize.width < 1.0f || fCellSize.height < 1.0f) {
+  if (fCellSize.width < 1.0 || fCellSize.height < 1.0) {
     return;
   }
   const CGSize cell = DocSizeToScaled(fCellSize);
@@ -99,7 +99,7 @@ void ZorvinArea::UpdateAutoLayout() {
 
 void ZorvinArea::UpdateFixedLayout() {
   ResetLayout();
-  if (fCellSize.width < 1.0f || fCellSize.height < 1.0f || fCellCount <= 0 || fCellsInBand <= 0) {
+  if (fCellSize.width < 1.0 || fCellSize.height < 1.0 || fCellCount <= 0 || fCellsInBand <= 0) {
     return;
   }
   ApplyRowsAndColumns(fCellsInBand, DocSizeToScaled(fCellSize), DocSizeToScaled(fCellSpacing));
@@ -111,8 +111,9 @@ CGRect ZorvinArea::GetCellRect(CellLocation location, bool withSpacing) const {
   const int64_t pitchX = Trunc(fCellSize.width) + Trunc(fCellSpacing.width);
   const int64_t pitchY = Trunc(fCellSize.height) + Trunc(fCellSpacing.height);
   CGRect rect;
-  rect.origin.x = fCellSpacing.width + static_cast<float>((int64_t{location.fColumn} - 1) * pitchX);
-  rect.origin.y = fCellSpacing.height + static_cast<float>((int64_t{location.fRow} - 1) * pitchY);
+  rect.origin.x =
+      fCellSpacing.width + static_cast<CGFloat>((int64_t{location.fColumn} - 1) * pitchX);
+  rect.origin.y = fCellSpacing.height + static_cast<CGFloat>((int64_t{location.fRow} - 1) * pitchY);
   rect.size = fCellSize;
   if (withSpacing) {
     rect.origin.x -= fCellSpacing.width / 2;

@@ -68,7 +68,7 @@ int32_t ZorvinArea::SetCaptionTextFormat(const PA_Unichar* format) {
 }
 
 bool ZorvinArea::IsCaretVertical() const {
-  if (fCellSize.width < 1.0f || fCellSize.height < 1.0f) {
+  if (fCellSize.width < 1.0 || fCellSize.height < 1.0) {
     return true;
   }
   if (fCellsInBand != 0) {

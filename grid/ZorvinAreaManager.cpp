@@ -47,11 +47,11 @@ std::unique_ptr<gfx::Bitmap> LoadPlaceholderImage() {
 }
 
 std::unique_ptr<gfx::Font> MakePlaceholderFont() {
-  auto font = std::make_unique<gfx::Font>("Segoe UI", 14.0f);
+  auto font = std::make_unique<gfx::Font>("Segoe UI", 14.0);
   if (font->GetLastStatus() == gfx::Status::Ok) {
     return font;
   }
-  return std::make_unique<gfx::Font>("MS Sans Serif", 14.0f);
+  return std::make_unique<gfx::Font>("MS Sans Serif", 14.0);
 }
 
 } // namespace
@@ -69,14 +69,14 @@ void ZorvinAreaManager::DoDrawStructure14(gfx::Graphics* graphics, Rect* rect,
     graphics->Clear(gfx::Color(255, 255, 255));
     graphics->TranslateTransform(r.origin.x, r.origin.y);
     graphics->TranslateTransform(20, 20);
-    float x = 0;
+    CGFloat x = 0;
     if (image != nullptr) {
       graphics->DrawImage(image.get(), 0, 0);
-      x = static_cast<float>(image->GetWidth()) + 20;
+      x = static_cast<CGFloat>(image->GetWidth()) + 20;
     }
     const gfx::GraphicsState inner = graphics->Save();
     graphics->TranslateTransform(x, 0);
-    const float width = r.size.width - x - 20;
+    const CGFloat width = r.size.width - x - 20;
     // No room left beside the picture: a layout box without width would not wrap at all.
     if (areaName != nullptr && width > 0) {
       std::unique_ptr<gfx::Font> font = MakePlaceholderFont();

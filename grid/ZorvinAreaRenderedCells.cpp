@@ -72,6 +72,6 @@ bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
     if (rendered == nullptr)
       return false;
   }
-  graphics->DrawImage(rendered, 0.0f, 0.0f);
+  graphics->DrawImage(rendered, 0.0, 0.0);
   return true;
 }

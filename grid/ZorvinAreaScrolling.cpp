@@ -9,17 +9,13 @@ namespace {
 
 constexpr uint16_t kShiftKeyModifier = 0x200;
 
-int32_t Trunc(float value) {
-  return static_cast<int32_t>(value);
-}
-
 // The bar value snapped to a cell boundary: forward past the middle of the gap and cell, back
 // within the first half of the cell, left alone in between.
-int32_t AlignedValue(int32_t value, int32_t maximum, int32_t pitch, int32_t spacing, int32_t cell) {
+int64_t AlignedValue(int64_t value, int64_t maximum, int64_t pitch, int64_t spacing, int64_t cell) {
   // Cells and spacing that both shrink below a pixel have no boundary to snap to.
   if (pitch <= 0 || value == maximum)
     return value;
-  const int32_t r = value % pitch;
+  const int64_t r = value % pitch;
   if (r == 0)
     return value;
   if (r > spacing + cell / 2)
@@ -34,31 +30,33 @@ int32_t AlignedValue(int32_t value, int32_t maximum, int32_t pitch, int32_t spac
 void ZorvinArea::AlignScrollToCell() {
   const CGSize spacing = DocSizeToScaled(fCellSpacing);
   const CGSize cell = DocSizeToScaled(fCellSize);
-  const int32_t spacingX = Trunc(spacing.width);
-  const int32_t spacingY = Trunc(spacing.height);
-  const int32_t cellX = Trunc(cell.width);
-  const int32_t cellY = Trunc(cell.height);
+  const int32_t spacingX = CGFloatToInt32(spacing.width);
+  const int32_t spacingY = CGFloatToInt32(spacing.height);
+  const int32_t cellX = CGFloatToInt32(cell.width);
+  const int32_t cellY = CGFloatToInt32(cell.height);
   if (fHorzScrollNeeded && fHorzScrollBar != nullptr) {
-    const int32_t value =
-        AlignedValue(GetControl32BitValue(fHorzScrollBar), GetControl32BitMaximum(fHorzScrollBar),
-                     spacingX + cellX, spacingX, cellX);
-    fOrigin.x = static_cast<float>(-value);
+    const int64_t value = AlignedValue(BarPosition(fHorzScrollBar), BarMaximum(fHorzScrollBar),
+                                       int64_t{spacingX} + cellX, spacingX, cellX);
+    fOrigin.x = static_cast<CGFloat>(-value);
   }
   if (fVertScrollNeeded && fVertScrollBar != nullptr) {
-    const int32_t value =
-        AlignedValue(GetControl32BitValue(fVertScrollBar), GetControl32BitMaximum(fVertScrollBar),
-                     spacingY + cellY, spacingY, cellY);
-    fOrigin.y = static_cast<float>(-value);
+    const int64_t value = AlignedValue(BarPosition(fVertScrollBar), BarMaximum(fVertScrollBar),
+                                       int64_t{spacingY} + cellY, spacingY, cellY);
+    fOrigin.y = static_cast<CGFloat>(-value);
   }
 }
 
-void ZorvinArea::ScrollBarTo(ControlHandle bar, int64_t value) {
-  value = std::clamp<int64_t>(value, GetControl32BitMinimum(bar), GetControl32BitMaximum(bar));
-  SetControl32BitValue(bar, static_cast<int32_t>(value));
+void ZorvinArea::ScrollBarTo(ControlHandle bar, int64_t pixels) {
+  const int64_t maximum = BarMaximum(bar);
+  const int64_t value = std::clamp<int64_t>(pixels, GetControl32BitMinimum(bar), maximum);
+  const CGFloat factor = BarFactor(bar);
+  SetControl32BitValue(bar, value == maximum
+                                ? GetControl32BitMaximum(bar)
+                                : CGFloatToInt32(static_cast<CGFloat>(value) / factor));
   if (bar == fVertScrollBar)
-    fOrigin.y = static_cast<float>(-value);
+    fOrigin.y = static_cast<CGFloat>(-value);
   else
-    fOrigin.x = static_cast<float>(-value);
+    fOrigin.x = static_cast<CGFloat>(-value);
   if (GetScrollsByCell())
     AlignScrollToCell();
 }
@@ -77,10 +75,10 @@ bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modif
   ControlHandle bar = horizontal ? fHorzScrollBar : fVertScrollBar;
   if (bar == nullptr)
     return false;
-  const float view = horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height;
-  int32_t step = Trunc(view * 3 / 4);
+  const CGFloat view = horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height;
+  int32_t step = CGFloatToInt32(view * 3 / 4);
   step = step <= 10 ? 1 : step / 10;
-  ScrollBarTo(bar, int64_t{GetControl32BitValue(bar)} + (delta >= 0 ? -step : step));
+  ScrollBarTo(bar, BarPosition(bar) + (delta >= 0 ? -step : step));
   LoadVisibleCellData();
   RedrawContentViewImmediately();
   DoCursor(&where);

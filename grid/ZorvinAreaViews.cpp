@@ -7,16 +7,16 @@
 
 namespace {
 
-int16_t ToShort(float value) {
-  return static_cast<int16_t>(std::clamp(value, -32768.0f, 32767.0f));
+int16_t ToShort(CGFloat value) {
+  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
 }
 
 } // namespace
 
 void ZorvinArea::AdjustViews() {
-  const float width = fAreaViewFrame.size.width;
-  const float height = fAreaViewFrame.size.height;
-  const auto bar = static_cast<float>(ZorvinAreaControlsWin::GetScrollbarSize());
+  const CGFloat width = fAreaViewFrame.size.width;
+  const CGFloat height = fAreaViewFrame.size.height;
+  const auto bar = static_cast<CGFloat>(ZorvinAreaControlsWin::GetScrollbarSize());
   const bool horz = IsHorzScrollVisible();
   const bool vert = IsVertScrollVisible();
   fHorzScrollFrame = horz ? CGRectMake(0, height - bar, width - (vert ? bar : 0), bar)
@@ -57,7 +57,7 @@ namespace {
 
 // Content smaller than the view sits by the alignment; larger content keeps its scroll position
 // but never shows empty space past its end.
-float AdjustedOrigin(float origin, float view, float content, int32_t alignment) {
+CGFloat AdjustedOrigin(CGFloat origin, CGFloat view, CGFloat content, int32_t alignment) {
   if (view > content) {
     switch (alignment) {
     case kZVAlignStart:
@@ -87,14 +87,17 @@ void ZorvinArea::AdjustOrigin() {
 
 namespace {
 
-void AdjustScrollbar(ControlHandle bar, float content, float view, float origin) {
+void AdjustScrollbar(ControlHandle bar, CGFloat content, CGFloat view, CGFloat origin,
+                     CGFloat factor) {
   if (bar == nullptr)
     return;
   SetControl32BitMinimum(bar, 0);
   if (content > view) {
-    SetControl32BitMaximum(bar, static_cast<int32_t>(content - view));
-    SetControlViewSize(bar, static_cast<int32_t>(view));
-    SetControl32BitValue(bar, static_cast<int32_t>(-origin));
+    const int32_t maximum = CGFloatToInt32((content - view) / factor);
+    SetControl32BitMaximum(bar, maximum);
+    SetControlViewSize(bar, std::max(1, CGFloatToInt32(view / factor)));
+    SetControl32BitValue(bar,
+                         -origin >= content - view ? maximum : CGFloatToInt32(-origin / factor));
   } else {
     SetControl32BitValue(bar, 0);
     SetControl32BitMaximum(bar, 0);
@@ -105,6 +108,8 @@ void AdjustScrollbar(ControlHandle bar, float content, float view, float origin)
 } // namespace
 
 void ZorvinArea::AdjustScrollbars() {
-  AdjustScrollbar(fHorzScrollBar, fContentSize.width, fContentViewFrame.size.width, fOrigin.x);
-  AdjustScrollbar(fVertScrollBar, fContentSize.height, fContentViewFrame.size.height, fOrigin.y);
+  AdjustScrollbar(fHorzScrollBar, fContentSize.width, fContentViewFrame.size.width, fOrigin.x,
+                  BarFactor(fHorzScrollBar));
+  AdjustScrollbar(fVertScrollBar, fContentSize.height, fContentViewFrame.size.height, fOrigin.y,
+                  BarFactor(fVertScrollBar));
 }

@@ -25,16 +25,16 @@ bool AsksForHitTest(const FDStringBlock* expression) {
 
 // Rectangles inside a cell come as left, top, right, bottom and are kept as origin and size.
 CGRect CellRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return CGRectMake(static_cast<float>(left), static_cast<float>(top),
-                    static_cast<float>(right) - static_cast<float>(left),
-                    static_cast<float>(bottom) - static_cast<float>(top));
+  return CGRectMake(static_cast<CGFloat>(left), static_cast<CGFloat>(top),
+                    static_cast<CGFloat>(right) - static_cast<CGFloat>(left),
+                    static_cast<CGFloat>(bottom) - static_cast<CGFloat>(top));
 }
 
 void WriteCellRect(CGRect rect, int32_t* left, int32_t* top, int32_t* right, int32_t* bottom) {
-  *left = static_cast<int32_t>(rect.origin.x);
-  *top = static_cast<int32_t>(rect.origin.y);
-  *right = static_cast<int32_t>(rect.origin.x + rect.size.width);
-  *bottom = static_cast<int32_t>(rect.origin.y + rect.size.height);
+  *left = CGFloatToInt32(rect.origin.x);
+  *top = CGFloatToInt32(rect.origin.y);
+  *right = CGFloatToInt32(rect.origin.x + rect.size.width);
+  *bottom = CGFloatToInt32(rect.origin.y + rect.size.height);
 }
 
 // The place a drop at a window point would go: the cell before which it lands, -1 past the last
@@ -42,7 +42,7 @@ void WriteCellRect(CGRect rect, int32_t* left, int32_t* top, int32_t* right, int
 int32_t CellAtWindowPoint(const ZorvinArea* grid, int32_t h, int32_t v) {
   if (grid->GetCellCount() <= 0)
     return -1;
-  const CGPoint port = CGPointMake(static_cast<float>(h), static_cast<float>(v));
+  const CGPoint port = CGPointMake(static_cast<CGFloat>(h), static_cast<CGFloat>(v));
   uint32_t cell = 0;
   const DropCellPart part =
       grid->GetDropCellAtDocPoint(0, grid->ViewPointToDoc(grid->PortPointToView(port)), &cell);

@@ -6,14 +6,14 @@
 
 namespace {
 
-constexpr float kInfinity = std::numeric_limits<float>::infinity();
+constexpr CGFloat kInfinity = std::numeric_limits<CGFloat>::infinity();
 
 // Host rectangles are 16-bit: clamp rather than wrap a far coordinate around.
-int16_t ToShort(float value) {
+int16_t ToShort(CGFloat value) {
   if (std::isnan(value)) {
     return 0;
   }
-  return static_cast<int16_t>(std::clamp(value, -32768.0f, 32767.0f));
+  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
 }
 
 } // namespace
@@ -23,15 +23,15 @@ const CGSize CGSizeZero = {0, 0};
 const CGRect CGRectZero = {{0, 0}, {0, 0}};
 const CGRect CGRectNull = {{kInfinity, kInfinity}, {0, 0}};
 
-CGPoint CGPointMake(float x, float y) {
+CGPoint CGPointMake(CGFloat x, CGFloat y) {
   return CGPoint{x, y};
 }
 
-CGSize CGSizeMake(float width, float height) {
+CGSize CGSizeMake(CGFloat width, CGFloat height) {
   return CGSize{width, height};
 }
 
-CGRect CGRectMake(float x, float y, float width, float height) {
+CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height) {
   return CGRect{{x, y}, {width, height}};
 }
 
@@ -47,39 +47,39 @@ CGRect CGRectStandardize(CGRect rect) {
   return rect;
 }
 
-float CGRectGetMinX(CGRect rect) {
+CGFloat CGRectGetMinX(CGRect rect) {
   return CGRectStandardize(rect).origin.x;
 }
 
-float CGRectGetMidX(CGRect rect) {
+CGFloat CGRectGetMidX(CGRect rect) {
   CGRect r = CGRectStandardize(rect);
   return r.origin.x + r.size.width / 2;
 }
 
-float CGRectGetMaxX(CGRect rect) {
+CGFloat CGRectGetMaxX(CGRect rect) {
   CGRect r = CGRectStandardize(rect);
   return r.origin.x + r.size.width;
 }
 
-float CGRectGetMinY(CGRect rect) {
+CGFloat CGRectGetMinY(CGRect rect) {
   return CGRectStandardize(rect).origin.y;
 }
 
-float CGRectGetMidY(CGRect rect) {
+CGFloat CGRectGetMidY(CGRect rect) {
   CGRect r = CGRectStandardize(rect);
   return r.origin.y + r.size.height / 2;
 }
 
-float CGRectGetMaxY(CGRect rect) {
+CGFloat CGRectGetMaxY(CGRect rect) {
   CGRect r = CGRectStandardize(rect);
   return r.origin.y + r.size.height;
 }
 
-float CGRectGetWidth(CGRect rect) {
+CGFloat CGRectGetWidth(CGRect rect) {
   return CGRectStandardize(rect).size.width;
 }
 
-float CGRectGetHeight(CGRect rect) {
+CGFloat CGRectGetHeight(CGRect rect) {
   return CGRectStandardize(rect).size.height;
 }
 
@@ -103,7 +103,7 @@ bool CGRectIsNull(CGRect rect) {
   return std::isinf(rect.origin.x) || std::isinf(rect.origin.y);
 }
 
-CGRect CGRectInset(CGRect rect, float dx, float dy) {
+CGRect CGRectInset(CGRect rect, CGFloat dx, CGFloat dy) {
   CGRect r = CGRectStandardize(rect);
   return CGRectMake(r.origin.x + dx, r.origin.y + dy, r.size.width - 2 * dx,
                     r.size.height - 2 * dy);
@@ -111,33 +111,33 @@ CGRect CGRectInset(CGRect rect, float dx, float dy) {
 
 CGRect CGRectIntegral(CGRect rect) {
   CGRect r = CGRectStandardize(rect);
-  float minX = std::floor(r.origin.x);
-  float minY = std::floor(r.origin.y);
-  float maxX = std::ceil(r.origin.x + r.size.width);
-  float maxY = std::ceil(r.origin.y + r.size.height);
+  CGFloat minX = std::floor(r.origin.x);
+  CGFloat minY = std::floor(r.origin.y);
+  CGFloat maxX = std::ceil(r.origin.x + r.size.width);
+  CGFloat maxY = std::ceil(r.origin.y + r.size.height);
   return CGRectMake(minX, minY, maxX - minX, maxY - minY);
 }
 
 CGRect CGRectUnion(CGRect a, CGRect b) {
-  float minX = std::min(CGRectGetMinX(a), CGRectGetMinX(b));
-  float minY = std::min(CGRectGetMinY(a), CGRectGetMinY(b));
-  float maxX = std::max(CGRectGetMaxX(a), CGRectGetMaxX(b));
-  float maxY = std::max(CGRectGetMaxY(a), CGRectGetMaxY(b));
+  CGFloat minX = std::min(CGRectGetMinX(a), CGRectGetMinX(b));
+  CGFloat minY = std::min(CGRectGetMinY(a), CGRectGetMinY(b));
+  CGFloat maxX = std::max(CGRectGetMaxX(a), CGRectGetMaxX(b));
+  CGFloat maxY = std::max(CGRectGetMaxY(a), CGRectGetMaxY(b));
   return CGRectMake(minX, minY, maxX - minX, maxY - minY);
 }
 
 CGRect CGRectIntersection(CGRect a, CGRect b) {
-  float minX = std::max(CGRectGetMinX(a), CGRectGetMinX(b));
-  float minY = std::max(CGRectGetMinY(a), CGRectGetMinY(b));
-  float maxX = std::min(CGRectGetMaxX(a), CGRectGetMaxX(b));
-  float maxY = std::min(CGRectGetMaxY(a), CGRectGetMaxY(b));
+  CGFloat minX = std::max(CGRectGetMinX(a), CGRectGetMinX(b));
+  CGFloat minY = std::max(CGRectGetMinY(a), CGRectGetMinY(b));
+  CGFloat maxX = std::min(CGRectGetMaxX(a), CGRectGetMaxX(b));
+  CGFloat maxY = std::min(CGRectGetMaxY(a), CGRectGetMaxY(b));
   if (!(maxX - minX > 0) || !(maxY - minY > 0)) {
     return CGRectNull;
   }
   return CGRectMake(minX, minY, maxX - minX, maxY - minY);
 }
 
-CGRect CGRectOffset(CGRect rect, float dx, float dy) {
+CGRect CGRectOffset(CGRect rect, CGFloat dx, CGFloat dy) {
   rect.origin.x += dx;
   rect.origin.y += dy;
   return rect;
@@ -170,4 +170,14 @@ Rect CGRectToIntegralQDRect(CGRect rect) {
   result.bottom = ToShort(r.origin.y + r.size.height);
   result.right = ToShort(r.origin.x + r.size.width);
   return result;
+}
+
+int32_t CGFloatToInt32(CGFloat value) {
+  if (std::isnan(value))
+    return 0;
+  if (value >= static_cast<CGFloat>(INT32_MAX))
+    return INT32_MAX;
+  if (value <= static_cast<CGFloat>(INT32_MIN))
+    return INT32_MIN;
+  return static_cast<int32_t>(value);
 }

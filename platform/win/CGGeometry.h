@@ -2,16 +2,25 @@
 // bridges to the host's integer rectangles.
 #pragma once
 
+#include <cstdint>
+
 #include "sdk/FourDPluginAPI.h"
 
+// Double on 64-bit, as the platform's own kit: floats hold whole pixels only up to 2^24.
+#if UINTPTR_MAX > 0xFFFFFFFFu
+using CGFloat = double;
+#else
+using CGFloat = CGFloat;
+#endif
+
 struct CGPoint {
-  float x;
-  float y;
+  CGFloat x;
+  CGFloat y;
 };
 
 struct CGSize {
-  float width;
-  float height;
+  CGFloat width;
+  CGFloat height;
 };
 
 struct CGRect {
@@ -24,19 +33,19 @@ extern const CGSize CGSizeZero;
 extern const CGRect CGRectZero;
 extern const CGRect CGRectNull; // (+inf, +inf, 0, 0): the intersection of disjoint rectangles
 
-CGPoint CGPointMake(float x, float y);
-CGSize CGSizeMake(float width, float height);
-CGRect CGRectMake(float x, float y, float width, float height);
+CGPoint CGPointMake(CGFloat x, CGFloat y);
+CGSize CGSizeMake(CGFloat width, CGFloat height);
+CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat width, CGFloat height);
 
 // Each of these standardizes first.
-float CGRectGetMinX(CGRect rect);
-float CGRectGetMidX(CGRect rect);
-float CGRectGetMaxX(CGRect rect);
-float CGRectGetMinY(CGRect rect);
-float CGRectGetMidY(CGRect rect);
-float CGRectGetMaxY(CGRect rect);
-float CGRectGetWidth(CGRect rect);
-float CGRectGetHeight(CGRect rect);
+CGFloat CGRectGetMinX(CGRect rect);
+CGFloat CGRectGetMidX(CGRect rect);
+CGFloat CGRectGetMaxX(CGRect rect);
+CGFloat CGRectGetMinY(CGRect rect);
+CGFloat CGRectGetMidY(CGRect rect);
+CGFloat CGRectGetMaxY(CGRect rect);
+CGFloat CGRectGetWidth(CGRect rect);
+CGFloat CGRectGetHeight(CGRect rect);
 
 bool CGPointEqualToPoint(CGPoint a, CGPoint b);
 bool CGSizeEqualToSize(CGSize a, CGSize b);
@@ -45,11 +54,11 @@ bool CGRectEqualToRect(CGRect a, CGRect b);
 CGRect CGRectStandardize(CGRect rect);
 bool CGRectIsEmpty(CGRect rect); // a zero width or height; a negative size is not empty
 bool CGRectIsNull(CGRect rect);
-CGRect CGRectInset(CGRect rect, float dx, float dy);
+CGRect CGRectInset(CGRect rect, CGFloat dx, CGFloat dy);
 CGRect CGRectIntegral(CGRect rect);
 CGRect CGRectUnion(CGRect a, CGRect b);
 CGRect CGRectIntersection(CGRect a, CGRect b);
-CGRect CGRectOffset(CGRect rect, float dx, float dy);
+CGRect CGRectOffset(CGRect rect, CGFloat dx, CGFloat dy);
 bool CGRectContainsPoint(CGRect rect, CGPoint point); // edges included
 bool CGRectContainsRect(CGRect rect, CGRect inner);   // edges included
 bool CGRectIntersectsRect(CGRect a, CGRect b);        // touching rectangles do not intersect
@@ -57,3 +66,6 @@ bool CGRectIntersectsRect(CGRect a, CGRect b);        // touching rectangles do 
 // Host rectangles
 CGRect CGRectMakeWithQDRect(const Rect& rect);
 Rect CGRectToIntegralQDRect(CGRect rect);
+
+// Truncated toward zero and held within 32 bits; NaN is 0.
+int32_t CGFloatToInt32(CGFloat value);

@@ -29,8 +29,8 @@ CGRect BufferFrame(const ZorvinArea* area) {
     return bounds;
   }
   const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
-  const CGRect window =
-      CGRectMake(-port.x, -port.y, static_cast<float>(dc->fWidth), static_cast<float>(dc->fHeight));
+  const CGRect window = CGRectMake(-port.x, -port.y, static_cast<CGFloat>(dc->fWidth),
+                                   static_cast<CGFloat>(dc->fHeight));
   const CGRect shown = CGRectIntersection(bounds, window);
   return CGRectIsNull(shown) ? CGRectZero : shown;
 }
@@ -41,7 +41,7 @@ void PlaceBackBuffer(gfx::Graphics* graphics, CGRect frame) {
   graphics->TranslateTransform(-frame.origin.x, -frame.origin.y);
 }
 
-bool IsWhole(float value) {
+bool IsWhole(CGFloat value) {
   return value == std::floor(value);
 }
 
@@ -54,7 +54,7 @@ bool IsWholeRect(CGRect r) {
 // known: square unscaled cells on whole pixels each paint every pixel of their rectangle with an
 // opaque background first, so filling under them would be drawn over at once.
 bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGRect fill,
-                      float scale, std::vector<gfx::RectF>* uncovered) {
+                      CGFloat scale, std::vector<gfx::RectF>* uncovered) {
   const CGPoint origin = area->GetOrigin();
   if (area->GetCellClipRegion() != nullptr || scale != 1 || !graphics.HasWholePixelTranslation() ||
       !IsWhole(origin.x) || !IsWhole(origin.y) || !IsWholeRect(fill) || area->GetCellCount() <= 0) {
@@ -62,7 +62,7 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
   }
   const auto count = static_cast<uint32_t>(area->GetCellCount());
   std::vector<CGRect> cells;
-  std::vector<float> edges{CGRectGetMinY(fill), CGRectGetMaxY(fill)};
+  std::vector<CGFloat> edges{CGRectGetMinY(fill), CGRectGetMaxY(fill)};
   CellBlockIterator iterator = area->GetVisibleCellsBlockIterator();
   while (iterator.HasMoreCells()) {
     const CellLocation location = iterator.NextCell();
@@ -87,10 +87,10 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
   std::sort(edges.begin(), edges.end());
   edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
   // Band by band: between two consecutive edges the same cells span the whole band.
-  std::vector<std::pair<float, float>> spans;
+  std::vector<std::pair<CGFloat, CGFloat>> spans;
   for (size_t i = 0; i + 1 < edges.size(); ++i) {
-    const float top = edges[i];
-    const float bottom = edges[i + 1];
+    const CGFloat top = edges[i];
+    const CGFloat bottom = edges[i + 1];
     spans.clear();
     for (const CGRect& r : cells) {
       if (CGRectGetMinY(r) <= top && CGRectGetMaxY(r) >= bottom) {
@@ -98,7 +98,7 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
       }
     }
     std::sort(spans.begin(), spans.end());
-    float x = CGRectGetMinX(fill);
+    CGFloat x = CGRectGetMinX(fill);
     for (const auto& [left, right] : spans) {
       if (left > x) {
         uncovered->emplace_back(x, top, left - x, bottom - top);

@@ -10,9 +10,9 @@ void ScrollView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
     return;
   }
   const CGRect frame = area->GetAreaViewFrame();
-  const float thickness = static_cast<float>(ZorvinArea::ScrollbarThickness());
-  const float cornerX = frame.origin.x + frame.size.width - thickness;
-  const float cornerY = frame.origin.y + frame.size.height - thickness;
+  const CGFloat thickness = static_cast<CGFloat>(ZorvinArea::ScrollbarThickness());
+  const CGFloat cornerX = frame.origin.x + frame.size.width - thickness;
+  const CGFloat cornerY = frame.origin.y + frame.size.height - thickness;
   const gfx::GraphicsState state = graphics->Save();
   if (gfx::Brush* white = WinColors::GetWhiteBrush()) {
     graphics->FillRectangle(white, GdiplusRectFMakeWithCGRect(frame));

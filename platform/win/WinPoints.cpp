@@ -9,7 +9,7 @@ CGPoint WinPoints::GetLocalMouse(HWND window) {
   POINT point{};
   if (GetCursorPos(&point) == 0 || ScreenToClient(window, &point) == 0)
     return CGPointZero;
-  return CGPointMake(static_cast<float>(point.x), static_cast<float>(point.y));
+  return CGPointMake(static_cast<CGFloat>(point.x), static_cast<CGFloat>(point.y));
 }
 
 CGPoint WinPoints::GetGlobalMouse() {
@@ -22,7 +22,7 @@ CGPoint WinPoints::GlobalToLocalPoint(GrafPtr window, CGPoint point) {
   if (hwnd == nullptr || ClientToScreen(GetProcessWindow(), &p) == 0 ||
       ScreenToClient(hwnd, &p) == 0)
     return CGPointZero;
-  return CGPointMake(static_cast<float>(p.x), static_cast<float>(p.y));
+  return CGPointMake(static_cast<CGFloat>(p.x), static_cast<CGFloat>(p.y));
 }
 
 CGPoint WinPoints::LocalToGlobalPoint(GrafPtr window, CGPoint point) {
@@ -31,7 +31,7 @@ CGPoint WinPoints::LocalToGlobalPoint(GrafPtr window, CGPoint point) {
   if (hwnd == nullptr || ClientToScreen(hwnd, &p) == 0 ||
       ScreenToClient(GetProcessWindow(), &p) == 0)
     return CGPointZero;
-  return CGPointMake(static_cast<float>(p.x), static_cast<float>(p.y));
+  return CGPointMake(static_cast<CGFloat>(p.x), static_cast<CGFloat>(p.y));
 }
 
 GrafPtr WinPoints::FindWindowAtGlobalPoint(CGPoint point) {

@@ -30,10 +30,6 @@ ZorvinArea* AreaOfControl(ControlHandle control) {
   return reinterpret_cast<ZorvinArea*>(GetControlReference(control));
 }
 
-int32_t Trunc(float value) {
-  return static_cast<int32_t>(value);
-}
-
 } // namespace
 
 ControlHandle ZorvinAreaControlsWin::CreateScrollbar(GrafPtr window, ZorvinArea* area) {
@@ -150,14 +146,17 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
     return;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_TRACKPOS;
   if (GetScrollInfo(bar, SB_CTL, &info) == 0)
     return;
   const int64_t span = info.nPage < 2 ? int64_t{info.nMax} - info.nMin
                                       : int64_t{info.nMax} - info.nPage - info.nMin + 1;
   if (span < 1)
     return;
-  const auto position = static_cast<int32_t>((wParam >> 16) & 0xFFFF);
+  // The message's word holds only 16 bits of the position; the track position, when it agrees
+  // with them, holds all 32.
+  const auto word = static_cast<int32_t>((wParam >> 16) & 0xFFFF);
+  const int32_t position = (info.nTrackPos & 0xFFFF) == word ? info.nTrackPos : word;
   const double minimum = GetControl32BitMinimum(control);
   const double maximum = GetControl32BitMaximum(control);
   const double mapped =
@@ -168,10 +167,11 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
   const int32_t value = GetControl32BitValue(control);
   if (value == old)
     return;
+  const auto pixels = static_cast<CGFloat>(area->BarToPixels(control, value));
   if (control == area->fVertScrollBar)
-    area->fOrigin.y = static_cast<float>(-value);
+    area->fOrigin.y = -pixels;
   else
-    area->fOrigin.x = static_cast<float>(-value);
+    area->fOrigin.x = -pixels;
   if (area->GetScrollsByCell())
     area->AlignScrollToCell();
   const std::unique_ptr<gfx::Graphics> graphics = ContentView::WindowGraphics(area);
@@ -232,20 +232,20 @@ void ZorvinAreaControlsWin::ScrollActionProc(ControlHandle control, int16_t part
     return;
   const bool vertical = control == area->fVertScrollBar;
   const CGSize view = area->fContentViewFrame.size;
-  const float viewLength = vertical ? view.height : view.width;
+  const CGFloat viewLength = vertical ? view.height : view.width;
   int32_t line = 0;
   int32_t page = 0;
   if (!area->GetScrollsByCell()) {
-    page = Trunc(viewLength * 3 / 4);
+    page = CGFloatToInt32(viewLength * 3 / 4);
     line = page < 11 ? 1 : page / 10;
   } else {
     area->AlignScrollToCell();
     const CGSize cell = area->DocSizeToScaled(area->fCellSize);
     // Cells under one scaled pixel step a pixel at a time.
-    line = std::max(1, Trunc(vertical ? cell.height : cell.width));
-    page = std::max(line, (Trunc(viewLength) / line) * line);
+    line = std::max(1, CGFloatToInt32(vertical ? cell.height : cell.width));
+    page = std::max(line, (CGFloatToInt32(viewLength) / line) * line);
   }
-  int64_t value = GetControl32BitValue(control);
+  int64_t value = area->BarPosition(control);
   switch (part) {
   case kControlUpButtonPart:
     value -= line;
