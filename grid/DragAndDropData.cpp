@@ -3,16 +3,9 @@
 #include <stdlib.h>
 
 #include "host/FourD.h"
+#include "host/HostText.h"
 
 namespace {
-
-int32_t UnitCount(const PA_Unichar* text) {
-  int32_t n = 0;
-  while (text[n] != 0) {
-    ++n;
-  }
-  return n;
-}
 
 void CopySignature(PA_Unichar* out, const PA_Unichar* text) {
   int32_t i = 0;
@@ -98,7 +91,8 @@ bool DragAndDropData::AcceptsDropsFrom(const DragAndDropData* source, PA_Unichar
     const PA_Unichar* drop = fDrops + static_cast<size_t>(i) * kSignatureUnits;
     for (int32_t j = 0; j < source->fNumDrags; ++j) {
       const PA_Unichar* drag = source->fDrags + static_cast<size_t>(j) * kSignatureUnits;
-      if (FourD::CompareUniStrings(drop, UnitCount(drop), drag, UnitCount(drag), 0) == 0) {
+      if (FourD::CompareUniStrings(drop, static_cast<int32_t>(FourD::UniLength(drop)), drag,
+                                   static_cast<int32_t>(FourD::UniLength(drag)), 0) == 0) {
         if (signature != nullptr) {
           CopySignature(signature, drop);
         }
