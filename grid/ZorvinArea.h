@@ -432,6 +432,7 @@ private:
   void ZeroSelectionAndRedraw();
   bool HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers);
   bool HandleSingleSelectionCellClick(uint32_t cell);
+  void SelectOnlyCellByClick(uint32_t cell);
   bool HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers);
   bool HandleMultiSelectionCellClick(uint32_t cell);
   bool HandleMultiSelectionCellShiftClick(uint32_t cell);

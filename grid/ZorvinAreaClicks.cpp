@@ -157,13 +157,18 @@ bool ZorvinArea::HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers) {
 bool ZorvinArea::HandleSingleSelectionCellClick(uint32_t cell) {
   if (!HasSelectionBitFor(cell))
     return false;
+  SelectOnlyCellByClick(cell);
+  RedrawCellImmediately(cell);
+  return true;
+}
+
+// The clicked cell becomes the whole selection; the cells that lose their frame are redrawn.
+void ZorvinArea::SelectOnlyCellByClick(uint32_t cell) {
   ZeroSelectionAndRedraw();
   SelectCell(cell);
   fAnchorCell = 0;
   fClickedCell = cell;
   fLastSelectedCell = cell;
-  RedrawCellImmediately(cell);
-  return true;
 }
 
 bool ZorvinArea::HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers) {
@@ -180,13 +185,8 @@ bool ZorvinArea::HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers) {
 
 bool ZorvinArea::HandleMultiSelectionCellClick(uint32_t cell) {
   // A selected cell keeps the whole selection, so that the selection can be dragged.
-  if (!IsCellSelected(cell)) {
-    ZeroSelectionAndRedraw();
-    SelectCell(cell);
-    fAnchorCell = 0;
-    fClickedCell = cell;
-    fLastSelectedCell = cell;
-  }
+  if (!IsCellSelected(cell))
+    SelectOnlyCellByClick(cell);
   RedrawCellImmediately(cell);
   return true;
 }
