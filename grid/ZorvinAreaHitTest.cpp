@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win/ContentView.h"
+
 namespace {
 
 // Saturates: a document past the range still ends past every point in it.
@@ -106,8 +108,11 @@ void ZorvinArea::GetVisibleCellsBlock(CellLocation* first, CellLocation* last) c
   if (fCellCount <= 0 || fRowCount <= 0 || fColumnCount <= 0) {
     return;
   }
-  const CGRect bounds =
-      CGRectMake(0, 0, fContentViewFrame.size.width, fContentViewFrame.size.height);
+  // Only what the window can show: a huge area in a small window loads and draws a window's worth.
+  const CGRect bounds = ContentView::GetShownBounds(this);
+  if (CGRectIsEmpty(bounds)) {
+    return;
+  }
   const CGRect doc = ViewRectToDoc(bounds);
   *first = DocPointToClosestSquaredCellLocation(doc.origin, true);
   *last = DocPointToClosestSquaredCellLocation(

@@ -18,23 +18,6 @@ CGRect ViewBounds(const ZorvinArea* area) {
   return CGRectMake(0, 0, frame.size.width, frame.size.height);
 }
 
-// The part of the view (view space) that its window can show, which is all the back buffer
-// covers: a huge area costs what its window shows. The whole view when there is no window
-// surface to bound it.
-CGRect BufferFrame(const ZorvinArea* area) {
-  const CGRect bounds = ViewBounds(area);
-  const FDDeviceContext* dc =
-      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
-  if (dc == nullptr) {
-    return bounds;
-  }
-  const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
-  const CGRect window = CGRectMake(-port.x, -port.y, static_cast<CGFloat>(dc->fWidth),
-                                   static_cast<CGFloat>(dc->fHeight));
-  const CGRect shown = CGRectIntersection(bounds, window);
-  return CGRectIsNull(shown) ? CGRectZero : shown;
-}
-
 // Back-buffer pixels are view points less the buffer's origin; its graphics draws in view space.
 void PlaceBackBuffer(gfx::Graphics* graphics, CGRect frame) {
   graphics->ResetTransform();
@@ -114,8 +97,22 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
 
 } // namespace
 
+CGRect ContentView::GetShownBounds(const ZorvinArea* area) {
+  const CGRect bounds = ViewBounds(area);
+  const FDDeviceContext* dc =
+      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
+  if (dc == nullptr) {
+    return bounds;
+  }
+  const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
+  const CGRect window = CGRectMake(-port.x, -port.y, static_cast<CGFloat>(dc->fWidth),
+                                   static_cast<CGFloat>(dc->fHeight));
+  const CGRect shown = CGRectIntersection(bounds, window);
+  return CGRectIsNull(shown) ? CGRectZero : shown;
+}
+
 void ContentView::SetupBackBuffer(ZorvinArea* area) {
-  const CGRect frame = BufferFrame(area);
+  const CGRect frame = GetShownBounds(area);
   const auto width = static_cast<int32_t>(frame.size.width);
   const auto height = static_cast<int32_t>(frame.size.height);
   if (width <= 0 || height <= 0) {
@@ -142,7 +139,7 @@ void ContentView::CleanupBackBuffer(ZorvinArea* area) {
 
 void ContentView::CheckBackBuffer(ZorvinArea* area) {
   const gfx::Bitmap* buffer = area->fBackBuffer.get();
-  const CGRect frame = BufferFrame(area);
+  const CGRect frame = GetShownBounds(area);
   if (buffer != nullptr && area->fBackBufferGraphics != nullptr &&
       buffer->GetWidth() == static_cast<int32_t>(frame.size.width) &&
       buffer->GetHeight() == static_cast<int32_t>(frame.size.height)) {
@@ -161,7 +158,7 @@ void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
   if (area->fBackBufferGraphics == nullptr) {
     return;
   }
-  const CGRect shown = BufferFrame(area);
+  const CGRect shown = GetShownBounds(area);
   DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &shown);
   const CGRect port = GetPortRelativeBounds(area);
   graphics->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.origin.x,
@@ -246,7 +243,7 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
     return;
   }
   // Only what the window shows is drawn: the rest of a huge view would cost every cell in it.
-  rect = CGRectIntersection(rect, BufferFrame(area));
+  rect = CGRectIntersection(rect, GetShownBounds(area));
   if (CGRectIsNull(rect) || CGRectIsEmpty(rect)) {
     return;
   }
@@ -257,7 +254,7 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
   }
   window->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
   const CGRect port = GetPortRelativeBounds(area);
-  const CGPoint shown = BufferFrame(area).origin;
+  const CGPoint shown = GetShownBounds(area).origin;
   window->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.x, port.origin.y + shown.y);
 }
 
@@ -266,7 +263,7 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
     return;
   }
   gfx::Bitmap* buffer = area->fBackBuffer.get();
-  const CGPoint shown = BufferFrame(area).origin;
+  const CGPoint shown = GetShownBounds(area).origin;
   area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to),
                                        from.origin.x - shown.x, from.origin.y - shown.y,
                                        from.size.width, from.size.height, gfx::UnitPixel);

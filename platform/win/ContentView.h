@@ -25,6 +25,10 @@ public:
   static void CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to);
 
   static CGRect GetPortRelativeBounds(const ZorvinArea* area);
+  // The part of the view (view space) that its window can show: all the back buffer covers and
+  // all that loads and draws walk, so a huge area costs what its window shows. The whole view
+  // when there is no window surface to bound it.
+  static CGRect GetShownBounds(const ZorvinArea* area);
   // Drawing straight onto the area's window; null when the window has no surface.
   static std::unique_ptr<gfx::Graphics> WindowGraphics(const ZorvinArea* area);
 };

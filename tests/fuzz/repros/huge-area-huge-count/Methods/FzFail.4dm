@@ -1,2 +1,0 @@
-CLOSE WINDOW(-5)
-$0:=gFzPict

@@ -1,2 +1,0 @@
-gFzPictures:=gFzPictures+1
-$0:=gFzPict
