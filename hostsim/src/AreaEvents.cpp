@@ -357,10 +357,11 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
 
 namespace {
 
-// The focus frame is drawn 3 pixels outside its area: once it goes, what lies under that ring
-// is painted again, the window's white first, then the areas it overlaps.
+// The focus frame's 2-pixel pen is centred 3 pixels outside its area, so it reaches 4 pixels
+// out: once it goes, what lies under that ring is painted again, the window's white first, then
+// the areas it overlaps.
 void RepaintFocusRing(const Window& window, const PluginArea& area) {
-  constexpr int32_t kFrameOutset = 3;
+  constexpr int32_t kFrameOutset = 4;
   const Rect& r = area.rect;
   const FDDeviceContext& surface = window.context;
   for (int32_t y = r.top - kFrameOutset; y < r.bottom + kFrameOutset; ++y) {

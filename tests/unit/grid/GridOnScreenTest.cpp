@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "../plugin/PluginFixture.h"
@@ -50,6 +51,22 @@ protected:
       return 0xDEAD;
     const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
     return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+  }
+
+  // The window's pixels as SNAPSHOT writes them (scroll bars included), as 0xRRGGBB.
+  std::unique_ptr<gfx::Bitmap> Snapshot() {
+    const std::string path =
+        ::testing::TempDir() + "grid_on_screen_" + std::to_string(getpid()) + ".png";
+    std::string message;
+    EXPECT_EQ(zvhost::RunCode("SNAPSHOT(gW;\"" + path + "\")", &message), 0) << message;
+    auto snapshot = gfx::Bitmap::FromFile(path.c_str());
+    std::remove(path.c_str());
+    return snapshot;
+  }
+  static uint32_t At(const gfx::Bitmap& snapshot, int x, int y) {
+    gfx::Color color;
+    return snapshot.GetPixel(x, y, &color) == gfx::Status::Ok ? color.GetValue() & 0xFFFFFF
+                                                              : 0xDEAD;
   }
 
   static bool Near(uint32_t actual, uint32_t expected) {
@@ -147,6 +164,53 @@ TEST_F(GridOnScreen, SnapshotsShowTheScrollBarOverTheWindow) {
   gfx::Color cell;
   ASSERT_EQ(snapshot->GetPixel(30, 30, &cell), gfx::Status::Ok);
   EXPECT_TRUE(Near(cell.GetValue() & 0xFFFFFF, 0xFF0000u));
+}
+
+// Two areas at the same place on pages 1 and 2 and one on every page: each page shows its own
+// areas with their bars, and a focus frame that goes leaves nothing behind.
+TEST_F(GridOnScreen, EachPageShowsItsOwnAreas) {
+  Run("C_PICTURE(gNone)\n"
+      "gW:=Open window(0;0;500;400)\n"
+      "gOne:=Plugin area(gW;\"one\";20;20;240;380;1)\n"
+      "gTwo:=Plugin area(gW;\"two\";20;20;240;380;2)\n"
+      "gAll:=Plugin area(gW;\"all\";260;20;480;380;0)\n"
+      "ASSERT(ZV_SetAreaBackgroundColor(gOne;0x00C000)=0)\n"
+      "ASSERT(ZV_SetAreaBackgroundColor(gTwo;0xC00000)=0)\n"
+      "ASSERT(ZV_SetAreaBackgroundColor(gAll;0x0000C0)=0)\n"
+      "ASSERT(ZV_SetCellOptions(gTwo;100;100;gNone;0;0;0)=0)\n"
+      "ASSERT(ZV_SetNumCells(gTwo;\"100\")=0)\nIDLE\n");
+  constexpr int kBarX = 232;
+  auto first = Snapshot();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(At(*first, 100, 200), 0x00C000u);
+  EXPECT_EQ(At(*first, kBarX, 200), 0x00C000u) << "page 2's bar is not on page 1";
+  EXPECT_EQ(At(*first, 300, 200), 0x0000C0u);
+
+  Run("MOUSE CLICK(gW;100;200)\nIDLE");
+  auto focused = Snapshot();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_NE(At(*focused, 16, 200), 0xFFFFFFu) << "the focus frame, 4 pixels out";
+  Run("MOUSE CLICK(gW;300;200)\nIDLE");
+  auto moved = Snapshot();
+  ASSERT_NE(moved, nullptr);
+  for (int x = 15; x < 20; ++x) {
+    EXPECT_EQ(At(*moved, x, 200), 0xFFFFFFu) << "no frame left at x " << x;
+  }
+  EXPECT_NE(At(*moved, 256, 200), 0xFFFFFFu) << "the frame of the area that has the focus";
+
+  Run("FORM GOTO PAGE(gW;2)\nIDLE");
+  auto second = Snapshot();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(At(*second, 100, 200), 0xC00000u) << "page 2's area where page 1's was";
+  EXPECT_NE(At(*second, kBarX, 200), 0xC00000u) << "with its bar";
+  EXPECT_NE(At(*second, kBarX, 200), 0x00C000u);
+  EXPECT_EQ(At(*second, 300, 200), 0x0000C0u);
+
+  Run("FORM GOTO PAGE(gW;1)\nIDLE");
+  auto back = Snapshot();
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(At(*back, 100, 200), 0x00C000u);
+  EXPECT_EQ(At(*back, kBarX, 200), 0x00C000u) << "the bar went with its page";
 }
 
 } // namespace
