@@ -19,6 +19,9 @@ End if
 If ($1="picture")
   $result:=ZV_SetCellPicture(gRef;"CellPicture";0;0;100;80;0)
 End if
+If ($1="caption")
+  $result:=ZV_SetCellCaption(gRef;"CellCaption";0;80;100;100;"")
+End if
 If ($1="reveal")
   $result:=ZV_RevealCell(gRef;60)
 End if

@@ -6,6 +6,7 @@ C_PICTURE(gNone)
 gMode:=""
 Trial("count";"close";3)
 Trial("picture";"close";3)
+Trial("caption";"close";1)
 Trial("reveal";"close";50)
 Trial("size";"close";22)
 Trial("picture";"count";3)
