@@ -356,7 +356,7 @@ std::string Generator::Argument(char kind, const Row& row, int* window, bool* de
     return Number();
   case 's':
   case 'S':
-    return kind == 'S' && !IsCommand(row) ? Long(fRandom.Between(0, 12)) : Size();
+    return kind == 'S' && !IsCommand(row) ? Long(fRandom.Between(1, 12)) : Size();
   case 'c':
     return Cell();
   case 'e':
