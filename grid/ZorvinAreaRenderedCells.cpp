@@ -1,9 +1,11 @@
 // Redrawing a cell from its rendering: what makes scrolling and full redraws cheap.
+#include <algorithm>
 #include <new>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
+#include "platform/win/ContentView.h"
 
 namespace {
 
@@ -45,8 +47,10 @@ bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
   const auto height = static_cast<int32_t>(fCellSize.height);
   if (width <= 0 || height <= 0 || width != fCellSize.width || height != fCellSize.height)
     return false;
-  const size_t view = static_cast<size_t>(fContentViewFrame.size.width) *
-                      static_cast<size_t>(fContentViewFrame.size.height) * 4;
+  // Bounded by what the window shows, not by the area: a huge area's huge cells are not kept.
+  const CGRect shown = ContentView::GetShownBounds(this);
+  const size_t view = static_cast<size_t>(std::max(shown.size.width, CGFloat{0})) *
+                      static_cast<size_t>(std::max(shown.size.height, CGFloat{0})) * 4;
   fRenderedCells.SetMaxByteSize(std::max(kMinRenderedBytes, view * kRenderedScreens));
   // A cell too big to be kept would be rendered whole at every draw: it is drawn as it is,
   // clipped to what the draw shows.
