@@ -1,0 +1,2 @@
+gEvaluations:=gEvaluations+1
+$0:=gPict
