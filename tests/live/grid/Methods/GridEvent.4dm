@@ -13,3 +13,7 @@ End for
 gClicks:=gClicks+1
 SNAPSHOT(gWindow;gSnapshots+"/click"+String(gClicks)+".png")
 LOG("event";$2;"cell";$3;"selection";$selection;"tip";Last tip)
+// A double click closes the window, which ends the run.
+If($2=13)
+  CLOSE WINDOW(gWindow)
+End if
