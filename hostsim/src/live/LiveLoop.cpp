@@ -22,10 +22,6 @@ constexpr auto kTurnInterval = std::chrono::milliseconds(16);
 constexpr int32_t kWheelNotch = 120;
 constexpr int32_t kKeyA = 'a';
 
-int16_t Clamp16(int32_t value) {
-  return static_cast<int16_t>(std::clamp(value, -32768, 32767));
-}
-
 // Cursor events follow the pointer while no button is held; a tip the area asks for during one is
 // shown beside the pointer until the next.
 void MoveAtPointer(const LiveInput& input) {
@@ -38,8 +34,8 @@ void MoveAtPointer(const LiveInput& input) {
     return;
   }
   const uint32_t tipsBefore = State().fTipRequests;
-  const int16_t x = Clamp16(input.x);
-  const int16_t y = Clamp16(input.y);
+  const int16_t x = ClampToShort(input.x);
+  const int16_t y = ClampToShort(input.y);
   if (!MoveAt(window, x, y)) {
     HideTip();
     SetCursor(LoadStockCursor(kArrowCursor));
@@ -62,7 +58,8 @@ void WheelAtPointer(const LiveInput& input) {
   const uint16_t modifiers =
       static_cast<uint16_t>(input.modifiers | (input.horizontal ? kShift : 0));
   const int32_t delta = std::clamp(input.wheel * kWheelNotch, -32767, 32767);
-  WheelAt(window, Clamp16(input.x), Clamp16(input.y), static_cast<int16_t>(delta), modifiers);
+  WheelAt(window, ClampToShort(input.x), ClampToShort(input.y), static_cast<int16_t>(delta),
+          modifiers);
 }
 
 void KeyInWindow(const LiveInput& input) {

@@ -33,10 +33,6 @@ Press& Current() {
   return press;
 }
 
-int16_t Clamp16(int32_t value) {
-  return static_cast<int16_t>(std::clamp(value, -32768, 32767));
-}
-
 // The press is played while it lives; keys typed during it do not outlast it.
 class PlayingScope {
 public:
@@ -59,11 +55,11 @@ void QueueKey(const LiveInput& input) {
 }
 
 int16_t PointerX(const Window& window) {
-  return Clamp16(State().fMouseX - window.frame.left);
+  return ClampToShort(State().fMouseX - window.frame.left);
 }
 
 int16_t PointerY(const Window& window) {
-  return Clamp16(State().fMouseY - window.frame.top);
+  return ClampToShort(State().fMouseY - window.frame.top);
 }
 
 // The bar follows the pointer until the release.
@@ -82,6 +78,10 @@ void TrackThumbLive(int32_t windowNumber, const ThumbPress& thumb) {
 }
 
 } // namespace
+
+int16_t ClampToShort(int32_t value) {
+  return static_cast<int16_t>(std::clamp(value, -32768, 32767));
+}
 
 bool MovePointer(const LiveInput& input) {
   const std::shared_ptr<Window> window = Windows().Find(input.window);
@@ -144,8 +144,8 @@ void PressAt(const LiveInput& input) {
   }
   HideTip();
   Current().heldArea.reset();
-  const int16_t x = Clamp16(input.x);
-  const int16_t y = Clamp16(input.y);
+  const int16_t x = ClampToShort(input.x);
+  const int16_t y = ClampToShort(input.y);
   MovePointer(input);
   const PlayingScope playing;
   ThumbPress thumb;

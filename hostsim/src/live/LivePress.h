@@ -4,6 +4,8 @@
 // per poll, until the release.
 #pragma once
 
+#include <stdint.h>
+
 #include <vector>
 
 #include "zvhost/LiveDisplay.h"
@@ -25,6 +27,9 @@ bool Pressing();
 bool PollPress();
 // The input that waited.
 std::vector<LiveInput> TakeDeferred();
+
+// Window coordinates as the host's 16-bit points hold them.
+int16_t ClampToShort(int32_t value);
 
 // Moves the pointer to the input's point; false when its window is not open.
 bool MovePointer(const LiveInput& input);
