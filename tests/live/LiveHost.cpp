@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <fstream>
 #include <thread>
 
 #include <png.h>
@@ -173,6 +175,31 @@ long PixelAt(const std::string& png, int x, int y) {
   }
   const unsigned char* p = pixels.data() + (static_cast<size_t>(y) * image.width + x) * 3;
   return (static_cast<long>(p[0]) << 16) | (p[1] << 8) | p[2];
+}
+
+long ScreenPixelAt(const std::string& frameBuffer, int x, int y) {
+  std::ifstream file(frameBuffer, std::ios::binary);
+  unsigned char header[100];
+  if (!file.read(reinterpret_cast<char*>(header), sizeof header)) {
+    return -1;
+  }
+  // Big-endian 32-bit fields: header size, ..., width 4, height 5, bits per pixel 11, bytes per
+  // line 12, colour map entries 19.
+  const auto field = [&](int i) {
+    const unsigned char* p = header + 4 * i;
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+  };
+  if (field(11) != 32 || x < 0 || y < 0 || static_cast<uint32_t>(x) >= field(4) ||
+      static_cast<uint32_t>(y) >= field(5)) {
+    return -1;
+  }
+  const uint64_t offset = field(0) + uint64_t{field(19)} * 12 + uint64_t{field(12)} * y + 4 * x;
+  unsigned char pixel[4];
+  if (!file.seekg(static_cast<std::streamoff>(offset)) ||
+      !file.read(reinterpret_cast<char*>(pixel), sizeof pixel)) {
+    return -1;
+  }
+  return (static_cast<long>(pixel[2]) << 16) | (pixel[1] << 8) | pixel[0];
 }
 
 } // namespace zorvi::live

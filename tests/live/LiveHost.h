@@ -43,5 +43,8 @@ bool Xdo(const std::vector<std::string>& args);
 
 // A PNG's pixel, 0xRRGGBB; -1 when the file cannot be read or the point lies outside.
 long PixelAt(const std::string& png, int x, int y);
+// The pixel on the virtual display's screen (its frame buffer, a window dump file), 0xRRGGBB;
+// -1 when it cannot be read.
+long ScreenPixelAt(const std::string& frameBuffer, int x, int y);
 
 } // namespace zorvi::live

@@ -93,6 +93,9 @@ TEST(LiveGrid, ClickShiftClickWheelEndAndTips) {
   const std::string click2 = snapshots + "/click2.png";
   EXPECT_EQ(PixelAt(click2, 8 + 2 * kPitch + 60, 10), 0x2060D0);
   EXPECT_NE(PixelAt(click2, 8 + 60, 10), 0x2060D0);
+  // And the desktop window shows the same, at its place on the screen.
+  EXPECT_EQ(ScreenPixelAt(ZORVI_LIVE_SCREEN, kGridLeft + 8 + 2 * kPitch + 60, kGridTop + 10),
+            0x2060D0);
 
   // Five notches of the wheel scroll 90 pixels: the first row's place now shows the second row.
   ASSERT_TRUE(Xdo({"click", "--repeat", "5", "--delay", "30", "5"}));
