@@ -1,6 +1,7 @@
 #include "SdlDisplay.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <SDL.h>
 
@@ -46,16 +47,38 @@ uint16_t Modifiers(uint16_t keyMod) {
   return modifiers;
 }
 
+// A desktop to show windows on: without one named, SDL would fall back on the console's own
+// video devices, which are no desktop a person sees the windows on.
+bool HasDesktop() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && value[0] != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 } // namespace
 
 std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* message) {
+  constexpr const char* kHint = "set DISPLAY, or run under xvfb-run";
+  if (!HasDesktop()) {
+    *message = std::string("no display for the live windows: ") + kHint;
+    return nullptr;
+  }
   // The first click in a window that is not in front is a click, as on the host's platform.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // The emulator closes windows itself, one at a time.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    *message = std::string("no display for the live windows (") + SDL_GetError() +
-               "): set DISPLAY, or run under xvfb-run";
+    *message = std::string("no display for the live windows (") + SDL_GetError() + "): " + kHint;
+    return nullptr;
+  }
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if (std::getenv("SDL_VIDEODRIVER") == nullptr && driver != "x11" && driver != "wayland") {
+    SDL_Quit();
+    *message = "no display for the live windows (only " + driver + "): " + kHint;
     return nullptr;
   }
   return std::unique_ptr<SdlDisplay>(new SdlDisplay());

@@ -69,6 +69,13 @@ TEST(LiveWithoutDisplay, RefusesToStartWithStatus4) {
   LiveHost host(ZORVI_SOURCE_DIR "/examples/gallery", {});
   EXPECT_EQ(host.WaitForExit(20), 4);
   EXPECT_GE(host.WaitForLine("run under xvfb-run", 1), 0) << Logged(host);
+
+  // A display named but not there is none either.
+  setenv("DISPLAY", ":987", 1);
+  LiveHost unreachable(ZORVI_SOURCE_DIR "/examples/sorter", {});
+  EXPECT_EQ(unreachable.WaitForExit(20), 4);
+  EXPECT_GE(unreachable.WaitForLine("run under xvfb-run", 1), 0) << Logged(unreachable);
+  unsetenv("DISPLAY");
 }
 
 TEST(LiveGrid, ClickShiftClickWheelEndAndTips) {
