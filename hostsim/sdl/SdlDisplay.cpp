@@ -77,7 +77,6 @@ std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string* message) {
   }
   const std::string driver = SDL_GetCurrentVideoDriver();
   if (std::getenv("SDL_VIDEODRIVER") == nullptr && driver != "x11" && driver != "wayland") {
-    SDL_Quit();
     *message = "no display for the live windows (only " + driver + "): " + kHint;
     return nullptr;
   }
@@ -91,7 +90,8 @@ SdlDisplay::~SdlDisplay() {
   if (fCursor != nullptr) {
     SDL_FreeCursor(fCursor);
   }
-  SDL_Quit();
+  // No SDL_Quit: the process ends right after, and it would unload the window system's libraries
+  // SDL opened, whose process-wide state would then show as leaks of no known library.
 }
 
 int32_t SdlDisplay::NumberOf(uint32_t windowID) const {
