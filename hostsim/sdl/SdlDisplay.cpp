@@ -150,7 +150,7 @@ void SdlDisplay::Present(int32_t number, const uint32_t* pixels, int32_t width, 
   SDL_UpdateWindowSurface(window);
 }
 
-bool SdlDisplay::Translate(const SDL_Event& event, LiveInput* input) const {
+bool SdlDisplay::Translate(const SDL_Event& event, LiveInput* input) {
   *input = LiveInput{};
   switch (event.type) {
   case SDL_MOUSEBUTTONDOWN:
@@ -163,7 +163,7 @@ bool SdlDisplay::Translate(const SDL_Event& event, LiveInput* input) const {
     input->window = NumberOf(event.button.windowID);
     input->x = event.button.x;
     input->y = event.button.y;
-    input->modifiers = Modifiers(static_cast<uint16_t>(SDL_GetModState()));
+    input->modifiers = fModifiers;
     return input->window != 0;
   case SDL_MOUSEMOTION:
     input->kind = LiveInput::Kind::Motion;
@@ -176,13 +176,17 @@ bool SdlDisplay::Translate(const SDL_Event& event, LiveInput* input) const {
     input->kind = LiveInput::Kind::Wheel;
     input->window = NumberOf(event.wheel.windowID);
     SDL_GetMouseState(&input->x, &input->y);
-    input->modifiers = Modifiers(static_cast<uint16_t>(SDL_GetModState()));
+    input->modifiers = fModifiers;
     // Up and left are positive; the wheel tilted right scrolls right.
     input->horizontal = event.wheel.y == 0 && event.wheel.x != 0;
     input->wheel = flip * (input->horizontal ? -event.wheel.x : event.wheel.y);
     return input->window != 0;
   }
+  case SDL_KEYUP:
+    fModifiers = Modifiers(event.key.keysym.mod);
+    return false;
   case SDL_KEYDOWN: {
+    fModifiers = Modifiers(event.key.keysym.mod);
     const SDL_Keycode key = event.key.keysym.sym;
     input->kind = LiveInput::Kind::Key;
     input->window = NumberOf(event.key.windowID);

@@ -42,10 +42,14 @@ private:
   // The emulator's number of an SDL window id; 0 for none of ours.
   int32_t NumberOf(uint32_t windowID) const;
   SDL_Window* WindowOf(int32_t number) const;
-  bool Translate(const SDL_Event& event, LiveInput* input) const;
+  bool Translate(const SDL_Event& event, LiveInput* input);
 
   // Desktop windows
   std::vector<Shown> fWindows;
+
+  // The modifier keys as the key events taken so far leave them: the window system's own state
+  // may already be ahead of the mouse events still queued.
+  uint16_t fModifiers = 0;
 
   // The cursor shown, made from the plug-in's
   SDL_Cursor* fCursor = nullptr;
