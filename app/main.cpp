@@ -1,6 +1,8 @@
 // zorvi-host: loads the plug-in, initialises it, runs a database's method main (or one method
 // file) with the command-line arguments as text parameters, deinitialises the plug-in and
-// reports host objects it leaked. Windows still open at the end are closed first.
+// reports host objects it leaked. Windows still open at the end are closed first. With --window
+// the windows are shown on the desktop and a person drives them: once main has returned, the
+// event loop runs until the last window is closed.
 //
 // Exit status: 0 success, 1 an ASSERT failed, 2 a script error, 3 host objects leaked,
 // 4 the host could not start (usage, plug-in, manifest or database).
@@ -8,12 +10,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "PluginLibrary.h"
+#include "hostsim/sdl/SdlDisplay.h"
 #include "zvhost/Host.h"
+#include "zvhost/LiveDisplay.h"
 
 namespace {
 
@@ -25,10 +30,11 @@ struct Options {
   std::vector<std::string> args;
   uint32_t hostVersion = 0x1400;
   zvhost::ProgramMode mode = zvhost::ProgramMode::SingleUser;
+  bool live = false;
 };
 
 void Usage() {
-  std::fputs("usage: zorvi-host [--plugin PATH] [--host-version HEX] [--client] "
+  std::fputs("usage: zorvi-host [--plugin PATH] [--host-version HEX] [--client] [--window] "
              "DATABASE_DIR_OR_METHOD_FILE [ARG...]\n",
              stderr);
 }
@@ -45,6 +51,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->hostVersion = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 16));
     } else if (arg == "--client") {
       options->mode = zvhost::ProgramMode::Client;
+    } else if (arg == "--window") {
+      options->live = true;
     } else if (arg.rfind("--", 0) == 0) {
       return false;
     } else {
@@ -82,6 +90,15 @@ bool LoadTarget(const std::string& target, std::string* method, std::string* mes
   return zvhost::DefineMethod(*method, source.str(), target, message) == 0;
 }
 
+// The emulator shows windows on the display for as long as the run lasts.
+class LiveDisplayScope {
+public:
+  explicit LiveDisplayScope(zvhost::LiveDisplay* display) { zvhost::SetLiveDisplay(display); }
+  ~LiveDisplayScope() { zvhost::SetLiveDisplay(nullptr); }
+  LiveDisplayScope(const LiveDisplayScope&) = delete;
+  LiveDisplayScope& operator=(const LiveDisplayScope&) = delete;
+};
+
 void InitPlugin(FourDPackexProc entry, uint32_t hostVersion) {
   FDPackInitBlock init{};
   init.fHostVersion = hostVersion;
@@ -91,9 +108,18 @@ void InitPlugin(FourDPackexProc entry, uint32_t hostVersion) {
 }
 
 int Run(const Options& options) {
+  std::unique_ptr<zvhost::SdlDisplay> display;
+  std::string message;
+  if (options.live) {
+    display = zvhost::SdlDisplay::Open(&message);
+    if (!display) {
+      std::fprintf(stderr, "zorvi-host: %s\n", message.c_str());
+      return kCannotStart;
+    }
+  }
+  const LiveDisplayScope shown(display.get());
   zvhost::ResetHost(options.mode, options.hostVersion);
   PluginLibrary library;
-  std::string message;
   if (!library.Open(options.plugin, &message) ||
       zvhost::LoadCommandManifest(library.ManifestPath(), &message) != 0) {
     std::fprintf(stderr, "zorvi-host: %s\n", message.c_str());
@@ -110,7 +136,10 @@ int Run(const Options& options) {
     zvhost::ConnectLoopbackClient();
   }
 
-  const int error = zvhost::RunMethod(method, options.args, &message);
+  int error = zvhost::RunMethod(method, options.args, &message);
+  if (error == 0 && display) {
+    error = zvhost::RunLiveWindows(&message);
+  }
   int status = kOk;
   if (error != 0) {
     std::fprintf(stderr, "%s\n", message.c_str());

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libtiff-dev libpng-dev libjpeg62-turbo-dev
   fontconfig fonts-dejavu-core
+  libsdl2-dev xvfb xauth xdotool
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include "NativeWindows.h"
 #include "TextBlocks.h"
 #include "lang/PluginCommands.h"
+#include "live/LiveSession.h"
 #include "zvhost/Host.h"
 #include "zvhost/HostPlatform.h"
 
@@ -267,6 +268,7 @@ void EventLoopTurn() {
       SendAreaEvent(area, idle);
     }
   }
+  live::PresentWindows(true);
 }
 
 void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
@@ -409,6 +411,48 @@ void FocusOnClick(const std::shared_ptr<Window>& window,
     EventRecord gained = MakeEvent(kAreaFocusGained);
     SendAreaEvent(target, gained);
   }
+}
+
+std::shared_ptr<PluginArea> FocusedArea(const Window& window) {
+  std::shared_ptr<PluginArea> area = window.focus.lock();
+  return area && StillPlaced(*area) ? area : nullptr;
+}
+
+namespace {
+
+int16_t LocalMouseX(const Window& window) {
+  return static_cast<int16_t>(State().fMouseX - window.frame.left);
+}
+
+int16_t LocalMouseY(const Window& window) {
+  return static_cast<int16_t>(State().fMouseY - window.frame.top);
+}
+
+} // namespace
+
+void KeyToFocus(const std::shared_ptr<Window>& window, int32_t keyCode, int32_t character,
+                uint16_t modifiers) {
+  if (const std::shared_ptr<PluginArea> area = FocusedArea(*window)) {
+    // As key events carry them: the character in the low byte, the key code above it.
+    SendMouseEvent(area, kAreaKeyDown, LocalMouseX(*window), LocalMouseY(*window), modifiers,
+                   (keyCode << 8) | character);
+  }
+}
+
+void SelectAllInFocus(const std::shared_ptr<Window>& window) {
+  if (const std::shared_ptr<PluginArea> area = FocusedArea(*window)) {
+    SendMouseEvent(area, kAreaSelectAll, LocalMouseX(*window), LocalMouseY(*window), 0);
+  }
+}
+
+bool MoveAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y) {
+  native::SetMouse(window->frame.left + x, window->frame.top + y);
+  const std::shared_ptr<PluginArea> area = AreaAt(*window, x, y);
+  if (!area) {
+    return false;
+  }
+  SendMouseEvent(area, kAreaCursor, x, y, 0);
+  return true;
 }
 
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {

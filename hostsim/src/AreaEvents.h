@@ -69,6 +69,17 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
 // the area that loses it, then 21 to the one that gains it.
 void FocusOnClick(const std::shared_ptr<Window>& window, const std::shared_ptr<PluginArea>& target);
 
+// The window's focused area, null when none has the focus.
+std::shared_ptr<PluginArea> FocusedArea(const Window& window);
+// A key event (3) to the window's focused area, at the pointer; nothing when none has the focus.
+void KeyToFocus(const std::shared_ptr<Window>& window, int32_t keyCode, int32_t character,
+                uint16_t modifiers);
+// The edit menu's Select All (35) to the window's focused area.
+void SelectAllInFocus(const std::shared_ptr<Window>& window);
+// Moves the pointer to the window point and sends a cursor event (18) to the topmost shown area
+// under it; false when none is there.
+bool MoveAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y);
+
 // Mouse down then up on the topmost shown area under the window point, where the mouse then
 // is (unless the mouse-down started a host drag, which takes the release); false when no area
 // is there.

@@ -81,6 +81,7 @@ void CreateTip(FDEngineBlock& b) {
   }
   window->tip = std::u16string(TerminatedView(b.fUName));
   State().fLastTip = window->tip;
+  ++State().fTipRequests;
 }
 
 constexpr int32_t kKeyDownMask = 1 << 3;

@@ -10,12 +10,17 @@
 
 #include "Forms.h"
 #include "NativeWindows.h"
+#include "live/LivePress.h"
 
 namespace zvhost {
 
 namespace {
 
 constexpr uint8_t kShown = 255;
+
+// Ticks before a held arrow or page part first repeats, and between repeats, for a person.
+constexpr uint32_t kFirstRepeatTicks = 24;
+constexpr uint32_t kRepeatTicks = 3;
 
 std::deque<ControlRecord*>& MasterPointers() {
   static std::deque<ControlRecord*> masters;
@@ -274,6 +279,9 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
   }
   // One step for the press, then one for each poll that finds the button held over the part;
   // released where the last poll found the mouse, the press's point when none found it down.
+  // A person's press repeats as the window system's do: after a pause, a few times a second.
+  const bool paced = zvhost::live::Pressing();
+  uint32_t nextStep = TickCount() + zvhost::kFirstRepeatTicks;
   action(handle, part);
   Point where = start;
   while (StillDown() != 0) {
@@ -282,9 +290,14 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
     if (control == nullptr || control->record.contrlVis == 0) {
       return 0;
     }
-    if (zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) == part) {
-      action(handle, part);
+    if (zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) != part) {
+      continue;
     }
+    if (paced && static_cast<int32_t>(TickCount() - nextStep) < 0) {
+      continue;
+    }
+    nextStep = TickCount() + zvhost::kRepeatTicks;
+    action(handle, part);
   }
   return zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) == part ? part : 0;
 }

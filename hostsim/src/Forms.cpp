@@ -6,6 +6,7 @@
 
 #include "Controls.h"
 #include "NativeWindows.h"
+#include "live/LiveSession.h"
 
 namespace zvhost {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 } // namespace
 
-std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process) {
+std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process, std::u16string title) {
   auto window = std::make_shared<Window>();
   const int32_t width = frame.right - frame.left;
   const int32_t height = frame.bottom - frame.top;
@@ -25,10 +26,12 @@ std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process) {
   window->number = fNextNumber++;
   window->frame = frame;
   window->process = process;
+  window->title = std::move(title);
   window->context = FDDeviceContext{width, height, width * 4, window->pixels.data()};
   window->record = native::CreateHostWindow(window.get());
   fWindows.push_back(window);
   Activate();
+  live::WindowOpened(*window);
   return window;
 }
 
@@ -43,6 +46,7 @@ void WindowList::Remove(int32_t number) {
   }
   DisposeControlsOf(it->get());
   native::DestroyHostWindow((*it)->record);
+  live::WindowClosed(number);
   fWindows.erase(it);
   Activate();
 }

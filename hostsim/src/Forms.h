@@ -61,6 +61,8 @@ struct Window {
   std::vector<uint32_t> pixels;
   FDDeviceContext context{};
 
+  std::u16string title;
+
   // The last tip text the plug-in set for the window.
   std::u16string tip;
 
@@ -74,7 +76,7 @@ struct Window {
 class WindowList {
 public:
   // A new window with a white surface; null when the surface cannot be had.
-  std::shared_ptr<Window> Open(const Rect& frame, int32_t process);
+  std::shared_ptr<Window> Open(const Rect& frame, int32_t process, std::u16string title = {});
   // Forgets the window and destroys its controls and native windows; its areas are not told
   // (see CloseWindow in AreaEvents.h). The front window is the active one.
   void Remove(int32_t number);

@@ -16,7 +16,9 @@
 #include "lang/Methods.h"
 #include "lang/Parser.h"
 #include "lang/PluginCommands.h"
+#include "live/LiveLoop.h"
 #include "zvhost/Host.h"
+#include "zvhost/LiveDisplay.h"
 
 namespace zvhost {
 
@@ -218,6 +220,10 @@ int RunMethod(const std::string& name, const std::vector<std::string>& textArgs,
     }
     lang::CallMethod(Utf8ToUtf16(name), std::move(params), 0, caller);
   });
+}
+
+int RunLiveWindows(std::string* message) {
+  return Guarded(message, [] { live::RunLoop(); });
 }
 
 void SetLogSink(std::function<void(const std::string&)> sink) {

@@ -40,11 +40,13 @@ struct HostState {
   struct PostedKey {
     uint32_t due = 0; // tick count
     intptr_t message = 0;
+    bool live = false; // typed by a person during a press; dropped when the press ends
   };
   std::vector<PostedKey> fPostedKeys;
 
   // The text of the last tip the plug-in asked for, until Last tip reads it
   std::u16string fLastTip;
+  uint32_t fTipRequests = 0; // counts the plug-in's requests, so a caller sees one was made
 
   // The folder of the database being run, absolute and ending with "/"; empty when none
   std::string fDatabaseFolder;

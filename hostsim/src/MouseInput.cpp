@@ -8,6 +8,7 @@
 #include "HostDrag.h"
 #include "HostState.h"
 #include "NativeWindows.h"
+#include "live/LivePress.h"
 
 namespace zvhost {
 
@@ -21,9 +22,9 @@ WPARAM ScrollCode(int32_t code, int32_t position) {
   return static_cast<WPARAM>(code) | (static_cast<WPARAM>(position & 0xFFFF) << 16);
 }
 
-// The native bar follows the thumb: track, final position, end, each sent to the parent window
-// through its current procedure, which may replace itself or close the window in between.
-bool TrackThumb(const Window& window, int16_t x, int16_t y, int16_t toX, int16_t toY) {
+} // namespace
+
+bool ThumbUnder(const Window& window, int16_t x, int16_t y, ThumbPress* thumb) {
   const std::vector<Control*> shown = ShownControlsOf(&window);
   for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
     const Rect& r = (*it)->record.contrlRect;
@@ -34,33 +35,62 @@ bool TrackThumb(const Window& window, int16_t x, int16_t y, int16_t toX, int16_t
     if (!NativeBarLook(**it, &look) || PartAt(look, x, y) != kControlIndicatorPart) {
       return false;
     }
-    const bool horizontal = LayOut(look).horizontal;
-    const int32_t position = PositionAfterThumbMove(look, horizontal ? toX - x : toY - y);
-    const HWND bar = (*it)->native;
-    const HWND parent = native::Find(bar)->parent;
-    const uint32_t message = horizontal ? WM_HSCROLL : WM_VSCROLL;
-    const auto lParam = reinterpret_cast<LPARAM>(bar);
-    MoveMouse(window, toX, toY);
-    if (native::NativeWindow* native = native::Find(bar)) {
-      native->scroll.tracking = true;
-      native->scroll.trackPos = position;
-    }
-    SendMessageA(parent, message, ScrollCode(SB_THUMBTRACK, position), lParam);
-    SendMessageA(parent, message, ScrollCode(SB_THUMBPOSITION, position), lParam);
-    if (native::NativeWindow* native = native::Find(bar)) {
-      native->scroll.tracking = false;
-      native->scroll.pos = position;
-    }
-    SendMessageA(parent, message, SB_ENDSCROLL, lParam);
+    thumb->look = look;
+    thumb->horizontal = LayOut(look).horizontal;
+    thumb->bar = (*it)->native;
+    thumb->x = x;
+    thumb->y = y;
     return true;
   }
   return false;
+}
+
+// Each message goes to the parent window through its current procedure, which may replace itself
+// or close the window in between.
+void TrackThumbTo(const ThumbPress& thumb, int32_t toX, int32_t toY, bool release) {
+  native::NativeWindow* native = native::Find(thumb.bar);
+  if (native == nullptr) {
+    return;
+  }
+  const int32_t position =
+      PositionAfterThumbMove(thumb.look, thumb.horizontal ? toX - thumb.x : toY - thumb.y);
+  const HWND parent = native->parent;
+  const uint32_t message = thumb.horizontal ? WM_HSCROLL : WM_VSCROLL;
+  const auto lParam = reinterpret_cast<LPARAM>(thumb.bar);
+  native->scroll.tracking = true;
+  native->scroll.trackPos = position;
+  SendMessageA(parent, message, ScrollCode(SB_THUMBTRACK, position), lParam);
+  if (!release) {
+    return;
+  }
+  SendMessageA(parent, message, ScrollCode(SB_THUMBPOSITION, position), lParam);
+  if (native::NativeWindow* after = native::Find(thumb.bar)) {
+    after->scroll.tracking = false;
+    after->scroll.pos = position;
+  }
+  SendMessageA(parent, message, SB_ENDSCROLL, lParam);
+}
+
+namespace {
+
+// The native bar follows the thumb straight to where the drag ends.
+bool TrackThumb(const Window& window, int16_t x, int16_t y, int16_t toX, int16_t toY) {
+  ThumbPress thumb;
+  if (!ThumbUnder(window, x, y, &thumb)) {
+    return false;
+  }
+  MoveMouse(window, toX, toY);
+  TrackThumbTo(thumb, toX, toY, true);
+  return true;
 }
 
 } // namespace
 
 bool PollButton() {
   HostState& state = State();
+  if (state.fTimeline.empty() && live::Pressing()) {
+    return live::PollPress();
+  }
   if (state.fTimelineNext >= state.fTimeline.size()) {
     return false;
   }

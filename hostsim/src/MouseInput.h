@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Forms.h"
+#include "ScrollBarLook.h"
 #include "zvhost/HostPlatform.h"
 
 namespace zvhost {
@@ -23,6 +24,19 @@ void DragAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, int16_t
 // A wheel event (39) to the topmost shown area under the point; false when none.
 bool WheelAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, int16_t delta,
              uint16_t modifiers);
+
+// A press on a shown scroll bar's thumb, which the native bar tracks.
+struct ThumbPress {
+  HWND bar = nullptr;
+  BarLook look; // as the press found it
+  bool horizontal = false;
+  int16_t x = 0; // the press, window coordinates
+  int16_t y = 0;
+};
+bool ThumbUnder(const Window& window, int16_t x, int16_t y, ThumbPress* thumb);
+// The thumb follows the pointer to (toX, toY): the track notification, and with `release` the
+// final position and the end of scrolling.
+void TrackThumbTo(const ThumbPress& thumb, int32_t toX, int32_t toY, bool release);
 
 // The button as a poll sees it: while a press is played, each poll moves the pointer to the next
 // point of the timeline and the clock on by one tick, and answers true; once the timeline is

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "HostState.h"
+#include "live/LiveSession.h"
 #include "zvhost/HostPlatform.h"
 
 namespace {
@@ -18,6 +19,7 @@ void GetKeys(KeyMap keys) {
 }
 
 uint32_t TickCount(void) {
+  zvhost::live::SyncClock();
   return zvhost::State().fTicks;
 }
 

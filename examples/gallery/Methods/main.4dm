@@ -32,7 +32,7 @@ End for
 LOG("pictures";Size of array(gGalleryPictures))
 
 // Three cells a row and a little more than two rows in view, so the last row needs the bar.
-$w:=Open window(40;40;40+560;40+440)
+$w:=Open window(40;40;40+560;40+440;1;"Gallery")
 $grid:=Plugin area($w;"gallery";0;0;560;440)
 // Each cell is a white card with rounded corners on a grey ground.
 C_PICTURE($card)
@@ -54,16 +54,24 @@ ASSERT(ZV_SetEventHandler($grid;"GalleryEvent";0x2010)=0)
 // What a form gets when it opens: end of cycle, the update it asks for, idle.
 IDLE
 IDLE
-// A person picks the first picture, then the third with the command key held.
-MOUSE CLICK($w;94;96)
-MOUSE CLICK($w;446;96;0x0100)
-ARRAY LONGINT($picked;0)
-$cell:=0
-$err:=ZV_GetSelection($grid;$cell;$picked)
-For($i;1;Size of array($picked))
-  LOG("picked";gGalleryNames{$picked{$i}})
-End for
-IDLE
-SNAPSHOT($w;$snapshot)
-LOG("snapshot";$snapshot)
-CLOSE WINDOW($w)
+// Bit 22: a picture's name shows as a tip while the pointer rests on it (after the first event,
+// at which the area takes its flags from the form).
+ASSERT(ZV_SetAreaFlags($grid;0x00400000)=0)
+If(Live windows)
+  // The window stays open for a person: the event loop runs until it is closed.
+  LOG("live: click, shift-click and control-click pictures, wheel and keys scroll, close to end")
+Else
+  // A person picks the first picture, then the third with the command key held.
+  MOUSE CLICK($w;94;96)
+  MOUSE CLICK($w;446;96;0x0100)
+  ARRAY LONGINT($picked;0)
+  $cell:=0
+  $err:=ZV_GetSelection($grid;$cell;$picked)
+  For($i;1;Size of array($picked))
+    LOG("picked";gGalleryNames{$picked{$i}})
+  End for
+  IDLE
+  SNAPSHOT($w;$snapshot)
+  LOG("snapshot";$snapshot)
+  CLOSE WINDOW($w)
+End if

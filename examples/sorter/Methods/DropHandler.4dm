@@ -33,6 +33,7 @@ If($2=16)
         APPEND TO ARRAY($landed;$position+$i-1)
       End for
       $err:=ZV_SetSelection($1;0;$landed)
+      LOG("moved";Size of array(gMovedNames);"left";Size of array(gLeftPictures);"right";Size of array(gRightPictures))
     End if
   End if
 End if

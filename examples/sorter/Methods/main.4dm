@@ -25,7 +25,7 @@ For($i;1;Size of array($files))
   End if
 End for
 
-$w:=Open window(40;40;40+740;40+420)
+$w:=Open window(40;40;40+740;40+420;1;"Sorter")
 <>gLeft:=Plugin area($w;"left";0;0;366;420)
 <>gRight:=Plugin area($w;"right";374;0;740;420)
 SetUpGrid(<>gLeft;"gLeft")
@@ -33,21 +33,26 @@ SetUpGrid(<>gRight;"gRight")
 
 IDLE
 IDLE
-SNAPSHOT($w;$out+"sorter-before.png")
-LOG("before";Size of array(gLeftPictures);Size of array(gRightPictures))
+If(Live windows)
+  // The window stays open for a person: drag pictures between the grids, close it to end.
+  LOG("live: pick pictures (shift, control), drag them to the other grid; Escape cancels")
+Else
+  SNAPSHOT($w;$out+"sorter-before.png")
+  LOG("before";Size of array(gLeftPictures);Size of array(gRightPictures))
 
-// Select the first three pictures on the left (a click, then a shift-click), and drag them by the
-// second one into the empty grid on the right.
-MOUSE CLICK($w;60;60)
-MOUSE CLICK($w;290;60;0x0200)
-MOUSE DRAG($w;175;60;550;100)
-// The drop reaches the handler at the next idle.
-IDLE
-IDLE
-SNAPSHOT($w;$out+"sorter-after.png")
-LOG("after";Size of array(gLeftPictures);Size of array(gRightPictures))
-ASSERT(Size of array(gRightPictures)=3;"three pictures moved to the right")
-For($i;1;Size of array(gRightNames))
-  LOG("right";$i;gRightNames{$i})
-End for
-CLOSE WINDOW($w)
+  // Select the first three pictures on the left (a click, then a shift-click), and drag them by the
+  // second one into the empty grid on the right.
+  MOUSE CLICK($w;60;60)
+  MOUSE CLICK($w;290;60;0x0200)
+  MOUSE DRAG($w;175;60;550;100)
+  // The drop reaches the handler at the next idle.
+  IDLE
+  IDLE
+  SNAPSHOT($w;$out+"sorter-after.png")
+  LOG("after";Size of array(gLeftPictures);Size of array(gRightPictures))
+  ASSERT(Size of array(gRightPictures)=3;"three pictures moved to the right")
+  For($i;1;Size of array(gRightNames))
+    LOG("right";$i;gRightNames{$i})
+  End for
+  CLOSE WINDOW($w)
+End if

@@ -1,5 +1,5 @@
 // Windows, forms and plug-in areas for databases and tests: Open window, CLOSE WINDOW, Plugin
-// area, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
+// area, Live windows, AREA EVENT, IDLE, FORM GOTO PAGE, OBJECT SET VISIBLE, OBJECT SET COORDINATES,
 // SNAPSHOT($w; path), OBJECT SET DRAG AND DROP OPTIONS($ref; draggable; automaticDrag;
 // droppable; automaticDrop), and the invalidation records tests read back:
 //   Invalidation count($ref)          what the plug-in invalidated since the last IDLE drew
@@ -13,6 +13,7 @@
 #include "../ImageCodecs.h"
 #include "../Snapshot.h"
 #include "../Utf.h"
+#include "../live/LiveSession.h"
 #include "Commands.h"
 #include "FormArgs.h"
 
@@ -88,15 +89,21 @@ bool CarriesHostPointer(uint16_t what) {
   }
 }
 
+// Open window(left; top; right; bottom{; type{; title}}): the type is the host's window kind,
+// which the emulator does not draw.
 Value OpenWindow(CommandContext& c) {
-  c.ExpectCount(4, 4);
+  c.ExpectCount(4, 6);
   const Rect frame = RectArgs(c, 0);
   const int32_t width = frame.right - frame.left;
   const int32_t height = frame.bottom - frame.top;
   if (width <= 0 || height <= 0 || width > kMaxWindowSide || height > kMaxWindowSide) {
     c.Fail("a window is 1 to " + std::to_string(kMaxWindowSide) + " pixels on each side");
   }
-  const std::shared_ptr<Window> window = Windows().Open(frame, State().fCurrentProcess);
+  if (c.Count() > 4) {
+    c.LongArg(4);
+  }
+  const std::u16string title = c.Count() > 5 ? c.TextArg(5) : std::u16string();
+  const std::shared_ptr<Window> window = Windows().Open(frame, State().fCurrentProcess, title);
   if (!window) {
     c.Fail("not enough memory for the window's surface");
   }
@@ -239,6 +246,11 @@ void RegisterFormCommands() {
     return Value();
   });
   RegisterCommand(u"SNAPSHOT", Snapshot);
+  // True when the windows are shown on a desktop and a person drives them (zorvi-host --window).
+  RegisterCommand(u"Live windows", [](CommandContext& c) {
+    c.ExpectCount(0, 0);
+    return Value::Boolean(live::Display() != nullptr);
+  });
   RegisterCommand(u"OBJECT SET DRAG AND DROP OPTIONS", [](CommandContext& c) {
     c.ExpectCount(5, 5);
     const std::shared_ptr<PluginArea> area = AreaArg(c, 0);

@@ -119,20 +119,6 @@ Value PostKey(CommandContext& c) {
   return Value();
 }
 
-// The window's focused area, null when none has the focus.
-std::shared_ptr<PluginArea> FocusedArea(const Window& window) {
-  std::shared_ptr<PluginArea> area = window.focus.lock();
-  return area && area->window != nullptr ? area : nullptr;
-}
-
-int16_t LocalMouseX(const Window& window) {
-  return static_cast<int16_t>(State().fMouseX - window.frame.left);
-}
-
-int16_t LocalMouseY(const Window& window) {
-  return static_cast<int16_t>(State().fMouseY - window.frame.top);
-}
-
 // KEY DOWN($w; keyCode{; character{; modifiers}})
 Value KeyDown(CommandContext& c) {
   c.ExpectCount(2, 4);
@@ -143,20 +129,13 @@ Value KeyDown(CommandContext& c) {
   if (character < 0 || character > 255 || keyCode < 0 || keyCode > 255) {
     c.Fail("a character and a key code are 0 to 255");
   }
-  if (const std::shared_ptr<PluginArea> area = FocusedArea(*window)) {
-    // As key events carry them: the character in the low byte, the key code above it.
-    SendMouseEvent(area, kAreaKeyDown, LocalMouseX(*window), LocalMouseY(*window), modifiers,
-                   (keyCode << 8) | character);
-  }
+  KeyToFocus(window, keyCode, character, modifiers);
   return Value();
 }
 
 Value SelectAll(CommandContext& c) {
   c.ExpectCount(1, 1);
-  const std::shared_ptr<Window> window = WindowArg(c, 0);
-  if (const std::shared_ptr<PluginArea> area = FocusedArea(*window)) {
-    SendMouseEvent(area, kAreaSelectAll, LocalMouseX(*window), LocalMouseY(*window), 0);
-  }
+  SelectAllInFocus(WindowArg(c, 0));
   return Value();
 }
 
@@ -165,10 +144,7 @@ Value MouseMove(CommandContext& c) {
   const std::shared_ptr<Window> window = WindowArg(c, 0);
   const int16_t x = ShortArg(c, 1);
   const int16_t y = ShortArg(c, 2);
-  native::SetMouse(window->frame.left + x, window->frame.top + y);
-  if (const std::shared_ptr<PluginArea> area = AreaAt(*window, x, y)) {
-    SendMouseEvent(area, kAreaCursor, x, y, 0);
-  }
+  MoveAt(window, x, y);
   return Value();
 }
 

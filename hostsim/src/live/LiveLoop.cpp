@@ -1,0 +1,141 @@
+#include "LiveLoop.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "../AreaEvents.h"
+#include "../HostState.h"
+#include "../MouseInput.h"
+#include "../lang/Abort.h"
+#include "LivePress.h"
+#include "LiveSession.h"
+
+namespace zvhost::live {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Turns of the event loop come this often, so that a caret blinks and posted drops arrive.
+constexpr auto kTurnInterval = std::chrono::milliseconds(16);
+// What one wheel notch tells the area (only its sign matters to it).
+constexpr int32_t kWheelNotch = 120;
+constexpr int32_t kKeyA = 'a';
+
+// Cursor events follow the pointer while no button is held; a tip the area asks for during one is
+// shown beside the pointer until the next.
+void MoveAtPointer(const LiveInput& input) {
+  const std::shared_ptr<Window> window = Windows().Find(input.window);
+  if (!window) {
+    return;
+  }
+  if (Held()) {
+    MovePointer(input);
+    return;
+  }
+  const uint32_t tipsBefore = State().fTipRequests;
+  const int16_t x = ClampToShort(input.x);
+  const int16_t y = ClampToShort(input.y);
+  if (!MoveAt(window, x, y)) {
+    HideTip();
+    SetCursor(LoadStockCursor(kArrowCursor));
+    return;
+  }
+  if (State().fTipRequests != tipsBefore && Windows().Find(input.window) == window) {
+    ShowTip(window->number, window->tip, x, y);
+  } else {
+    HideTip();
+  }
+}
+
+void WheelAtPointer(const LiveInput& input) {
+  const std::shared_ptr<Window> window = Windows().Find(input.window);
+  if (!window || input.wheel == 0) {
+    return;
+  }
+  HideTip();
+  constexpr uint16_t kShift = kFDShiftKeyMask;
+  const uint16_t modifiers =
+      static_cast<uint16_t>(input.modifiers | (input.horizontal ? kShift : 0));
+  const int32_t delta = std::clamp(input.wheel * kWheelNotch, -32767, 32767);
+  WheelAt(window, ClampToShort(input.x), ClampToShort(input.y), static_cast<int16_t>(delta),
+          modifiers);
+}
+
+void KeyInWindow(const LiveInput& input) {
+  std::shared_ptr<Window> window = Windows().Find(input.window);
+  if (!window) {
+    // Keys go to the front window when the window system names none.
+    const auto all = Windows().All();
+    if (all.empty()) {
+      return;
+    }
+    window = all.back();
+  }
+  HideTip();
+  const bool command = (input.modifiers & kFDCommandKeyMask) != 0;
+  if (command && (input.character | 0x20) == kKeyA) {
+    SelectAllInFocus(window);
+  } else if (input.keyCode != 0 || input.character != 0) {
+    KeyToFocus(window, input.keyCode, input.character, input.modifiers);
+  }
+}
+
+} // namespace
+
+void Handle(const LiveInput& input) {
+  switch (input.kind) {
+  case LiveInput::Kind::MouseDown:
+    PressAt(input);
+    break;
+  case LiveInput::Kind::MouseUp:
+    ReleaseAt(input);
+    break;
+  case LiveInput::Kind::Motion:
+    MoveAtPointer(input);
+    break;
+  case LiveInput::Kind::Wheel:
+    WheelAtPointer(input);
+    break;
+  case LiveInput::Kind::Key:
+    KeyInWindow(input);
+    break;
+  case LiveInput::Kind::Close:
+    if (const std::shared_ptr<Window> window = Windows().Find(input.window)) {
+      CloseWindow(window);
+    }
+    break;
+  case LiveInput::Kind::Quit:
+    CloseEveryWindow();
+    break;
+  }
+  lang::ThrowIfAborted();
+}
+
+void RunLoop() {
+  LiveDisplay* display = Display();
+  if (display == nullptr) {
+    return;
+  }
+  PresentWindows(true);
+  Clock::time_point nextTurn = Clock::now();
+  while (!Windows().All().empty()) {
+    for (const LiveInput& waiting : TakeDeferred()) {
+      Handle(waiting);
+    }
+    const auto wait =
+        std::chrono::duration_cast<std::chrono::milliseconds>(nextTurn - Clock::now());
+    LiveInput input;
+    if (display->NextInput(&input, static_cast<int32_t>(std::max<int64_t>(0, wait.count())))) {
+      Handle(input);
+      PresentWindows(false);
+    }
+    if (Clock::now() >= nextTurn && !Windows().All().empty()) {
+      EventLoopTurn();
+      lang::ThrowIfAborted();
+      nextTurn = Clock::now() + kTurnInterval;
+    }
+  }
+}
+
+} // namespace zvhost::live
