@@ -16,7 +16,7 @@
 #include "platform/win/CGGeometry.h"
 #include "sdk/FourDPluginAPI.h"
 #include "util/ZVList.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace gfx {
 class Bitmap;

@@ -12,7 +12,7 @@
 #include "TextBlocks.h"
 #include "lang/PluginCommands.h"
 #include "zvhost/Host.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

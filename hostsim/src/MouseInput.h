@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Forms.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

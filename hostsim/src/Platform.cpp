@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "HostState.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 // The window system's usual double-click interval, half a second.

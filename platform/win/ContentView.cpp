@@ -5,11 +5,11 @@
 #include <new>
 #include <vector>
 
-#include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
-#include "zvhost/HostWindows.h"
+#include "platform/win/CGBridges.h"
+#include "sdk/HostWindows.h"
 
 namespace {
 
