@@ -14,6 +14,7 @@
 #include "grid/GridCache.h"
 #include "grid/ZorvinAreaManager.h"
 #include "platform/win/CGGeometry.h"
+#include "platform/win/ContentView.h"
 #include "sdk/FourDPluginAPI.h"
 #include "sdk/HostPlatform.h"
 #include "util/ZVList.h"
@@ -30,7 +31,6 @@ class StringFormat;
 
 class CArray;
 class DragAndDropData;
-class ContentView;
 class ScrollView;
 class WinPoints;
 class ZorvinAreaControlsWin;
@@ -110,6 +110,7 @@ public:
   void DoIdle() override;
   int32_t RevealCell(int32_t cell);
   CGPoint GetOrigin() const { return fOrigin; }
+  CGFloat GetScale() const { return fScale; }
   ControlHandle GetHorzScrollBar() const { return fHorzScrollBar; }
   ControlHandle GetVertScrollBar() const { return fVertScrollBar; }
   // Scrolls `pixels` into the document on the bar's axis, clamped, and sets the bar's value with
@@ -131,6 +132,8 @@ public:
   void SetLiveScrollInstalled(bool installed) { fLiveScrollInstalled = installed; }
   CGRect GetAreaViewFrame() const { return fAreaViewFrame; }
   CGRect GetContentViewFrame() const { return fContentViewFrame; }
+  ContentView& GetContentView() { return fContentView; }
+  const ContentView& GetContentView() const { return fContentView; }
   CGRect GetPortRelativeViewFrame(CGRect frame) const;
   CGPoint PortPointToContentView(CGPoint point) const;
 
@@ -392,7 +395,6 @@ public:
 private:
   friend class ZorvinAreaTestAccess;
   friend class ZorvinAreaLookTestAccess;
-  friend class ContentView;
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
   void Refresh();
@@ -484,8 +486,7 @@ private:
   CGRect fHorzScrollFrame;
   CGRect fVertScrollFrame;
   bool fViewShown;
-  std::unique_ptr<gfx::Bitmap> fBackBuffer;
-  std::unique_ptr<gfx::Graphics> fBackBufferGraphics;
+  ContentView fContentView;
   std::unique_ptr<gfx::SolidBrush> fAreaBackBrush;
 
   // Expressions: calloc'ed source texts and host token handles
