@@ -7,7 +7,7 @@
 #include "gfx/Graphics.h"
 #include "host/FourD.h"
 #include "host/HostText.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 

@@ -3,18 +3,7 @@
 #include <stdlib.h>
 
 #include "host/FourD.h"
-
-namespace {
-
-uint32_t UnitCount(const PA_Unichar* text) {
-  uint32_t n = 0;
-  while (text[n] != 0) {
-    ++n;
-  }
-  return n;
-}
-
-} // namespace
+#include "host/HostText.h"
 
 void CellData::Clear() {
   if (fPicture != nullptr) {
@@ -33,7 +22,7 @@ uint32_t CellData::CalcByteSize() const {
     size += static_cast<uint32_t>(fPicture->fWidth) * static_cast<uint32_t>(fPicture->fHeight) * 4;
   }
   if (fCaption != nullptr) {
-    size += 2 * UnitCount(fCaption) + 2;
+    size += 2 * FourD::UniLength(fCaption) + 2;
   }
   return size;
 }

@@ -8,11 +8,7 @@
 namespace {
 
 void CopySignature(PA_Unichar* out, const PA_Unichar* text) {
-  int32_t i = 0;
-  for (; text != nullptr && i < kSignatureUnits - 1 && text[i] != 0; ++i) {
-    out[i] = text[i];
-  }
-  out[i] = 0;
+  FourD::UniCopy(text, out, kSignatureUnits);
 }
 
 } // namespace

@@ -3,18 +3,12 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "host/HostText.h"
+
 namespace {
 
 constexpr PA_Unichar kCR = 13;
 constexpr PA_Unichar kLF = 10;
-
-size_t UnitCount(const PA_Unichar* text) {
-  size_t n = 0;
-  while (text[n] != 0) {
-    ++n;
-  }
-  return n;
-}
 
 } // namespace
 
@@ -46,7 +40,7 @@ PA_Unichar* SetAllocTextLineEndings(const PA_Unichar* text, uint32_t kind) {
   if (text == nullptr) {
     return nullptr;
   }
-  size_t length = UnitCount(text);
+  size_t length = FourD::UniLength(text);
   uint32_t endings = 0;
   uint32_t kinds = GetTextLineEndings(text, &endings);
   if (endings == 0 || kinds == kind) {

@@ -61,8 +61,7 @@ ZorvinArea::ZorvinArea()
 
 ZorvinArea::~ZorvinArea() {
   ReleaseViews();
-  fBackBufferGraphics.reset();
-  fBackBuffer.reset();
+  ContentView::CleanupBackBuffer(this);
   fAreaBackBrush.reset();
   FreeExpression(&fCountExpressionText, &fCountExpression);
   FreeExpression(&fPictureExpressionText, &fPictureExpression);

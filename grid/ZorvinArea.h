@@ -14,9 +14,10 @@
 #include "grid/GridCache.h"
 #include "grid/ZorvinAreaManager.h"
 #include "platform/win/CGGeometry.h"
+#include "platform/win/ContentView.h"
 #include "sdk/FourDPluginAPI.h"
+#include "sdk/HostPlatform.h"
 #include "util/ZVList.h"
-#include "zvhost/HostPlatform.h"
 
 namespace gfx {
 class Bitmap;
@@ -30,7 +31,6 @@ class StringFormat;
 
 class CArray;
 class DragAndDropData;
-class ContentView;
 class ScrollView;
 class WinPoints;
 class ZorvinAreaControlsWin;
@@ -110,10 +110,30 @@ public:
   void DoIdle() override;
   int32_t RevealCell(int32_t cell);
   CGPoint GetOrigin() const { return fOrigin; }
+  CGFloat GetScale() const { return fScale; }
   ControlHandle GetHorzScrollBar() const { return fHorzScrollBar; }
   ControlHandle GetVertScrollBar() const { return fVertScrollBar; }
+  // Scrolls `pixels` into the document on the bar's axis, clamped, and sets the bar's value with
+  // it (aligned when by cell).
+  void ScrollBarTo(ControlHandle bar, int64_t pixels);
+  // The one way from a bar's value to the origin: sets the value and scrolls to what it stands
+  // for (aligned when by cell).
+  void ScrollToBarValue(ControlHandle bar, int32_t value);
+  int64_t BarPosition(ControlHandle bar) const; // pixels scrolled
+  // The steps along one axis, in scaled pixels: a line is a tenth of three quarters of the view
+  // (the wheel's step always), a page three quarters of it; scrolling by cell, a line is a cell
+  // and a page the whole cells in view.
+  int32_t GetPixelLineStep(bool vertical) const;
+  int32_t GetLineStep(bool vertical) const;
+  int32_t GetPageStep(bool vertical) const;
+  void AlignScrollToCell();
+  // Whether this area counts in its window's install count of the live-scroll hook.
+  bool IsLiveScrollInstalled() const { return fLiveScrollInstalled; }
+  void SetLiveScrollInstalled(bool installed) { fLiveScrollInstalled = installed; }
   CGRect GetAreaViewFrame() const { return fAreaViewFrame; }
   CGRect GetContentViewFrame() const { return fContentViewFrame; }
+  ContentView& GetContentView() { return fContentView; }
+  const ContentView& GetContentView() const { return fContentView; }
   CGRect GetPortRelativeViewFrame(CGRect frame) const;
   CGPoint PortPointToContentView(CGPoint point) const;
 
@@ -375,9 +395,6 @@ public:
 private:
   friend class ZorvinAreaTestAccess;
   friend class ZorvinAreaLookTestAccess;
-  friend class ContentView;
-  friend class ScrollView;
-  friend class ZorvinAreaControlsWin;
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
   void Refresh();
@@ -389,19 +406,14 @@ private:
   int32_t CellsPerRowForWidth(int64_t width) const;
   void AdjustViews();
   void SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show);
-  // Scrolls `pixels` into the document on the bar's axis, clamped, and sets the bar's value with
-  // it (aligned when by cell).
-  void ScrollBarTo(ControlHandle bar, int64_t pixels);
   // Bars count in 32 bits: a longer document maps onto that range by one factor per axis, which
   // is 1 for documents that fit (the bar is then the document's pixels).
   CGFloat BarFactor(ControlHandle bar) const;
   int64_t BarToPixels(ControlHandle bar, int32_t value) const;
-  int64_t BarPosition(ControlHandle bar) const; // pixels scrolled
-  int64_t BarMaximum(ControlHandle bar) const;  // in pixels
+  int64_t BarMaximum(ControlHandle bar) const; // in pixels
   void ReleaseViews();
   void AdjustOrigin();
   void AdjustScrollbars();
-  void AlignScrollToCell();
   void ShowAreaView();
   void HideAreaView();
   void HandleAreaFormPageChange();
@@ -474,8 +486,7 @@ private:
   CGRect fHorzScrollFrame;
   CGRect fVertScrollFrame;
   bool fViewShown;
-  std::unique_ptr<gfx::Bitmap> fBackBuffer;
-  std::unique_ptr<gfx::Graphics> fBackBufferGraphics;
+  ContentView fContentView;
   std::unique_ptr<gfx::SolidBrush> fAreaBackBrush;
 
   // Expressions: calloc'ed source texts and host token handles

@@ -1,11 +1,13 @@
 // Caption text: font, paragraph style and colours, and the native objects drawn with them.
 #include "grid/ZorvinArea.h"
 
+#include <iterator>
 #include <new>
 
 #include "gfx/Brush.h"
 #include "gfx/Font.h"
 #include "gfx/StringFormat.h"
+#include "host/HostText.h"
 
 namespace {
 
@@ -63,17 +65,13 @@ int32_t ZorvinArea::SetCaptionTextStyle(const PA_Unichar* fontName, int32_t size
     return kFDErrNone;
   }
   PA_Unichar name[kFontNameCapacity] = {};
-  for (int32_t i = 0; i < length; ++i) {
-    name[i] = fontName[i];
-  }
+  FourD::UniCopy(fontName, name, kFontNameCapacity);
   // The font comes first: a name or size it refuses leaves every setting as it was.
   std::unique_ptr<gfx::Font> font = CreateNativeFont(name, size, style);
   if (font == nullptr) {
     return kFDErrBadParameter;
   }
-  for (int32_t i = 0; i <= length; ++i) {
-    fCaptionFontName[i] = name[i];
-  }
+  FourD::UniCopy(name, fCaptionFontName, std::size(fCaptionFontName));
   fCaptionTextSize = size;
   fCaptionTextStyle = style;
   fCaptionFont = std::move(font);

@@ -5,18 +5,11 @@
 
 #include "grid/TextLineEndings.h"
 #include "host/FourD.h"
+#include "host/HostText.h"
 #include "host/ValueBlock.h"
 #include "host/ZorvinLongVar.h"
 
 namespace {
-
-size_t UnitLength(const PA_Unichar* text) {
-  size_t n = 0;
-  while (text[n] != 0) {
-    ++n;
-  }
-  return n;
-}
 
 // Host text blocks carry a length and need not end in 0.
 PA_Unichar* TerminatedCopy(const FDStringBlock& text) {
@@ -44,7 +37,7 @@ int32_t ZorvinArea::ParseExpression(const PA_Unichar* text, PA_Unichar** textCop
   if (text == nullptr) {
     return kFDErrBadParameter;
   }
-  const size_t length = UnitLength(text);
+  const size_t length = FourD::UniLength(text);
   if (length > INT32_MAX - 1) {
     return kFDErrBadParameter;
   }

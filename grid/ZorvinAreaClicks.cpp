@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr uint32_t kCommandKey = 0x100;
-constexpr uint32_t kShiftKey = 0x200;
 constexpr int32_t kCellEventClicked = 4;
 constexpr int32_t kCellEventDoubleClicked = 13;
 constexpr CGFloat kDoubleClickSlop = 4.0;
@@ -143,7 +141,7 @@ void ZorvinArea::ZeroSelectionAndRedraw() {
 }
 
 bool ZorvinArea::HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers) {
-  if ((modifiers & kCommandKey) != 0 && IsCellSelected(cell)) {
+  if ((modifiers & kFDCommandKeyMask) != 0 && IsCellSelected(cell)) {
     ZeroSelection();
     RedrawCellImmediately(cell);
     CallEventHandler(kCellEventClicked, static_cast<int32_t>(cell));
@@ -173,9 +171,9 @@ void ZorvinArea::SelectOnlyCellByClick(uint32_t cell) {
 
 bool ZorvinArea::HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers) {
   bool result;
-  if ((modifiers & kCommandKey) != 0)
+  if ((modifiers & kFDCommandKeyMask) != 0)
     result = HandleMultiSelectionCellCommandClick(cell);
-  else if ((modifiers & kShiftKey) != 0)
+  else if ((modifiers & kFDShiftKeyMask) != 0)
     result = HandleMultiSelectionCellShiftClick(cell);
   else
     result = HandleMultiSelectionCellClick(cell);
@@ -227,7 +225,7 @@ bool ZorvinArea::HandleMultiSelectionCellCommandClick(uint32_t cell) {
 
 bool ZorvinArea::HandleSelectionDrag(CGPoint docPoint, uint32_t cell, uint32_t modifiers) {
   bool result = false;
-  if ((modifiers & (kCommandKey | kShiftKey)) != 0 || !IsCellSelected(cell)) {
+  if ((modifiers & (kFDCommandKeyMask | kFDShiftKeyMask)) != 0 || !IsCellSelected(cell)) {
     result = fSelectionKind == kSelectionSingle ? HandleSingleSelectionClick(cell, modifiers)
                                                 : HandleMultiSelectionClick(cell, modifiers);
     // The handler may have closed the area, or recounted so that the cell is gone.

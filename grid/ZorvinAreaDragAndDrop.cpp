@@ -1,10 +1,13 @@
 // The drag of a cell between grid areas: a loop inside the source's mouse-down that follows the
+
+#include <iterator>
 // pointer over any area of any window until the button is released or the cancel key is typed.
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
+#include "host/HostText.h"
 #include "platform/win/WinImages.h"
 #include "platform/win/WinPoints.h"
-#include "zvhost/HostWindows.h"
+#include "sdk/HostWindows.h"
 
 namespace {
 
@@ -117,10 +120,6 @@ void ZorvinArea::HandleDrop(const DragItemData& item, CGPoint docPoint,
 void ZorvinArea::SetPendingDropEvent(int32_t sourceArea, int32_t position,
                                      const PA_Unichar* signature) {
   fDragSourceArea = sourceArea;
-  int32_t i = 0;
-  for (; signature != nullptr && i < 255 && signature[i] != 0; ++i) {
-    fDropSignature[i] = signature[i];
-  }
-  fDropSignature[i] = 0;
+  FourD::UniCopy(signature, fDropSignature, std::size(fDropSignature));
   PostCellEvent(16, position);
 }

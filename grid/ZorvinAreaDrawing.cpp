@@ -1,7 +1,7 @@
-#include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
 #include "grid/RectFitting.h"
 #include "grid/ZorvinArea.h"
+#include "platform/win/CGBridges.h"
 #include "platform/win/ContentView.h"
 #include "platform/win/ScrollView.h"
 

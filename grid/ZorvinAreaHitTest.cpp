@@ -7,21 +7,12 @@
 
 namespace {
 
-// Saturates: a document past the range still ends past every point in it.
-int64_t Trunc(CGFloat value) {
-  constexpr CGFloat kLimit = 4.0e18;
-  if (value != value) {
-    return 0;
-  }
-  return static_cast<int64_t>(std::clamp(value, -kLimit, kLimit));
-}
-
 // One axis of the hit test: the 1-based index along it, or 0 in a gap or outside.
 uint32_t LocateOnAxis(CGFloat p, CGFloat docExtent, CGFloat cell, CGFloat gap, int32_t count,
                       bool nearest) {
-  const int64_t pi = Trunc(p);
-  const int64_t gi = Trunc(gap);
-  const int64_t end = Trunc(docExtent) - gi;
+  const int64_t pi = CGFloatToInt64(p);
+  const int64_t gi = CGFloatToInt64(gap);
+  const int64_t end = CGFloatToInt64(docExtent) - gi;
   const CGFloat pitch = cell + gap;
   if (nearest) {
     if (pi <= gi) {
@@ -33,12 +24,12 @@ uint32_t LocateOnAxis(CGFloat p, CGFloat docExtent, CGFloat cell, CGFloat gap, i
     if (!(pitch > 0)) {
       return 0;
     }
-    return static_cast<uint32_t>(Trunc((p - gap / 2) / pitch)) + 1;
+    return static_cast<uint32_t>(CGFloatToInt64((p - gap / 2) / pitch)) + 1;
   }
   if (pi < gi || pi > end || !(pitch > 0)) {
     return 0;
   }
-  const int64_t c = Trunc((p - gap) / pitch + 1);
+  const int64_t c = CGFloatToInt64((p - gap) / pitch + 1);
   // A cell's left edge belongs to it, its right edge to the gap.
   if (static_cast<CGFloat>(c - 1) * pitch + cell > p - gap) {
     return static_cast<uint32_t>(c);

@@ -4,7 +4,7 @@
 #include "host/FourD.h"
 #include "platform/win/ContentView.h"
 #include "platform/win/WinPoints.h"
-#include "zvhost/HostWindows.h"
+#include "sdk/HostWindows.h"
 
 namespace {
 
@@ -148,16 +148,9 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
   }
   const CGPoint previousOrigin = fOrigin;
   const int64_t value = BarPosition(bar);
-  int32_t step = 0;
-  if (GetScrollsByCell()) {
+  if (GetScrollsByCell())
     AlignScrollToCell();
-    const CGSize cell = DocSizeToScaled(fCellSize);
-    step = CGFloatToInt32(horizontal ? cell.width : cell.height);
-  } else {
-    const int32_t t = CGFloatToInt32(
-        (horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height) * 3 / 4);
-    step = t <= 10 ? 1 : t / 10;
-  }
+  const int32_t step = GetLineStep(!horizontal);
   const bool forward = edge == kRightEdge || edge == kBottomEdge;
   ScrollBarTo(bar, value + (forward ? step : -step));
   LoadVisibleCellData();

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr uint32_t kShiftKey = 0x200;
-
 enum : int32_t {
   kKeyHome = 138,
   kKeyEnd = 139,
@@ -36,17 +34,12 @@ BarState ReadBar(ControlHandle bar, int64_t value, int64_t maximum) {
   return state;
 }
 
-// Small and large steps along one axis of `view` pixels with cells of `cell` pixels.
-void StepsFor(CGFloat view, CGFloat cell, bool byCell, int32_t* small, int32_t* large) {
-  if (byCell) {
-    *small = std::max(CGFloatToInt32(cell), 1);
-    *large = CGFloatToInt32(static_cast<CGFloat>(std::max(1, (CGFloatToInt32(view) / *small) / 3)) *
-                            cell);
-    return;
-  }
-  const int32_t page = CGFloatToInt32(view * 3 / 4);
-  *small = page <= 10 ? 1 : page / 10;
-  *large = 10 * *small;
+// The keys' small and large steps along one axis of `view` pixels when scrolling by cells of
+// `cell` pixels: a cell, and a third of the cells in view.
+void CellStepsFor(CGFloat view, CGFloat cell, int32_t* small, int32_t* large) {
+  *small = std::max(CGFloatToInt32(cell), 1);
+  *large =
+      CGFloatToInt32(static_cast<CGFloat>(std::max(1, (CGFloatToInt32(view) / *small) / 3)) * cell);
 }
 
 } // namespace
@@ -71,10 +64,15 @@ bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifier
   const BarState vert = read(fVertScrollBar);
   const CGFloat width = fContentViewFrame.size.width;
   const CGFloat height = fContentViewFrame.size.height;
-  const bool shift = (modifiers & kShiftKey) != 0;
-  int32_t sx = 0, lx = 0, sy = 0, ly = 0;
-  StepsFor(width, fCellSize.width, GetScrollsByCell(), &sx, &lx);
-  StepsFor(height, fCellSize.height, GetScrollsByCell(), &sy, &ly);
+  const bool shift = (modifiers & kFDShiftKeyMask) != 0;
+  int32_t sx = GetPixelLineStep(false);
+  int32_t sy = GetPixelLineStep(true);
+  int32_t lx = 10 * sx;
+  int32_t ly = 10 * sy;
+  if (GetScrollsByCell()) {
+    CellStepsFor(width, fCellSize.width, &sx, &lx);
+    CellStepsFor(height, fCellSize.height, &sy, &ly);
+  }
   const int32_t pageX = CGFloatToInt32(width * 3 / 4);
   const int32_t pageY = CGFloatToInt32(height * 3 / 4);
 

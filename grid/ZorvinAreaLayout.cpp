@@ -3,20 +3,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Layout truncates toward zero; a NaN or an absurd size must not become undefined behaviour.
-int64_t Trunc(CGFloat value) {
-  if (!(std::fabs(value) < 4.0e18)) {
-    return value != value
-               ? 0
-               : (value > 0 ? INT64_C(4000000000000000000) : -INT64_C(4000000000000000000));
-  }
-  return static_cast<int64_t>(value);
-}
-
-} // namespace
-
 int32_t ZorvinArea::ScrollbarThickness() {
   return ZorvinAreaControlsWin::GetScrollbarSize();
 }
@@ -39,8 +25,8 @@ void ZorvinArea::ResetLayout() {
 }
 
 int32_t ZorvinArea::CellsPerRowForWidth(int64_t width) const {
-  const int64_t cell = Trunc(DocSizeToScaled(fCellSize).width);
-  const int64_t gap = Trunc(DocSizeToScaled(fCellSpacing).width);
+  const int64_t cell = CGFloatToInt64(DocSizeToScaled(fCellSize).width);
+  const int64_t gap = CGFloatToInt64(DocSizeToScaled(fCellSpacing).width);
   if (cell + gap <= 0) {
     return 1;
   }
@@ -56,7 +42,7 @@ int32_t ZorvinArea::CalcCellsPerRow(bool lessScrollbar) const {
   if (fCellsInBand != 0) {
     return fCellsInBand;
   }
-  int64_t width = Trunc(fAreaViewFrame.size.width);
+  int64_t width = CGFloatToInt64(fAreaViewFrame.size.width);
   if (lessScrollbar) {
     width -= ScrollbarThickness();
   }
@@ -71,8 +57,8 @@ void ZorvinArea::ApplyRowsAndColumns(int32_t perRow, CGSize cell, CGSize gap) {
   fRowCount = static_cast<int32_t>(rows);
   // A single row is only as wide as its cells.
   fColumnCount = rows > 1 ? perRow : fCellCount;
-  const int64_t pitchX = Trunc(cell.width) + Trunc(gap.width);
-  const int64_t pitchY = Trunc(cell.height) + Trunc(gap.height);
+  const int64_t pitchX = CGFloatToInt64(cell.width) + CGFloatToInt64(gap.width);
+  const int64_t pitchY = CGFloatToInt64(cell.height) + CGFloatToInt64(gap.height);
   fContentSize.width = gap.width + static_cast<CGFloat>(fColumnCount * pitchX);
   fContentSize.height = gap.height + static_cast<CGFloat>(rows * pitchY);
   fDocSize = ScaledSizeToDoc(fContentSize);
@@ -85,14 +71,14 @@ void ZorvinArea::UpdateAutoLayout() {
   }
   const CGSize cell = DocSizeToScaled(fCellSize);
   const CGSize gap = DocSizeToScaled(fCellSpacing);
-  int32_t perRow = CellsPerRowForWidth(Trunc(fAreaViewFrame.size.width));
+  int32_t perRow = CellsPerRowForWidth(CGFloatToInt64(fAreaViewFrame.size.width));
   if (fCellCount <= 0) {
     return;
   }
   ApplyRowsAndColumns(perRow, cell, gap);
   if (fContentSize.height > fAreaViewFrame.size.height) {
     fVertScrollNeeded = true;
-    perRow = CellsPerRowForWidth(Trunc(fAreaViewFrame.size.width - ScrollbarThickness()));
+    perRow = CellsPerRowForWidth(CGFloatToInt64(fAreaViewFrame.size.width - ScrollbarThickness()));
     ApplyRowsAndColumns(perRow, cell, gap);
   }
 }
@@ -108,8 +94,8 @@ void ZorvinArea::UpdateFixedLayout() {
 }
 
 CGRect ZorvinArea::GetCellRect(CellLocation location, bool withSpacing) const {
-  const int64_t pitchX = Trunc(fCellSize.width) + Trunc(fCellSpacing.width);
-  const int64_t pitchY = Trunc(fCellSize.height) + Trunc(fCellSpacing.height);
+  const int64_t pitchX = CGFloatToInt64(fCellSize.width) + CGFloatToInt64(fCellSpacing.width);
+  const int64_t pitchY = CGFloatToInt64(fCellSize.height) + CGFloatToInt64(fCellSpacing.height);
   CGRect rect;
   rect.origin.x =
       fCellSpacing.width + static_cast<CGFloat>((int64_t{location.fColumn} - 1) * pitchX);

@@ -1,19 +1,11 @@
 #include "grid/ZorvinArea.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "grid/RectFitting.h"
 #include "host/FourD.h"
-
-namespace {
-
-int32_t UnitCount(const PA_Unichar* text) {
-  int32_t n = 0;
-  while (text[n] != 0) {
-    ++n;
-  }
-  return n;
-}
-
-} // namespace
+#include "host/HostText.h"
 
 int32_t ZorvinArea::SetPictureRect(CGRect rect) {
   rect = CGRectStandardize(rect);
@@ -49,19 +41,13 @@ int32_t ZorvinArea::SetCaptionTextFormat(const PA_Unichar* format) {
     return -50;
   }
   // The stored format is a fixed buffer; a longer one is cut rather than overrun it.
-  constexpr int32_t kCapacity =
-      static_cast<int32_t>(sizeof fCaptionTextFormat / sizeof(PA_Unichar));
-  int32_t length = UnitCount(format);
-  if (length > kCapacity - 1) {
-    length = kCapacity - 1;
-  }
+  const size_t capacity = std::size(fCaptionTextFormat);
+  const size_t length = std::min(FourD::UniLength(format), capacity - 1);
   const int32_t options = kFDCompareCaseSensitive | kFDCompareDiacriticSensitive;
-  if (FourD::CompareUniStrings(format, length, fCaptionTextFormat, UnitCount(fCaptionTextFormat),
+  if (FourD::CompareUniStrings(format, static_cast<int32_t>(length), fCaptionTextFormat,
+                               static_cast<int32_t>(FourD::UniLength(fCaptionTextFormat)),
                                options) != 0) {
-    for (int32_t i = 0; i < length; ++i) {
-      fCaptionTextFormat[i] = format[i];
-    }
-    fCaptionTextFormat[length] = 0;
+    FourD::UniCopy(format, fCaptionTextFormat, capacity);
     fNeedsRedraw = true;
   }
   return 0;

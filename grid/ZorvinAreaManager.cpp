@@ -4,11 +4,11 @@
 #include <new>
 #include <vector>
 
-#include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
+#include "platform/win/CGBridges.h"
 
 #include "grid/ZorvinArea.h"
-#include "plugin/PluginPaths.h"
+#include "host/PluginPaths.h"
 
 ZorvinAreaManager* gZorvinAreaManager = nullptr;
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint16_t kShiftKeyModifier = 0x200;
-
 // The bar value snapped to a cell boundary: forward past the middle of the gap and cell, back
 // within the first half of the cell, left alone in between.
 int64_t AlignedValue(int64_t value, int64_t maximum, int64_t pitch, int64_t spacing, int64_t cell) {
@@ -61,12 +59,45 @@ void ZorvinArea::ScrollBarTo(ControlHandle bar, int64_t pixels) {
     AlignScrollToCell();
 }
 
+void ZorvinArea::ScrollToBarValue(ControlHandle bar, int32_t value) {
+  SetControl32BitValue(bar, value);
+  const auto pixels = static_cast<CGFloat>(BarToPixels(bar, GetControl32BitValue(bar)));
+  if (bar == fVertScrollBar)
+    fOrigin.y = -pixels;
+  else
+    fOrigin.x = -pixels;
+  if (GetScrollsByCell())
+    AlignScrollToCell();
+}
+
+int32_t ZorvinArea::GetPixelLineStep(bool vertical) const {
+  const CGFloat view = vertical ? fContentViewFrame.size.height : fContentViewFrame.size.width;
+  const int32_t page = CGFloatToInt32(view * 3 / 4);
+  return page <= 10 ? 1 : page / 10;
+}
+
+int32_t ZorvinArea::GetLineStep(bool vertical) const {
+  if (!GetScrollsByCell())
+    return GetPixelLineStep(vertical);
+  const CGSize cell = DocSizeToScaled(fCellSize);
+  // Cells under one scaled pixel step a pixel at a time.
+  return std::max(1, CGFloatToInt32(vertical ? cell.height : cell.width));
+}
+
+int32_t ZorvinArea::GetPageStep(bool vertical) const {
+  const CGFloat view = vertical ? fContentViewFrame.size.height : fContentViewFrame.size.width;
+  if (!GetScrollsByCell())
+    return CGFloatToInt32(view * 3 / 4);
+  const int32_t line = GetLineStep(vertical);
+  return std::max(line, (CGFloatToInt32(view) / line) * line);
+}
+
 bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modifiers*/) {
   // The event's modifiers may be stale by the time the wheel turns; the keys held now count.
   const uint16_t modifiers = GetModifiers();
   bool horizontal = false;
   if (fHorzScrollNeeded && fVertScrollNeeded) {
-    horizontal = (modifiers & kShiftKeyModifier) != 0;
+    horizontal = (modifiers & kFDShiftKeyMask) != 0;
   } else if (fHorzScrollNeeded) {
     horizontal = true;
   } else if (!fVertScrollNeeded) {
@@ -75,9 +106,7 @@ bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modif
   ControlHandle bar = horizontal ? fHorzScrollBar : fVertScrollBar;
   if (bar == nullptr)
     return false;
-  const CGFloat view = horizontal ? fContentViewFrame.size.width : fContentViewFrame.size.height;
-  int32_t step = CGFloatToInt32(view * 3 / 4);
-  step = step <= 10 ? 1 : step / 10;
+  const int32_t step = GetPixelLineStep(!horizontal);
   ScrollBarTo(bar, BarPosition(bar) + (delta >= 0 ? -step : step));
   LoadVisibleCellData();
   RedrawContentViewImmediately();

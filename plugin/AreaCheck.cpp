@@ -1,5 +1,3 @@
-#if ZORVI_WITH_GRID
-
 #include "plugin/AreaCheck.h"
 
 #include "grid/ZorvinArea.h"
@@ -11,5 +9,3 @@ ZorvinArea* ZVLookUpArea(int32_t areaRef) {
     return nullptr;
   return static_cast<ZorvinArea*>(gZorvinAreaManager->IsAnArea(areaRef));
 }
-
-#endif

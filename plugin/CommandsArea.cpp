@@ -1,6 +1,4 @@
 // The area command and the commands for the area's flags, layout, alignment, spacing and colour.
-#if ZORVI_WITH_GRID
-
 #include <algorithm>
 
 #include "grid/ZorvinArea.h"
@@ -162,5 +160,3 @@ int32_t ZVObs_SetAreaStyle(int32_t area) {
 int32_t ZVObs_GetAreaStyle(int32_t area) {
   return ZVLookUpArea(area) != nullptr ? kZVErrNone : kZVErrBadParameter;
 }
-
-#endif

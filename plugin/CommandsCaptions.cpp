@@ -1,6 +1,4 @@
 // The commands for the captions' font, colours and alignment.
-#if ZORVI_WITH_GRID
-
 #include "grid/ZorvinArea.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
@@ -129,5 +127,3 @@ int32_t ZVObs_GetCaptionStyle(int32_t area, FDStringBlock* fontName, int32_t* si
   *back = grid->GetCaptionTextBackColor();
   return kZVErrNone;
 }
-
-#endif

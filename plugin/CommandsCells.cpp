@@ -1,6 +1,4 @@
 // The commands for the cells: their size and back picture, their picture and caption expressions.
-#if ZORVI_WITH_GRID
-
 #include "grid/RectFitting.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
@@ -204,5 +202,3 @@ int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left
   SetTextOutput(format, grid->GetCaptionTextFormat());
   return kZVErrNone;
 }
-
-#endif

@@ -1,6 +1,4 @@
 // The commands for drag and drop: options, signatures, the drag source and the drop cell.
-#if ZORVI_WITH_GRID
-
 #include "grid/ZorvinArea.h"
 #include "plugin/AreaCheck.h"
 #include "plugin/CommandErrors.h"
@@ -80,5 +78,3 @@ int32_t ZV_GetDropCell(int32_t area, int32_t* cell) {
   *cell = grid->Get4DDropCell();
   return kZVErrNone;
 }
-
-#endif

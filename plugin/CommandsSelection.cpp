@@ -1,7 +1,5 @@
 // The commands for the selection, revealing and refreshing cells, capturing a cell, the event
 // handler and the cache.
-#if ZORVI_WITH_GRID
-
 #include "grid/ZorvinArea.h"
 #include "host/CArray.h"
 #include "plugin/AreaCheck.h"
@@ -104,5 +102,3 @@ int32_t ZV_GetCacheSize(int32_t area, int32_t* byteSize) {
   *byteSize = static_cast<int32_t>(grid->GetMaxCacheByteSize());
   return kZVErrNone;
 }
-
-#endif

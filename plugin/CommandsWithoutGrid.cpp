@@ -1,7 +1,5 @@
 // The command bodies of a build without the grid: the area command does nothing and every other
 // command but the version commands answers -2093, leaving its outputs as the caller had them.
-#if !ZORVI_WITH_GRID
-
 #include "plugin/CommandErrors.h"
 #include "plugin/Commands.h"
 
@@ -195,5 +193,3 @@ int32_t ZVObs_GetDragSource(int32_t, int32_t*, int32_t*, FDStringBlock*) {
 int32_t ZV_GetDropCell(int32_t, int32_t*) {
   return kZVErrNoGrid;
 }
-
-#endif

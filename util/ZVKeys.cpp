@@ -1,6 +1,6 @@
 #include "util/ZVKeys.h"
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "lang/PluginCommands.h"
 #include "live/LiveSession.h"
 #include "zvhost/Host.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ScrollBarLook.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

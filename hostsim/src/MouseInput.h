@@ -10,7 +10,7 @@
 
 #include "Forms.h"
 #include "ScrollBarLook.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

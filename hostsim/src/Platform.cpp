@@ -3,7 +3,7 @@
 
 #include "HostState.h"
 #include "live/LiveSession.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 // The window system's usual double-click interval, half a second.

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "Forms.h"
 #include "HostState.h"
 #include "MouseInput.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 extern "C" {
 

@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

@@ -181,3 +181,10 @@ int32_t CGFloatToInt32(CGFloat value) {
     return INT32_MIN;
   return static_cast<int32_t>(value);
 }
+
+int64_t CGFloatToInt64(CGFloat value) {
+  constexpr CGFloat kLimit = 4.0e18;
+  if (std::isnan(value))
+    return 0;
+  return static_cast<int64_t>(std::clamp(value, -kLimit, kLimit));
+}

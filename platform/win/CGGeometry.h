@@ -69,3 +69,5 @@ Rect CGRectToIntegralQDRect(CGRect rect);
 
 // Truncated toward zero and held within 32 bits; NaN is 0.
 int32_t CGFloatToInt32(CGFloat value);
+// Truncated toward zero and held within ±4e18, so that sums of a few stay in 64 bits; NaN is 0.
+int64_t CGFloatToInt64(CGFloat value);

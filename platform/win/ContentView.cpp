@@ -5,11 +5,11 @@
 #include <new>
 #include <vector>
 
-#include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
-#include "zvhost/HostWindows.h"
+#include "platform/win/CGBridges.h"
+#include "sdk/HostWindows.h"
 
 namespace {
 
@@ -97,6 +97,9 @@ bool UncoveredByCells(const ZorvinArea* area, const gfx::Graphics& graphics, CGR
 
 } // namespace
 
+ContentView::ContentView() = default;
+ContentView::~ContentView() = default;
+
 CGRect ContentView::GetShownBounds(const ZorvinArea* area) {
   const CGRect bounds = ViewBounds(area);
   const FDDeviceContext* dc =
@@ -128,22 +131,22 @@ void ContentView::SetupBackBuffer(ZorvinArea* area) {
     return;
   }
   PlaceBackBuffer(graphics.get(), frame);
-  area->fBackBuffer = std::move(bitmap);
-  area->fBackBufferGraphics = std::move(graphics);
+  area->GetContentView().fBackBuffer = std::move(bitmap);
+  area->GetContentView().fBackBufferGraphics = std::move(graphics);
 }
 
 void ContentView::CleanupBackBuffer(ZorvinArea* area) {
-  area->fBackBufferGraphics.reset();
-  area->fBackBuffer.reset();
+  area->GetContentView().fBackBufferGraphics.reset();
+  area->GetContentView().fBackBuffer.reset();
 }
 
 void ContentView::CheckBackBuffer(ZorvinArea* area) {
-  const gfx::Bitmap* buffer = area->fBackBuffer.get();
+  const gfx::Bitmap* buffer = area->GetContentView().fBackBuffer.get();
   const CGRect frame = GetShownBounds(area);
-  if (buffer != nullptr && area->fBackBufferGraphics != nullptr &&
+  if (buffer != nullptr && area->GetContentView().fBackBufferGraphics != nullptr &&
       buffer->GetWidth() == static_cast<int32_t>(frame.size.width) &&
       buffer->GetHeight() == static_cast<int32_t>(frame.size.height)) {
-    PlaceBackBuffer(area->fBackBufferGraphics.get(), frame);
+    PlaceBackBuffer(area->GetContentView().fBackBufferGraphics.get(), frame);
     return;
   }
   CleanupBackBuffer(area);
@@ -155,13 +158,13 @@ void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
     return;
   }
   CheckBackBuffer(area);
-  if (area->fBackBufferGraphics == nullptr) {
+  if (area->GetContentView().fBackBufferGraphics == nullptr) {
     return;
   }
   const CGRect shown = GetShownBounds(area);
-  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &shown);
+  DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &shown);
   const CGRect port = GetPortRelativeBounds(area);
-  graphics->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.origin.x,
+  graphics->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.origin.x,
                       port.origin.y + shown.origin.y);
 }
 
@@ -191,22 +194,22 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
   if (!CGRectIsNull(fill)) {
     graphics->IntersectClip(GdiplusRectFMakeWithCGRect(CGRectIntegral(fill)));
   }
-  if (area->fAreaBackBrush != nullptr && !CGRectIsNull(fill)) {
+  if (area->GetAreaBackBrush() != nullptr && !CGRectIsNull(fill)) {
     std::vector<gfx::RectF> uncovered;
-    if (UncoveredByCells(area, *graphics, fill, area->fScale, &uncovered)) {
-      graphics->FillRectangles(area->fAreaBackBrush.get(), uncovered.data(),
+    if (UncoveredByCells(area, *graphics, fill, area->GetScale(), &uncovered)) {
+      graphics->FillRectangles(area->GetAreaBackBrush(), uncovered.data(),
                                static_cast<int>(uncovered.size()));
     } else {
-      graphics->FillRectangle(area->fAreaBackBrush.get(), GdiplusRectFMakeWithCGRect(fill));
+      graphics->FillRectangle(area->GetAreaBackBrush(), GdiplusRectFMakeWithCGRect(fill));
     }
   }
-  graphics->TranslateTransform(area->fOrigin.x, area->fOrigin.y);
-  const uint32_t count = static_cast<uint32_t>(area->fCellCount > 0 ? area->fCellCount : 0);
+  graphics->TranslateTransform(area->GetOrigin().x, area->GetOrigin().y);
+  const uint32_t count = static_cast<uint32_t>(area->GetCellCount() > 0 ? area->GetCellCount() : 0);
   if (count > 0) {
-    const CGRect test = dirty != nullptr
-                            ? area->ViewRectToDoc(*dirty)
-                            : CGRectMake(0, 0, area->fContentSize.width, area->fContentSize.height);
-    const gfx::Region* clip = area->fCellClipRegion.get();
+    const CGRect test = dirty != nullptr ? area->ViewRectToDoc(*dirty)
+                                         : CGRectMake(0, 0, area->GetContentSize().width,
+                                                      area->GetContentSize().height);
+    const gfx::Region* clip = area->GetCellClipRegion();
     CellBlockIterator cells = area->GetVisibleCellsBlockIterator();
     while (cells.HasMoreCells()) {
       const CellLocation location = cells.NextCell();
@@ -225,7 +228,7 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
         graphics->SetSmoothingMode(gfx::SmoothingModeAntiAlias);
         graphics->IntersectClip(clip);
       }
-      graphics->ScaleTransform(area->fScale, area->fScale);
+      graphics->ScaleTransform(area->GetScale(), area->GetScale());
       area->DrawCell(graphics, location);
       graphics->Restore(cellState);
     }
@@ -239,7 +242,7 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
     return;
   }
   CheckBackBuffer(area);
-  if (area->fBackBufferGraphics == nullptr) {
+  if (area->GetContentView().fBackBufferGraphics == nullptr) {
     return;
   }
   // Only what the window shows is drawn: the rest of a huge view would cost every cell in it.
@@ -247,7 +250,7 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
   if (CGRectIsNull(rect) || CGRectIsEmpty(rect)) {
     return;
   }
-  DrawAtPortOrigin(area, area->fBackBufferGraphics.get(), &rect);
+  DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &rect);
   const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
   if (window == nullptr) {
     return;
@@ -255,18 +258,20 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
   window->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
   const CGRect port = GetPortRelativeBounds(area);
   const CGPoint shown = GetShownBounds(area).origin;
-  window->DrawImage(area->fBackBuffer.get(), port.origin.x + shown.x, port.origin.y + shown.y);
+  window->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.x,
+                    port.origin.y + shown.y);
 }
 
 void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
-  if (area == nullptr || area->fBackBuffer == nullptr || area->fBackBufferGraphics == nullptr) {
+  if (area == nullptr || area->GetContentView().fBackBuffer == nullptr ||
+      area->GetContentView().fBackBufferGraphics == nullptr) {
     return;
   }
-  gfx::Bitmap* buffer = area->fBackBuffer.get();
+  gfx::Bitmap* buffer = area->GetContentView().fBackBuffer.get();
   const CGPoint shown = GetShownBounds(area).origin;
-  area->fBackBufferGraphics->DrawImage(buffer, GdiplusRectFMakeWithCGRect(to),
-                                       from.origin.x - shown.x, from.origin.y - shown.y,
-                                       from.size.width, from.size.height, gfx::UnitPixel);
+  area->GetContentView().fBackBufferGraphics->DrawImage(
+      buffer, GdiplusRectFMakeWithCGRect(to), from.origin.x - shown.x, from.origin.y - shown.y,
+      from.size.width, from.size.height, gfx::UnitPixel);
   const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
   if (window == nullptr) {
     return;

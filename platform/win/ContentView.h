@@ -7,12 +7,18 @@
 #include "platform/win/CGGeometry.h"
 
 namespace gfx {
+class Bitmap;
 class Graphics;
-}
+} // namespace gfx
 class ZorvinArea;
 
 class ContentView {
 public:
+  ContentView();
+  ~ContentView();
+  ContentView(const ContentView&) = delete;
+  ContentView& operator=(const ContentView&) = delete;
+
   static void SetupBackBuffer(ZorvinArea* area);
   static void CleanupBackBuffer(ZorvinArea* area);
   static void CheckBackBuffer(ZorvinArea* area);
@@ -31,4 +37,13 @@ public:
   static CGRect GetShownBounds(const ZorvinArea* area);
   // Drawing straight onto the area's window; null when the window has no surface.
   static std::unique_ptr<gfx::Graphics> WindowGraphics(const ZorvinArea* area);
+
+  // Whole pixels over the part of the view that its window can show; null until made, and when
+  // it cannot be had.
+  const gfx::Bitmap* GetBackBuffer() const { return fBackBuffer.get(); }
+
+private:
+  std::unique_ptr<gfx::Bitmap> fBackBuffer;
+  // Draws on the back buffer in view space.
+  std::unique_ptr<gfx::Graphics> fBackBufferGraphics;
 };

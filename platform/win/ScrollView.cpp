@@ -1,8 +1,8 @@
 #include "platform/win/ScrollView.h"
 
-#include "gfx/CGBridges.h"
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
+#include "platform/win/CGBridges.h"
 #include "platform/win/WinColors.h"
 
 void ScrollView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 gfx::Brush* WinColors::sWhiteBrush = nullptr;
 gfx::Brush* WinColors::sBtnFaceBrush = nullptr;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
-#include "plugin/PluginPaths.h"
+#include "host/PluginPaths.h"
 
 namespace {
 

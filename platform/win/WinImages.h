@@ -7,7 +7,7 @@
 
 #include "gfx/ImageEncoding.h"
 #include "sdk/FourDPluginAPI.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 // One encoder of a list: its MIME type (zero-terminated) and what identifies it.
 struct ImageCodecInfo {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/win/CGGeometry.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 class ZorvinArea;
 

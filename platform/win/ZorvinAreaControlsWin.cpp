@@ -82,18 +82,18 @@ bool ZorvinAreaControlsWin::IsScrollbarTagged(ControlHandle control) {
 }
 
 void ZorvinAreaControlsWin::TagLiveScrollbars(ZorvinArea* area) {
-  TagOneLiveScrollbar(area->fVertScrollBar);
-  TagOneLiveScrollbar(area->fHorzScrollBar);
+  TagOneLiveScrollbar(area->GetVertScrollBar());
+  TagOneLiveScrollbar(area->GetHorzScrollBar());
 }
 
 void ZorvinAreaControlsWin::UntagLiveScrollbars(ZorvinArea* area) {
-  UntagOneLiveScrollbar(area->fVertScrollBar);
-  UntagOneLiveScrollbar(area->fHorzScrollBar);
+  UntagOneLiveScrollbar(area->GetVertScrollBar());
+  UntagOneLiveScrollbar(area->GetHorzScrollBar());
 }
 
 void ZorvinAreaControlsWin::InstallLiveScrollWndProc(ZorvinArea* area) {
   HWND window = area->GetHWND();
-  if (area->fLiveScrollInstalled || !IsWindow(window))
+  if (area->IsLiveScrollInstalled() || !IsWindow(window))
     return;
   const auto count = reinterpret_cast<intptr_t>(GetPropW(window, kInstallCountProp));
   if (count == 0) {
@@ -102,16 +102,16 @@ void ZorvinAreaControlsWin::InstallLiveScrollWndProc(ZorvinArea* area) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<intptr_t>(&WndScrollProc));
   }
   SetPropW(window, kInstallCountProp, reinterpret_cast<void*>(count + 1));
-  area->fLiveScrollInstalled = true;
+  area->SetLiveScrollInstalled(true);
 }
 
 void ZorvinAreaControlsWin::RemoveLiveScrollWndProc(ZorvinArea* area) {
   // Only areas that counted themselves in take themselves out: an area that never installed
   // (being printed, or whose window was gone) must not restore the procedure under the others.
   HWND window = area->GetHWND();
-  if (!area->fLiveScrollInstalled || !IsWindow(window))
+  if (!area->IsLiveScrollInstalled() || !IsWindow(window))
     return;
-  area->fLiveScrollInstalled = false;
+  area->SetLiveScrollInstalled(false);
   const auto count = reinterpret_cast<intptr_t>(GetPropW(window, kInstallCountProp));
   if (count <= 0)
     return;
@@ -167,13 +167,7 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
   const int32_t value = GetControl32BitValue(control);
   if (value == old)
     return;
-  const auto pixels = static_cast<CGFloat>(area->BarToPixels(control, value));
-  if (control == area->fVertScrollBar)
-    area->fOrigin.y = -pixels;
-  else
-    area->fOrigin.x = -pixels;
-  if (area->GetScrollsByCell())
-    area->AlignScrollToCell();
+  area->ScrollToBarValue(control, value);
   const std::unique_ptr<gfx::Graphics> graphics = ContentView::WindowGraphics(area);
   if (graphics == nullptr)
     return;
@@ -230,21 +224,11 @@ void ZorvinAreaControlsWin::ScrollActionProc(ControlHandle control, int16_t part
   ZorvinArea* area = AreaOfControl(control);
   if (area == nullptr)
     return;
-  const bool vertical = control == area->fVertScrollBar;
-  const CGSize view = area->fContentViewFrame.size;
-  const CGFloat viewLength = vertical ? view.height : view.width;
-  int32_t line = 0;
-  int32_t page = 0;
-  if (!area->GetScrollsByCell()) {
-    page = CGFloatToInt32(viewLength * 3 / 4);
-    line = page < 11 ? 1 : page / 10;
-  } else {
+  const bool vertical = control == area->GetVertScrollBar();
+  if (area->GetScrollsByCell())
     area->AlignScrollToCell();
-    const CGSize cell = area->DocSizeToScaled(area->fCellSize);
-    // Cells under one scaled pixel step a pixel at a time.
-    line = std::max(1, CGFloatToInt32(vertical ? cell.height : cell.width));
-    page = std::max(line, (CGFloatToInt32(viewLength) / line) * line);
-  }
+  const int32_t line = area->GetLineStep(vertical);
+  const int32_t page = area->GetPageStep(vertical);
   int64_t value = area->BarPosition(control);
   switch (part) {
   case kControlUpButtonPart:

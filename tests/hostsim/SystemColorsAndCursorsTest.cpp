@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/ParamNames.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 

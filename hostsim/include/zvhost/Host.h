@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

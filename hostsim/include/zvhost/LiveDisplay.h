@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 

@@ -7,7 +7,7 @@
 #include <pango/pangocairo.h>
 
 #include "../Utf.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost::live {
 

@@ -45,8 +45,12 @@ public:
     }
     return events;
   }
-  static bool HasBackBuffer(const ZorvinArea& area) { return area.fBackBufferGraphics != nullptr; }
-  static const gfx::Bitmap* BackBuffer(const ZorvinArea& area) { return area.fBackBuffer.get(); }
+  static bool HasBackBuffer(const ZorvinArea& area) {
+    return area.GetContentView().GetBackBuffer() != nullptr;
+  }
+  static const gfx::Bitmap* BackBuffer(const ZorvinArea& area) {
+    return area.GetContentView().GetBackBuffer();
+  }
 
   // An area of `width` x `height` at the port's origin, laid out for `count` cells.
   static void LayOut(ZorvinArea& area, float width, float height, int32_t count) {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/WinColors.h"
-#include "zvhost/HostPlatform.h"
+#include "sdk/HostPlatform.h"
 
 namespace {
 

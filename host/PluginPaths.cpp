@@ -1,4 +1,4 @@
-#include "plugin/PluginPaths.h"
+#include "host/PluginPaths.h"
 
 #include <dlfcn.h>
 #include <limits.h>

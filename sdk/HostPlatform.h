@@ -1,6 +1,6 @@
 // The host platform interface: the services a host process offers every plug-in directly, in
-// place of the host's QuickDraw-style compatibility library and the window system. This is the
-// one emulator header the plug-in includes.
+// place of the host's QuickDraw-style compatibility library and the window system. The host
+// implements it (here the emulator, zvhost); the plug-in only includes it.
 #pragma once
 
 #include <stdint.h>
@@ -98,4 +98,4 @@ ZVHOST_API uint32_t GetCursorPixel(const ZVCursor* cursor, int32_t x, int32_t y)
 }
 #endif
 
-#include "zvhost/HostWindows.h"
+#include "sdk/HostWindows.h"

@@ -1,4 +1,4 @@
-#include "gfx/CGBridges.h"
+#include "platform/win/CGBridges.h"
 
 #include <cmath>
 

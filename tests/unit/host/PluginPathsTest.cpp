@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/FourD.h"
-#include "plugin/PluginPaths.h"
+#include "host/PluginPaths.h"
 
 namespace {
 

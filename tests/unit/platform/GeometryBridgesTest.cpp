@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "gfx/CGBridges.h"
+#include "platform/win/CGBridges.h"
 #include "tests/unit/gfx/GfxTestSupport.h"
 
 using namespace gfxtest;
