@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include "grid/CellPictures.h"
 #include "host/FourD.h"
 
 namespace {
@@ -17,10 +18,14 @@ uint32_t UnitCount(const PA_Unichar* text) {
 } // namespace
 
 void CellData::Clear() {
-  if (fPicture != nullptr) {
+  if (fOwnsPicture) {
+    DeleteOwnedImage(fPicture);
+  } else if (fPicture != nullptr) {
     FourD::DisposeNativeImage(fPicture);
-    fPicture = nullptr;
   }
+  fPicture = nullptr;
+  fOwnsPicture = false;
+  fExtent = PictureExtent();
   free(fCaption);
   fCaption = nullptr;
   fLoaded = false;

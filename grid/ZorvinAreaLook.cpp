@@ -20,6 +20,7 @@ int32_t ZorvinArea::SetPictureRect(CGRect rect) {
   if (!CGRectEqualToRect(rect, fPictureRect)) {
     fPictureRect = rect;
     fNeedsRedraw = true;
+    ReloadFittedPictures();
   }
   return 0;
 }
@@ -40,6 +41,7 @@ int32_t ZorvinArea::SetPictureDisplayFormat(int32_t format) {
   if (format != fPictureFormat) {
     fPictureFormat = format;
     fNeedsRedraw = true;
+    ReloadFittedPictures();
   }
   return 0;
 }
