@@ -31,7 +31,7 @@
 
 namespace {
 
-constexpr int kPhotos = 48;
+constexpr int kPhotos = 30;
 constexpr int kCells = 2000;
 constexpr int kColumns = 12;
 constexpr int kVisibleRows = 7; // 1080 / 160, the last one cut
