@@ -226,8 +226,16 @@ void Escape(j_common_ptr info) {
 // Reads a file and decodes it at 1/8 scale; false on failure.
 bool DecodeEighth(const std::string& path, std::vector<uint8_t>* bytes,
                   std::vector<uint8_t>* pixels) {
-  std::ifstream file(path, std::ios::binary);
-  bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file.tellg();
+  if (!file || size <= 0) {
+    return false;
+  }
+  bytes->resize(static_cast<size_t>(size));
+  file.seekg(0);
+  if (!file.read(reinterpret_cast<char*>(bytes->data()), size)) {
+    return false;
+  }
   jpeg_decompress_struct info;
   JpegErrors errors;
   info.err = jpeg_std_error(&errors.base);
