@@ -2,14 +2,19 @@
 
 #include <stdlib.h>
 
+#include "grid/CellPictures.h"
 #include "host/FourD.h"
 #include "host/HostText.h"
 
 void CellData::Clear() {
-  if (fPicture != nullptr) {
+  if (fOwnsPicture) {
+    DeleteOwnedImage(fPicture);
+  } else if (fPicture != nullptr) {
     FourD::DisposeNativeImage(fPicture);
-    fPicture = nullptr;
   }
+  fPicture = nullptr;
+  fOwnsPicture = false;
+  fExtent = PictureExtent();
   free(fCaption);
   fCaption = nullptr;
   fLoaded = false;

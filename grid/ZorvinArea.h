@@ -332,6 +332,9 @@ public:
   int32_t SetCountExpression(const PA_Unichar* text);
   void ClearCountExpression();
   int32_t SetPictureExpression(const PA_Unichar* text);
+  // The expression, format and rectangle together, so that cells load once, already fitted;
+  // nothing changes when the expression does not parse.
+  int32_t SetCellPicture(const PA_Unichar* text, CGRect rect, int32_t format);
   void ClearPictureExpression();
   int32_t SetCaptionExpression(const PA_Unichar* text);
   void ClearCaptionExpression();
@@ -344,7 +347,9 @@ public:
   // Evaluates the visible cells not cached yet; the number evaluated.
   int32_t LoadVisibleCellData();
   void LoadCellData(uint32_t cell);
-  int32_t EvalPictureExpression(FDNativeImage** picture);
+  // The picture as the cell keeps it: reduced to the size it is drawn at, or the part of it that
+  // shows.
+  int32_t EvalPictureExpression(CellData* data);
   int32_t EvalCaptionExpression(PA_Unichar** caption);
   bool IsLoadingCellData() const { return fLoadDepth > 0; }
   // Closed by its manager: a command still running on it leaves its window alone.
@@ -397,6 +402,14 @@ private:
   friend class ZorvinAreaLookTestAccess;
 
   int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
+  void ReplacePictureExpression(PA_Unichar* text, FDHandle tokens);
+  // Cells keep their pictures fitted: whatever changes the fitted size drops them.
+  // Answers whether there was anything to drop.
+  bool PurgeFittedPictures();
+  // Drops them and loads the visible cells again.
+  void ReloadFittedPictures();
+  // The picture's bitmap as the cell keeps it, in `data`; a host error.
+  int32_t MakeCellPicture(FDPicture picture, CellData* data);
   void Refresh();
   void ReleaseBackPicture();
   void ResetLayout();
@@ -430,7 +443,7 @@ private:
   int32_t CaptionDateTimeFormat() const;
   // Drawing one cell, in cell coordinates, and the drop caret
   void DrawCellBackground(gfx::Graphics* graphics);
-  void DrawCellImage(gfx::Graphics* graphics, const FDNativeImage* image);
+  void DrawCellImage(gfx::Graphics* graphics, const CellData& data);
   void DrawCellCaptionBackground(gfx::Graphics* graphics);
   void DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* caption);
   void DrawCellSelection(gfx::Graphics* graphics);

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "grid/RectFitting.h"
 #include "grid/TextLineEndings.h"
 #include "host/FourD.h"
 #include "host/HostText.h"
@@ -80,14 +81,37 @@ int32_t ZorvinArea::SetPictureExpression(const PA_Unichar* text) {
   if (const int32_t error = ParseExpression(text, &copy, &tokens)) {
     return error;
   }
+  ReplacePictureExpression(copy, tokens);
+  return 0;
+}
+
+int32_t ZorvinArea::SetCellPicture(const PA_Unichar* text, CGRect rect, int32_t format) {
+  if (!IsValidPictureDisplayFormat(format)) {
+    return kFDErrBadParameter;
+  }
+  PA_Unichar* copy = nullptr;
+  FDHandle tokens = nullptr;
+  if (const int32_t error = ParseExpression(text, &copy, &tokens)) {
+    return error;
+  }
+  rect = CGRectStandardize(rect);
+  if (format != fPictureFormat || !CGRectEqualToRect(rect, fPictureRect)) {
+    fPictureFormat = format;
+    fPictureRect = rect;
+    fNeedsRedraw = true;
+  }
+  ReplacePictureExpression(copy, tokens);
+  return 0;
+}
+
+void ZorvinArea::ReplacePictureExpression(PA_Unichar* text, FDHandle tokens) {
   ClearPictureExpression();
-  fPictureExpressionText = copy;
+  fPictureExpressionText = text;
   fPictureExpression = tokens;
   fCache.Cleanup();
   fCache.Setup(static_cast<uint32_t>(fCellCount));
   LoadVisibleCellData();
   RedrawContentViewImmediately();
-  return 0;
 }
 
 int32_t ZorvinArea::SetCaptionExpression(const PA_Unichar* text) {
@@ -210,7 +234,7 @@ void ZorvinArea::LoadCellData(uint32_t cell) {
   gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
   CellData data;
   if (fPictureExpression != nullptr) {
-    EvalPictureExpression(&data.fPicture);
+    EvalPictureExpression(&data);
   }
   if (fCaptionExpression != nullptr && unchanged()) {
     EvalCaptionExpression(&data.fCaption);
@@ -229,17 +253,13 @@ void ZorvinArea::LoadCellData(uint32_t cell) {
   --fLoadDepth;
 }
 
-int32_t ZorvinArea::EvalPictureExpression(FDNativeImage** picture) {
-  *picture = nullptr;
+int32_t ZorvinArea::EvalPictureExpression(CellData* data) {
   ValueBlock result;
   ClearValueBlock(&result, kFDUndefined);
   int32_t error = FourD::ExecTokenizedFuncV12(fPictureExpression, &result);
   if (error == kFDErrNone) {
     if (GetValueKind(&result) == kFDPicture) {
-      error = FourD::CreateNativeImageForScreen(GetValuePicture(&result), picture);
-      if (error != kFDErrNone) {
-        *picture = nullptr;
-      }
+      error = MakeCellPicture(GetValuePicture(&result), data);
     } else {
       error = kFDErrBadParameter;
     }

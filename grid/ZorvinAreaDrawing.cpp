@@ -1,3 +1,4 @@
+#include "gfx/Bitmap.h"
 #include "gfx/Graphics.h"
 #include "grid/RectFitting.h"
 #include "grid/ZorvinArea.h"
@@ -44,7 +45,7 @@ void ZorvinArea::DrawPlainCell(gfx::Graphics* graphics, uint32_t cell) {
   const CGRect bounds = CGRectMake(0, 0, fCellSize.width, fCellSize.height);
   if (data.fPicture != nullptr && !CGRectIsEmpty(fPictureRect) &&
       CGRectIntersectsRect(fPictureRect, bounds)) {
-    DrawCellImage(graphics, data.fPicture);
+    DrawCellImage(graphics, data);
   }
   if (!CGRectIsEmpty(fCaptionRect) && CGRectIntersectsRect(fCaptionRect, bounds)) {
     DrawCellCaptionBackground(graphics);
@@ -66,12 +67,30 @@ void ZorvinArea::DrawCellBackground(gfx::Graphics* graphics) {
   graphics->Restore(state);
 }
 
-void ZorvinArea::DrawCellImage(gfx::Graphics* graphics, const FDNativeImage* image) {
+void ZorvinArea::DrawCellImage(gfx::Graphics* graphics, const CellData& data) {
+  const FDNativeImage* image = data.fPicture;
+  const PictureExtent& extent = data.fExtent;
+  const CGRect rect = CGRectMake(0, 0, fPictureRect.size.width, fPictureRect.size.height);
   const gfx::GraphicsState state = graphics->Save();
   graphics->TranslateTransform(fPictureRect.origin.x, fPictureRect.origin.y);
-  DrawNativeImage(graphics, image,
-                  CGRectMake(0, 0, fPictureRect.size.width, fPictureRect.size.height),
-                  fPictureFormat);
+  if (extent.fPictureWidth <= 0 || extent.fPictureHeight <= 0) {
+    DrawNativeImage(graphics, image, rect, fPictureFormat);
+  } else if (image->fWidth > 0 && image->fHeight > 0) {
+    // Placed as the whole picture would be; the kept bitmap covers its part of that place.
+    const CGRect target = CGRectAlignToDevicePixels(
+        graphics, FitCGRectInCGRect(CGRectMake(0, 0, extent.fPictureWidth, extent.fPictureHeight),
+                                    rect, fPictureFormat));
+    const CGFloat kx = target.size.width / extent.fPictureWidth;
+    const CGFloat ky = target.size.height / extent.fPictureHeight;
+    const CGRect part =
+        CGRectMake(target.origin.x + extent.fPartX * kx, target.origin.y + extent.fPartY * ky,
+                   extent.fPartWidth * kx, extent.fPartHeight * ky);
+    gfx::Bitmap bitmap(image, false);
+    if (bitmap.GetLastStatus() == gfx::Status::Ok) {
+      graphics->IntersectClip(GdiplusRectFMakeWithCGRect(rect));
+      graphics->DrawImage(&bitmap, GdiplusRectFMakeWithCGRect(part));
+    }
+  }
   graphics->Restore(state);
 }
 

@@ -12,6 +12,7 @@ int32_t ZorvinArea::SetPictureRect(CGRect rect) {
   if (!CGRectEqualToRect(rect, fPictureRect)) {
     fPictureRect = rect;
     fNeedsRedraw = true;
+    ReloadFittedPictures();
   }
   return 0;
 }
@@ -32,6 +33,7 @@ int32_t ZorvinArea::SetPictureDisplayFormat(int32_t format) {
   if (format != fPictureFormat) {
     fPictureFormat = format;
     fNeedsRedraw = true;
+    ReloadFittedPictures();
   }
   return 0;
 }

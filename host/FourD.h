@@ -87,6 +87,10 @@ int16_t DuplicateFDPicture(FDPicture picture, FDPicture* copy);
 int16_t DisposeFDPicture(FDPicture picture);
 int32_t GetPictureByteSize(FDPicture picture); // 0 for none
 int16_t CreateNativeImageForScreen(FDPicture picture, FDNativeImage** image);
+// At most `width` x `height`, decoded no larger than that needs; kFDErrUnknownCommand from hosts
+// that lack it.
+int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
+                                 FDNativeImage** image);
 void DisposeNativeImage(FDNativeImage* image);
 
 // Memory handles

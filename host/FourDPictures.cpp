@@ -58,6 +58,21 @@ int16_t CreateNativeImageForScreen(FDPicture picture, FDNativeImage** image) {
   return error;
 }
 
+int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
+                                 FDNativeImage** image) {
+  if (image == nullptr || width < 1 || height < 1)
+    return kFDErrBadParameter;
+  *image = nullptr;
+  FDEngineBlock block{};
+  block.fPtr1 = picture;
+  block.fParam1 = width;
+  block.fParam2 = height;
+  int16_t error = CallHost(kFDCreateNativeImageForSize, block);
+  if (error == kFDErrNone)
+    *image = static_cast<FDNativeImage*>(block.fPtr2);
+  return error;
+}
+
 void DisposeNativeImage(FDNativeImage* image) {
   if (image == nullptr)
     return;

@@ -136,12 +136,8 @@ int32_t ZV_SetCellPicture(int32_t area, FDStringBlock* expression, int32_t left,
     grid->SetPictureRect(CGRectZero);
     return kZVErrNone;
   }
-  int32_t error = grid->SetPictureExpression(TextInput(expression).c_str());
-  if (error != kZVErrNone)
-    return error;
-  grid->SetPictureDisplayFormat(format);
-  grid->SetPictureRect(CellRect(left, top, right, bottom));
-  return kZVErrNone;
+  return grid->SetCellPicture(TextInput(expression).c_str(), CellRect(left, top, right, bottom),
+                              format);
 }
 
 int32_t ZV_GetCellPicture(int32_t area, FDStringBlock* expression, int32_t* left, int32_t* top,

@@ -237,6 +237,10 @@ enum FDSelector {
   kFDDuplicateFDPicture = -654,  // in fPtr1: picture; out fPtr2: a copy
   kFDGetPictureByteSize = -1004, // in fPtr1: picture; out fParam1: byte size (0: none)
   kFDDisposeNativeImage = -1005, // in fPtr1: FDNativeImage*
+  // in fPtr1: picture, fParam1/fParam2: the largest width and height wanted (each at least 1);
+  // out fPtr2: FDNativeImage* of the picture reduced on each axis to at most that size, never
+  // enlarged. Hosts before 0x1400 answer kFDErrUnknownCommand.
+  kFDCreateNativeImageForSize = -1015,
   // Memory: in fParam1: the operation, fHandle, fParam2: size or state; out fHandle, fParam2
   kFDMemory = -434,
   // Areas, windows

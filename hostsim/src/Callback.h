@@ -41,6 +41,7 @@ void SetEmptyFDString(FDEngineBlock& b);
 // Pictures
 void CreateFDPicture(FDEngineBlock& b);
 void CreateNativeImage(FDEngineBlock& b);
+void CreateNativeImageForSize(FDEngineBlock& b);
 void DisposeFDPicture(FDEngineBlock& b);
 void DuplicateFDPicture(FDEngineBlock& b);
 void GetPictureByteSize(FDEngineBlock& b);

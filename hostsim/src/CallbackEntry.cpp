@@ -68,6 +68,8 @@ void Dispatch(int16_t selector, FDEngineBlock& b) {
     return CreateFDPicture(b);
   case kFDCreateNativeImage:
     return CreateNativeImage(b);
+  case kFDCreateNativeImageForSize:
+    return CreateNativeImageForSize(b);
   case kFDDisposeFDPicture:
     return DisposeFDPicture(b);
   case kFDDuplicateFDPicture:

@@ -1,6 +1,8 @@
 // Pictures and native images.
 #include "Callback.h"
 #include "Pictures.h"
+#include "SizedImages.h"
+#include "zvhost/Host.h"
 
 namespace zvhost::callback {
 
@@ -28,6 +30,20 @@ void CreateNativeImage(FDEngineBlock& b) {
   FDNativeImage* image = nullptr;
   b.fError =
       static_cast<int16_t>(zvhost::CreateNativeImage(static_cast<FDPicture>(b.fPtr1), &image));
+  b.fPtr2 = image;
+}
+
+// Hosts before this version lack it, so that a plug-in can be tried against an older host.
+constexpr uint32_t kFirstHostWithSizedImages = 0x1400;
+
+void CreateNativeImageForSize(FDEngineBlock& b) {
+  if ((HostVersion() & 0xFFFF) < kFirstHostWithSizedImages) {
+    b.fError = kFDErrUnknownCommand;
+    return;
+  }
+  FDNativeImage* image = nullptr;
+  b.fError = static_cast<int16_t>(zvhost::CreateNativeImageForSize(static_cast<FDPicture>(b.fPtr1),
+                                                                   b.fParam1, b.fParam2, &image));
   b.fPtr2 = image;
 }
 

@@ -10,6 +10,7 @@
 #include "HostState.h"
 #include "NativeWindows.h"
 #include "ObjectStore.h"
+#include "SizedImages.h"
 #include "Utf.h"
 #include "lang/Abort.h"
 #include "lang/Interpreter.h"
@@ -105,6 +106,7 @@ void CloseAllWindows() {
 
 void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   ClearHostState();
+  ClearSizedImages();
   Objects().DisposeAll();
   Objects().SetMemoryLimit(size_t{1} << 30);
   lang::ClearPendingAbort();

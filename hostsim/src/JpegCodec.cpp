@@ -31,12 +31,10 @@ bool IsJpeg(const uint8_t* bytes, size_t size) {
 }
 
 bool ReadJpeg(const uint8_t* bytes, size_t size, int32_t* width, int32_t* height,
-              std::vector<uint32_t>* pixels) {
+              std::vector<uint32_t>* pixels, int denominator) {
   if (!IsJpeg(bytes, size)) {
     return false;
   }
-  // Everything with a destructor lives outside the part the library may jump out of.
-  std::vector<uint8_t> row;
   jpeg_decompress_struct info;
   ErrorManager errors;
   info.err = jpeg_std_error(&errors.base);
@@ -54,26 +52,31 @@ bool ReadJpeg(const uint8_t* bytes, size_t size, int32_t* width, int32_t* height
     jpeg_destroy_decompress(&info);
     return false;
   }
-  *width = static_cast<int32_t>(info.image_width);
-  *height = static_cast<int32_t>(info.image_height);
   if (pixels == nullptr) {
+    *width = static_cast<int32_t>(info.image_width);
+    *height = static_cast<int32_t>(info.image_height);
     jpeg_destroy_decompress(&info);
     return true;
   }
-  info.out_color_space = JCS_RGB;
+  info.scale_num = 1;
+  info.scale_denom = denominator == 2 || denominator == 4 || denominator == 8 ? denominator : 1;
+  // Written straight into the pixels: in memory the native 0xAARRGGBB word is B, G, R, A on a
+  // little-endian machine; the library sets the alpha byte to 0xFF.
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  info.out_color_space = JCS_EXT_BGRA;
+#else
+  info.out_color_space = JCS_EXT_ARGB;
+#endif
   jpeg_start_decompress(&info);
-  row.resize(static_cast<size_t>(info.output_width) * 3);
-  pixels->assign(static_cast<size_t>(count), 0);
+  const size_t rowPixels = info.output_width;
+  pixels->assign(rowPixels * info.output_height, 0);
   while (info.output_scanline < info.output_height) {
-    const size_t y = info.output_scanline;
-    JSAMPROW rows[1] = {row.data()};
+    JSAMPROW rows[1] = {
+        reinterpret_cast<JSAMPROW>(pixels->data() + size_t{info.output_scanline} * rowPixels)};
     jpeg_read_scanlines(&info, rows, 1);
-    for (size_t x = 0; x < info.output_width; ++x) {
-      const uint8_t* p = &row[x * 3];
-      (*pixels)[y * info.output_width + x] =
-          0xFF000000u | (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-    }
   }
+  *width = static_cast<int32_t>(info.output_width);
+  *height = static_cast<int32_t>(info.output_height);
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return true;

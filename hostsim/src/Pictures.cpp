@@ -11,12 +11,20 @@ int CreatePicture(const void* bytes, int32_t byteCount, FDPicture* out) {
   if (bytes == nullptr || byteCount <= 0) {
     return kFDErrBadParameter;
   }
-  auto data = std::make_shared<PictureData>();
   const auto* first = static_cast<const uint8_t*>(bytes);
-  if (!ReadImageInfo(first, static_cast<size_t>(byteCount), &data->fInfo)) {
+  return AdoptPictureBytes(std::vector<uint8_t>(first, first + byteCount), out);
+}
+
+int AdoptPictureBytes(std::vector<uint8_t>&& bytes, FDPicture* out) {
+  *out = nullptr;
+  if (bytes.empty() || bytes.size() > static_cast<size_t>(INT32_MAX)) {
     return kFDErrBadParameter;
   }
-  data->fBytes.assign(first, first + byteCount);
+  auto data = std::make_shared<PictureData>();
+  if (!ReadImageInfo(bytes.data(), bytes.size(), &data->fInfo)) {
+    return kFDErrBadParameter;
+  }
+  data->fBytes = std::move(bytes);
   auto* picture = new FDPictureRec{std::move(data)};
   Objects().AddPicture(picture);
   *out = picture;

@@ -27,6 +27,8 @@ struct FDPictureRec {
 namespace zvhost {
 
 int CreatePicture(const void* bytes, int32_t byteCount, FDPicture* out); // host error
+// The same, taking the bytes over instead of copying them.
+int AdoptPictureBytes(std::vector<uint8_t>&& bytes, FDPicture* out);
 int DuplicatePicture(FDPicture picture, FDPicture* out);
 int DisposePicture(FDPicture picture);
 bool IsPicture(FDPicture picture);

@@ -83,4 +83,70 @@ TEST_F(HostTest, DamagedJpegBytesAreRefusedNotDecoded) {
   }
 }
 
+// Reduced images: a JPEG decoded at a fraction of its size, reduced on each axis to at most the
+// size asked, never enlarged; asked again, the same pixels; an older host lacks the operation.
+TEST_F(HostTest, JpegPicturesDecodeNoLargerThanTheSizeAsked) {
+  const std::vector<char> bytes = JpegBytes();
+  FDEngineBlock made = MakePicture(bytes);
+  ASSERT_EQ(0, made.fError);
+  const auto sized = [&made](int32_t width, int32_t height) {
+    FDEngineBlock b = NewBlock();
+    b.fPtr1 = made.fPtr2;
+    b.fParam1 = width;
+    b.fParam2 = height;
+    return Call(kFDCreateNativeImageForSize, b);
+  };
+  struct Case {
+    int32_t askWidth, askHeight, width, height;
+  };
+  for (const Case& c :
+       {Case{2, 1, 2, 1}, Case{4, 8, 4, 8}, Case{8, 2, 8, 2}, Case{100, 3, 16, 3}}) {
+    for (int again = 0; again < 2; ++again) {
+      FDEngineBlock native = sized(c.askWidth, c.askHeight);
+      ASSERT_EQ(0, native.fError);
+      const auto* image = static_cast<FDNativeImage*>(native.fPtr2);
+      EXPECT_EQ(c.width, image->fWidth) << c.askWidth << " x " << c.askHeight;
+      EXPECT_EQ(c.height, image->fHeight) << c.askWidth << " x " << c.askHeight;
+      EXPECT_EQ(c.width * 4, image->fRowBytes);
+      const uint32_t* lastRow = image->fPixels + size_t(c.height - 1) * size_t(c.width);
+      EXPECT_TRUE(Near(lastRow[0], 0xFFFF0000)) << std::hex << lastRow[0];
+      EXPECT_TRUE(Near(lastRow[c.width - 1], 0xFF0000FF)) << std::hex << lastRow[c.width - 1];
+      DisposeImage(native);
+    }
+  }
+  EXPECT_EQ(kFDErrBadParameter, sized(0, 4).fError);
+  EXPECT_EQ(kFDErrBadParameter, sized(4, -1).fError);
+
+  zvhost::ResetHost(zvhost::ProgramMode::SingleUser, 0x1300);
+  made = MakePicture(bytes);
+  EXPECT_EQ(kFDErrUnknownCommand, sized(2, 1).fError);
+  FDEngineBlock dispose = NewBlock();
+  dispose.fPtr1 = made.fPtr2;
+  Call(kFDDisposeFDPicture, dispose);
+}
+
+TEST_F(HostTest, OtherFormatsAreDecodedThenAveragedDown) {
+  std::ifstream file(std::string(ZVHOST_TEST_DATA_DIR) + "/rgb3x2.png", std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+  FDEngineBlock made = MakePicture(bytes);
+  ASSERT_EQ(0, made.fError);
+  FDEngineBlock b = NewBlock();
+  b.fPtr1 = made.fPtr2;
+  b.fParam1 = 3;
+  b.fParam2 = 1;
+  FDEngineBlock native = Call(kFDCreateNativeImageForSize, b);
+  ASSERT_EQ(0, native.fError);
+  const auto* image = static_cast<FDNativeImage*>(native.fPtr2);
+  ASSERT_EQ(3, image->fWidth);
+  ASSERT_EQ(1, image->fHeight);
+  // Each column is the mean of its two pixels: red over white, green over black.
+  EXPECT_TRUE(Near(image->fPixels[0], 0xFFFF8080)) << std::hex << image->fPixels[0];
+  EXPECT_TRUE(Near(image->fPixels[1], 0xFF008000)) << std::hex << image->fPixels[1];
+  DisposeImage(native);
+  FDEngineBlock dispose = NewBlock();
+  dispose.fPtr1 = made.fPtr2;
+  Call(kFDDisposeFDPicture, dispose);
+}
+
 } // namespace

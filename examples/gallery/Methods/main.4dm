@@ -17,19 +17,17 @@ If(Count parameters>=2)
   $snapshot:=$2
 End if
 
+// Only the names are listed here; each cell reads its own file when it is first shown.
+gGalleryFolder:=$folder
 ARRAY TEXT(gGalleryNames;0)
-ARRAY PICTURE(gGalleryPictures;0)
 ARRAY TEXT($files;0)
 DOCUMENT LIST($folder;$files)
 For($i;1;Size of array($files))
-  C_PICTURE($picture)
-  READ PICTURE FILE($folder+"/"+$files{$i};$picture)
-  If(Picture size($picture)>0)
-    APPEND TO ARRAY(gGalleryPictures;$picture)
+  If(IsPictureFile($files{$i}))
     APPEND TO ARRAY(gGalleryNames;$files{$i})
   End if
 End for
-LOG("pictures";Size of array(gGalleryPictures))
+LOG("pictures";Size of array(gGalleryNames))
 
 // Three cells a row and a little more than two rows in view, so the last row needs the bar.
 $w:=Open window(40;40;40+560;40+440;1;"Gallery")
@@ -40,12 +38,12 @@ READ PICTURE FILE($database+"Resources/Card.png";$card)
 ASSERT(ZV_SetAreaBackgroundColor($grid;0x00DCE0E6)=0)
 ASSERT(ZV_SetCellOptions($grid;164;176;$card;2;10;10)=0)
 ASSERT(ZV_SetCellSpacing($grid;12;12)=0)
-ASSERT(ZV_SetCellPicture($grid;"gGalleryPictures{gZVCurrentCell}";8;8;156;128;11)=0)
+ASSERT(ZV_SetCellPicture($grid;"GalleryPicture";8;8;156;128;11)=0)
 ASSERT(ZV_SetCellCaption($grid;"gGalleryNames{gZVCurrentCell}";6;132;158;170;"")=0)
 ASSERT(ZV_SetCaptionFont($grid;"DejaVu Sans";11;1)=0)
 ASSERT(ZV_SetCaptionColors($grid;0x00303540;-256)=0)
 ASSERT(ZV_SetCaptionAlignment($grid;1;1)=0)
-ASSERT(ZV_SetNumCells($grid;"Size of array(gGalleryPictures)")=0)
+ASSERT(ZV_SetNumCells($grid;"Size of array(gGalleryNames)")=0)
 // Any set of pictures can be picked, with shift and command clicks; the handler hears clicks
 // and double clicks (bits 4 and 13).
 ASSERT(ZV_SetSelectionOptions($grid;6;0x002060D0;3)=0)

@@ -26,17 +26,22 @@ fs::path PathArg(CommandContext& c, size_t i) {
 Value ReadPictureFile(CommandContext& c) {
   c.ExpectCount(2, 2);
   const fs::path path = PathArg(c, 0);
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) {
     c.Fail("cannot open \"" + path.string() + "\"");
   }
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                std::istreambuf_iterator<char>());
-  if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
+  // Read in one piece: photos are megabytes.
+  const std::streamoff size = file.tellg();
+  if (size < 0 || size > std::streamoff{INT32_MAX}) {
     c.Fail("\"" + path.string() + "\" is too large");
   }
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  file.seekg(0);
+  if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
+    c.Fail("cannot read \"" + path.string() + "\"");
+  }
   FDPicture picture = nullptr;
-  if (CreatePicture(bytes.data(), static_cast<int32_t>(bytes.size()), &picture) != kFDErrNone) {
+  if (AdoptPictureBytes(std::move(bytes), &picture) != kFDErrNone) {
     c.Fail("\"" + path.string() + "\" is not a PNG, TIFF or JPEG picture");
   }
   c.AssignArg(1, Value::AdoptPicture(picture));

@@ -75,6 +75,7 @@ TEST_F(RenderedCells, ChangesOfLookShowAtTheNextDraw) {
   fArea->SetCaptionTextColors(0, 0x00FF00);
   EXPECT_EQ(Draw(50, 95), 0x00FF00u) << "caption colours";
   ASSERT_EQ(fArea->SetPictureRect(CGRectMake(60, 10, 30, 30)), 0);
+  Store(1, true, u"one"); // a new rectangle drops the fitted pictures: loaded again
   EXPECT_EQ(Draw(30, 30), kBack) << "picture rectangle";
   EXPECT_EQ(Draw(70, 20), kRed);
   fArea->SetBackColor(0x0000FF);

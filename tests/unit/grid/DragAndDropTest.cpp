@@ -15,6 +15,7 @@
 #include "grid/ZorvinAreaManager.h"
 #include "plugin/CommandManifest.h"
 #include "plugin/PlugInfo.h"
+#include "tests/unit/grid/ZorviCommandsInHost.h"
 #include "tests/unit/grid/ZorvinAreaTestAccess.h"
 
 namespace {
@@ -55,14 +56,7 @@ protected:
   void SetUp() override {
     PluginTest::SetUp();
     zvhost::SetPluginEntry(ClickPathEntry);
-    const std::string path =
-        ::testing::TempDir() + "drag_and_drop_" + std::to_string(getpid()) + ".manifest";
-    {
-      std::ofstream out(path);
-      out << FormatCommandManifest(gZorvi_GlueTable, kZorviCommandCount);
-    }
-    ASSERT_EQ(zvhost::LoadCommandManifest(path), 0);
-    std::remove(path.c_str());
+    ASSERT_EQ(LoadZorviCommandsIntoHost("drag_and_drop"), 0);
     std::string message;
     ASSERT_EQ(zvhost::DefineMethod("dropped",
                                    "$cell:=0\n"

@@ -14,6 +14,7 @@
 #include "grid/ZorvinAreaManager.h"
 #include "plugin/CommandManifest.h"
 #include "plugin/PlugInfo.h"
+#include "tests/unit/grid/ZorviCommandsInHost.h"
 #include "tests/unit/grid/ZorvinAreaTestAccess.h"
 
 namespace {
@@ -23,14 +24,7 @@ protected:
   void SetUp() override {
     PluginTest::SetUp();
     zvhost::SetPluginEntry(FourDPackex);
-    const std::string path =
-        ::testing::TempDir() + "grid_on_screen_" + std::to_string(getpid()) + ".manifest";
-    {
-      std::ofstream out(path);
-      out << FormatCommandManifest(gZorvi_GlueTable, kZorviCommandCount);
-    }
-    ASSERT_EQ(zvhost::LoadCommandManifest(path), 0);
-    std::remove(path.c_str());
+    ASSERT_EQ(LoadZorviCommandsIntoHost("grid_on_screen"), 0);
   }
   void TearDown() override {
     zvhost::CloseAllWindows();

@@ -63,9 +63,9 @@ TEST_F(ZorvinAreaCapture, ACellNeverLoadedComesOutAsBareBackgroundAtTheCellSize)
 }
 
 TEST_F(ZorvinAreaCapture, TheCaptureShowsThePictureButNoSelectionFrame) {
-  Store(2, true, nullptr);
   ASSERT_EQ(fArea->SetPictureRect(CGRectMake(50, 50, 50, 50)), 0);
   ASSERT_EQ(fArea->SetPictureDisplayFormat(2), 0);
+  Store(2, true, nullptr);
   ZorvinAreaTestAccess::SetCellSelected(*fArea, 2);
   FDPicture picture = nullptr;
   ASSERT_EQ(fArea->CaptureCell(2, &picture), 0);
