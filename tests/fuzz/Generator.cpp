@@ -519,6 +519,9 @@ void Generator::OpenAnother() {
   int outputs[2] = {0, 0};
   bool dead = false;
   const Row& any = kRows[0];
+  // Placed under its window's guard: a window closed by a method leaves a dead reference, not an
+  // undefined variable.
+  Line("gFzArea" + std::to_string(fAreas.size()) + ":=0");
   std::string call = "gFzArea" + std::to_string(fAreas.size()) + ":=Plugin area(gFzWin" +
                      std::to_string(window + 1) + ";\"grid\";" +
                      Argument('r', any, &window, &dead, outputs);
