@@ -24,16 +24,6 @@ const RGBColor kWhite = {0xFFFF, 0xFFFF, 0xFFFF};
 const RGBColor kBlack = {0, 0, 0};
 
 // A CGFloat coordinate as a host 16-bit one; out-of-range values stick to the nearest end.
-int16_t ToShort(CGFloat value) {
-  if (std::isnan(value))
-    return 0;
-  if (value <= -32768.0f)
-    return -32768;
-  if (value >= 32767.0f)
-    return 32767;
-  return static_cast<int16_t>(std::lround(value));
-}
-
 bool IsEmptyRect(const Rect& rect) {
   return rect.right - rect.left <= 0 || rect.bottom - rect.top <= 0;
 }
@@ -171,10 +161,10 @@ void CXArea::DoInvalAreaRect(Rect* rect) {
 
 void CXArea::DoInvalAreaSubRect(CGRect rect) {
   Rect window;
-  window.top = ToShort(fAreaRect.top + rect.origin.y);
-  window.left = ToShort(fAreaRect.left + rect.origin.x);
-  window.bottom = ToShort(window.top + rect.size.height);
-  window.right = ToShort(window.left + rect.size.width);
+  window.top = CGFloatRoundToInt16(fAreaRect.top + rect.origin.y);
+  window.left = CGFloatRoundToInt16(fAreaRect.left + rect.origin.x);
+  window.bottom = CGFloatRoundToInt16(window.top + rect.size.height);
+  window.right = CGFloatRoundToInt16(window.left + rect.size.width);
   DoInvalAreaRect(&window);
 }
 
@@ -191,10 +181,10 @@ void CXArea::DoInvalAreaRectImmediately(Rect* rect) {
 
 void CXArea::DoInvalAreaSubRectImmediately(CGRect rect) {
   Rect window;
-  window.top = ToShort(fAreaRect.top + rect.origin.y);
-  window.left = ToShort(fAreaRect.left + rect.origin.x);
-  window.bottom = ToShort(window.top + rect.size.height);
-  window.right = ToShort(window.left + rect.size.width);
+  window.top = CGFloatRoundToInt16(fAreaRect.top + rect.origin.y);
+  window.left = CGFloatRoundToInt16(fAreaRect.left + rect.origin.x);
+  window.bottom = CGFloatRoundToInt16(window.top + rect.size.height);
+  window.right = CGFloatRoundToInt16(window.left + rect.size.width);
   DoInvalAreaRectImmediately(&window);
 }
 

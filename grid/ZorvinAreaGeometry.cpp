@@ -42,20 +42,21 @@ CGSize ZorvinArea::ScaledSizeToDoc(CGSize size) const {
   return CGSizeMake(size.width / fScale, size.height / fScale);
 }
 
+// A picture's natural size and the document scale alike.
 CGPoint ZorvinArea::NaturalPointToScaled(CGPoint point) const {
-  return CGPointMake(point.x * fScale, point.y * fScale);
+  return DocPointToScaled(point);
 }
 
 CGSize ZorvinArea::NaturalSizeToScaled(CGSize size) const {
-  return CGSizeMake(size.width * fScale, size.height * fScale);
+  return DocSizeToScaled(size);
 }
 
 CGPoint ZorvinArea::ScaledPointToNatural(CGPoint point) const {
-  return CGPointMake(point.x / fScale, point.y / fScale);
+  return ScaledPointToDoc(point);
 }
 
 CGSize ZorvinArea::ScaledSizeToNatural(CGSize size) const {
-  return CGSizeMake(size.width / fScale, size.height / fScale);
+  return ScaledSizeToDoc(size);
 }
 
 CGPoint ZorvinArea::ViewPointToScaled(CGPoint point) const {

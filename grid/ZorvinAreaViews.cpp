@@ -5,14 +5,6 @@
 
 #include "platform/win/ZorvinAreaControlsWin.h"
 
-namespace {
-
-int16_t ToShort(CGFloat value) {
-  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
-}
-
-} // namespace
-
 void ZorvinArea::AdjustViews() {
   const CGFloat width = fAreaViewFrame.size.width;
   const CGFloat height = fAreaViewFrame.size.height;
@@ -36,8 +28,8 @@ void ZorvinArea::SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame,
   if (bar == nullptr)
     return;
   HideControl(bar);
-  SizeControl(bar, ToShort(frame.size.width), ToShort(frame.size.height));
-  MoveControl(bar, ToShort(frame.origin.x), ToShort(frame.origin.y));
+  SizeControl(bar, CGFloatToInt16(frame.size.width), CGFloatToInt16(frame.size.height));
+  MoveControl(bar, CGFloatToInt16(frame.origin.x), CGFloatToInt16(frame.origin.y));
   if (show)
     ShowControl(bar);
 }

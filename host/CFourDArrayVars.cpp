@@ -40,7 +40,8 @@ int32_t CFourDBaseArrayVar::GetSize() {
   return GetArray(&block, &array) == kFDErrNone ? array->GetArraySize() : 0;
 }
 
-int16_t CFourDLongArrayVar::GetAt(int32_t index, int32_t* value) {
+template <typename T>
+int16_t CFourDBaseArrayVar::GetNumberAt(int32_t index, T* value) {
   if (value == nullptr)
     return kFDErrBadParameter;
   *value = 0;
@@ -50,36 +51,32 @@ int16_t CFourDLongArrayVar::GetAt(int32_t index, int32_t* value) {
   if (error == kFDErrNone)
     array->At(index, *value);
   return error;
+}
+
+template <typename T>
+int16_t CFourDBaseArrayVar::SetNumberAt(int32_t index, T value) {
+  ValueBlock block;
+  CArray* array = nullptr;
+  int16_t error = GetElement(&block, index, &array);
+  if (error == kFDErrNone)
+    array->AtPut(index, value);
+  return error;
+}
+
+int16_t CFourDLongArrayVar::GetAt(int32_t index, int32_t* value) {
+  return GetNumberAt(index, value);
 }
 
 int16_t CFourDLongArrayVar::SetAt(int32_t index, int32_t value) {
-  ValueBlock block;
-  CArray* array = nullptr;
-  int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
-    array->AtPut(index, value);
-  return error;
+  return SetNumberAt(index, value);
 }
 
 int16_t CFourDRealArrayVar::GetAt(int32_t index, double* value) {
-  if (value == nullptr)
-    return kFDErrBadParameter;
-  *value = 0;
-  ValueBlock block;
-  CArray* array = nullptr;
-  int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
-    array->At(index, *value);
-  return error;
+  return GetNumberAt(index, value);
 }
 
 int16_t CFourDRealArrayVar::SetAt(int32_t index, double value) {
-  ValueBlock block;
-  CArray* array = nullptr;
-  int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
-    array->AtPut(index, value);
-  return error;
+  return SetNumberAt(index, value);
 }
 
 int16_t CFourDUnicodeArrayVar::GetAt(int32_t index, PA_Unichar* text, size_t capacity) {

@@ -18,6 +18,11 @@ protected:
   // `block` keeps the host's array block that `array` views; nothing in it is to be released.
   int16_t GetArray(ValueBlock* block, CArray** array);
   int16_t GetElement(ValueBlock* block, int32_t index, CArray** array);
+  // One element of a number array, 0 when it cannot be read.
+  template <typename T>
+  int16_t GetNumberAt(int32_t index, T* value);
+  template <typename T>
+  int16_t SetNumberAt(int32_t index, T value);
 };
 
 class CFourDLongArrayVar : public CFourDBaseArrayVar {

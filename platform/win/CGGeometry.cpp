@@ -9,13 +9,6 @@ namespace {
 constexpr CGFloat kInfinity = std::numeric_limits<CGFloat>::infinity();
 
 // Host rectangles are 16-bit: clamp rather than wrap a far coordinate around.
-int16_t ToShort(CGFloat value) {
-  if (std::isnan(value)) {
-    return 0;
-  }
-  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
-}
-
 } // namespace
 
 const CGPoint CGPointZero = {0, 0};
@@ -165,10 +158,10 @@ CGRect CGRectMakeWithQDRect(const Rect& rect) {
 Rect CGRectToIntegralQDRect(CGRect rect) {
   CGRect r = CGRectIntegral(rect);
   Rect result;
-  result.top = ToShort(r.origin.y);
-  result.left = ToShort(r.origin.x);
-  result.bottom = ToShort(r.origin.y + r.size.height);
-  result.right = ToShort(r.origin.x + r.size.width);
+  result.top = CGFloatToInt16(r.origin.y);
+  result.left = CGFloatToInt16(r.origin.x);
+  result.bottom = CGFloatToInt16(r.origin.y + r.size.height);
+  result.right = CGFloatToInt16(r.origin.x + r.size.width);
   return result;
 }
 
@@ -187,4 +180,16 @@ int64_t CGFloatToInt64(CGFloat value) {
   if (std::isnan(value))
     return 0;
   return static_cast<int64_t>(std::clamp(value, -kLimit, kLimit));
+}
+
+int16_t CGFloatToInt16(CGFloat value) {
+  if (std::isnan(value))
+    return 0;
+  return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
+}
+
+int16_t CGFloatRoundToInt16(CGFloat value) {
+  if (std::isnan(value))
+    return 0;
+  return static_cast<int16_t>(std::lround(std::clamp(value, CGFloat{-32768}, CGFloat{32767})));
 }

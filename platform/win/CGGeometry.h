@@ -67,6 +67,10 @@ bool CGRectIntersectsRect(CGRect a, CGRect b);        // touching rectangles do 
 CGRect CGRectMakeWithQDRect(const Rect& rect);
 Rect CGRectToIntegralQDRect(CGRect rect);
 
+// Truncated toward zero and held within 16 bits; NaN is 0.
+int16_t CGFloatToInt16(CGFloat value);
+// Rounded to the nearest and held within 16 bits; NaN is 0.
+int16_t CGFloatRoundToInt16(CGFloat value);
 // Truncated toward zero and held within 32 bits; NaN is 0.
 int32_t CGFloatToInt32(CGFloat value);
 // Truncated toward zero and held within ±4e18, so that sums of a few stay in 64 bits; NaN is 0.
