@@ -51,12 +51,11 @@ void ClickPathEntry(int32_t selector, void* params, void* hostData, void* result
 
 // Two windows side by side, 100 pixels apart, each with a grid of five 60 x 60 cells spaced by
 // 10, four a row: gLeft offers "A" and "B" and accepts "A", gRight accepts "C", "B" and "A".
-class DragBetweenAreas : public PluginTest {
+class DragBetweenAreas : public GridInHost {
 protected:
   void SetUp() override {
     PluginTest::SetUp();
-    zvhost::SetPluginEntry(ClickPathEntry);
-    ASSERT_EQ(LoadZorviCommandsIntoHost("drag_and_drop"), 0);
+    StartGrid("drag_and_drop", ClickPathEntry);
     std::string message;
     ASSERT_EQ(zvhost::DefineMethod("dropped",
                                    "$cell:=0\n"
@@ -91,15 +90,8 @@ protected:
   }
 
   void TearDown() override {
-    zvhost::CloseAllWindows();
-    zvhost::SetPluginEntry(nullptr);
-    zvhost::ClearHostState();
+    StopGrid();
     PluginTest::TearDown();
-  }
-
-  void Run(const std::string& code) {
-    std::string message;
-    ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
   }
 
   // The grid area in open window `window`.

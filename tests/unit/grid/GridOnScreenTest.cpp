@@ -19,23 +19,15 @@
 
 namespace {
 
-class GridOnScreen : public PluginTest {
+class GridOnScreen : public GridInHost {
 protected:
   void SetUp() override {
     PluginTest::SetUp();
-    zvhost::SetPluginEntry(FourDPackex);
-    ASSERT_EQ(LoadZorviCommandsIntoHost("grid_on_screen"), 0);
+    StartGrid("grid_on_screen");
   }
   void TearDown() override {
-    zvhost::CloseAllWindows();
-    zvhost::SetPluginEntry(nullptr);
-    zvhost::ClearHostState();
+    StopGrid();
     PluginTest::TearDown();
-  }
-
-  void Run(const std::string& code) {
-    std::string message;
-    ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
   }
 
   // The pixel at window point (x, y) as 0xRRGGBB (the surfaces are opaque).

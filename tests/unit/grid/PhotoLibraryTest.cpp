@@ -33,7 +33,7 @@ struct Card {
   int top;
 };
 
-class PhotoLibrary : public PluginTest {
+class PhotoLibrary : public GridInHost {
 protected:
   static void SetUpTestSuite() {
     sFolder = ::testing::TempDir() + "photo_library_" + std::to_string(getpid()) + "/";
@@ -51,22 +51,14 @@ protected:
 
   void Start(uint32_t hostVersion) {
     InitPlugin(zvhost::ProgramMode::SingleUser, hostVersion);
-    zvhost::SetPluginEntry(FourDPackex);
-    ASSERT_EQ(LoadZorviCommandsIntoHost("photo_library"), 0);
+    StartGrid("photo_library");
     zvhost::SetLogSink([this](const std::string& line) { fLog.push_back(line); });
   }
 
   void Stop() {
     zvhost::SetLogSink(nullptr);
-    zvhost::CloseAllWindows();
-    zvhost::SetPluginEntry(nullptr);
-    zvhost::ClearHostState();
+    StopGrid();
     PluginTest::TearDown();
-  }
-
-  void Run(const std::string& code) {
-    std::string message;
-    ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
   }
 
   // The value a LOG of one expression wrote.

@@ -1,4 +1,4 @@
-// Makes the emulated host know the plug-in's commands by name, as a database calls them.
+// The whole plug-in in the emulated host, its commands known by name as a database calls them.
 #pragma once
 
 #include <unistd.h>
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../plugin/PluginFixture.h"
 #include "plugin/CommandManifest.h"
 #include "plugin/PlugInfo.h"
 #include "zvhost/Host.h"
@@ -25,3 +26,21 @@ inline int LoadZorviCommandsIntoHost(const std::string& tag) {
   std::remove(path.c_str());
   return error;
 }
+
+// A fixture's part in that: the host calls the plug-in, runs code, and forgets it all after.
+class GridInHost : public PluginTest {
+protected:
+  void StartGrid(const std::string& tag, FourDPackexProc entry = FourDPackex) {
+    zvhost::SetPluginEntry(entry);
+    ASSERT_EQ(LoadZorviCommandsIntoHost(tag), 0);
+  }
+  void StopGrid() {
+    zvhost::CloseAllWindows();
+    zvhost::SetPluginEntry(nullptr);
+    zvhost::ClearHostState();
+  }
+  void Run(const std::string& code) {
+    std::string message;
+    ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
+  }
+};
