@@ -470,6 +470,11 @@ void Generator::Call(const Row& row) {
   if (IsCommand(row)) {
     const bool getter = std::strstr(row.name, "Get") != nullptr;
     if (dead && getter && params[0] == 'A') {
+      // With "cell" in its text (left there by a hit test) the caption getter is a hit test,
+      // which answers 0, not an error, for any reference.
+      if (std::strcmp(row.name, "ZV_GetCellCaption") == 0) {
+        Line("$oT1:=\"\"");
+      }
       call = "ASSERT(" + call + "=-50;\"" + row.name + " on a dead reference\")";
     } else if (fRandom.Chance(50)) {
       call = "$e:=" + call;
