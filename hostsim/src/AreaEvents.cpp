@@ -12,8 +12,8 @@
 #include "TextBlocks.h"
 #include "lang/PluginCommands.h"
 #include "live/LiveSession.h"
-#include "zvhost/Host.h"
 #include "sdk/HostPlatform.h"
+#include "zvhost/Host.h"
 
 namespace zvhost {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "tests/ParamNames.h"
 #include "sdk/HostPlatform.h"
+#include "tests/ParamNames.h"
 
 namespace {
 

@@ -98,14 +98,6 @@ protected:
         "IDLE\nIDLE\n");
   }
 
-  static uint32_t Pixel(int x, int y) {
-    const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(1));
-    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight)
-      return 0xDEAD;
-    const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
-    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-  }
-
   static std::vector<Card> VisibleCards() {
     std::vector<Card> cards;
     for (int row = 0; row < 3; ++row) {

@@ -39,6 +39,14 @@ protected:
     zvhost::SetPluginEntry(nullptr);
     zvhost::ClearHostState();
   }
+  // The pixel at point (x, y) of the first window as 0xRRGGBB (the surfaces are opaque).
+  static uint32_t Pixel(int x, int y) {
+    const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(1));
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight)
+      return 0xDEAD;
+    const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
+    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+  }
   void Run(const std::string& code) {
     std::string message;
     ASSERT_EQ(zvhost::RunCode(code, &message), 0) << message;
