@@ -1,7 +1,11 @@
+// The area's life in its form: made and destroyed, placed, shown and hidden with its page and
+// window, focused, and turned over at every idle.
 #include "grid/ZorvinArea.h"
 
 #include <stdlib.h>
 #include <string.h>
+
+#include <cstring>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Brush.h"
@@ -12,19 +16,14 @@
 #include "gfx/StringFormat.h"
 #include "grid/DragAndDropData.h"
 #include "host/FourD.h"
+#include "platform/win/ContentView.h"
+#include "platform/win/ZorvinAreaControlsWin.h"
 
 namespace {
 
 void CopyAscii(PA_Unichar* out, const char* text) {
   while ((*out++ = static_cast<unsigned char>(*text++)) != 0) {
   }
-}
-
-void FreeExpression(PA_Unichar** text, FDHandle* tokens) {
-  free(*text);
-  *text = nullptr;
-  FourD::DisposeHandleV11(*tokens);
-  *tokens = nullptr;
 }
 
 } // namespace
@@ -63,9 +62,9 @@ ZorvinArea::~ZorvinArea() {
   ReleaseViews();
   ContentView::CleanupBackBuffer(this);
   fAreaBackBrush.reset();
-  FreeExpression(&fCountExpressionText, &fCountExpression);
-  FreeExpression(&fPictureExpressionText, &fPictureExpression);
-  FreeExpression(&fCaptionExpressionText, &fCaptionExpression);
+  ClearCountExpression();
+  ClearPictureExpression();
+  ClearCaptionExpression();
   fCache.Cleanup();
   fCellClipRegion.reset();
   fCellPath.reset();
@@ -97,106 +96,210 @@ ZorvinArea::~ZorvinArea() {
   fDragAndDrop = nullptr;
 }
 
-void ZorvinArea::ClearCountExpression() {
-  FreeExpression(&fCountExpressionText, &fCountExpression);
-}
-
-void ZorvinArea::ClearPictureExpression() {
-  FreeExpression(&fPictureExpressionText, &fPictureExpression);
-}
-
-void ZorvinArea::ClearCaptionExpression() {
-  FreeExpression(&fCaptionExpressionText, &fCaptionExpression);
-}
-
-bool ZorvinArea::IsValidHorzAlignment(int32_t alignment) {
-  return alignment == kZVAlignStart || alignment == kZVAlignCenter || alignment == kZVAlignEnd;
-}
-
-bool ZorvinArea::IsValidVertAlignment(int32_t alignment) {
-  return IsValidHorzAlignment(alignment);
-}
-
-int32_t ZorvinArea::SetCellsInBand(int32_t cells) {
-  if (cells < 0) {
-    return kFDErrBadParameter;
+void ZorvinArea::InitArea(AreaParams* params) {
+  CXArea::InitArea(params);
+  if (gZorvinAreaManager != nullptr) {
+    gZorvinAreaManager->SetDefaultProperties(&fProps);
   }
-  if (cells == fCellsInBand) {
-    return 0;
-  }
-  fCellsInBand = cells;
-  Refresh();
-  return 0;
 }
 
-int32_t ZorvinArea::SetAlignment(int32_t horizontal, int32_t vertical) {
-  if (!IsValidHorzAlignment(horizontal) || !IsValidVertAlignment(vertical)) {
-    return kFDErrBadParameter;
+void ZorvinArea::PostInitArea14(Rect* rect) {
+  CXArea::PostInitArea14(rect);
+  ZorvinAreaProps props = fProps;
+  if (InStandaloneWindow() && gZorvinAreaManager != nullptr) {
+    gZorvinAreaManager->SetStandaloneWindowProperties(&props);
   }
-  if (horizontal == fHorzAlignment && vertical == fVertAlignment) {
-    return 0;
+  if (!IsPrinting()) {
+    SetScrollsByCell((props.fFlags & kZVAreaScrollsByCell) != 0);
+    SetTipsEnabled((props.fFlags & kZVAreaTipsEnabled) != 0);
+    InitAreaViews();
   }
-  fHorzAlignment = horizontal;
-  fVertAlignment = vertical;
-  AdjustOrigin();
-  AdjustScrollbars();
-  RedrawContentViewImmediately();
-  return 0;
+  SetupNativeAreaBackColor();
+  SetupNativeSelectionColor();
+  SetupNativeCaptionThings();
+  SetupNativeCaretColor();
+  fPostInitDone = true;
+  InvalidateAreaView();
+  InvalidateContentView();
 }
 
-int32_t ZorvinArea::SetCellSize(int32_t width, int32_t height) {
-  if (width < 0 || height < 0) {
-    return kFDErrBadParameter;
+void ZorvinArea::InitAreaViews() {
+  fHorzScrollBar = ZorvinAreaControlsWin::CreateScrollbar(GetMacWindow(), this);
+  fVertScrollBar = ZorvinAreaControlsWin::CreateScrollbar(GetMacWindow(), this);
+  ZorvinAreaControlsWin::TagLiveScrollbars(this);
+  ZorvinAreaControlsWin::InstallLiveScrollWndProc(this);
+}
+
+bool ZorvinArea::DidEndExecutionCycle(const Rect* rect) {
+  // A handler may have closed the area during the event that ends here.
+  if (fClosed)
+    return false;
+  const Rect previous = fAreaRect;
+  CXArea::DidEndExecutionCycle(rect);
+  fAreaViewFrame = GetAreaCGRect();
+  bool changed =
+      rect != nullptr && (rect->top != previous.top || rect->left != previous.left ||
+                          rect->bottom != previous.bottom || rect->right != previous.right);
+  if (!fFirstCycleDone) {
+    fFirstCycleDone = true;
+    changed = true;
   }
-  const CGSize size = CGSizeMake(static_cast<CGFloat>(width), static_cast<CGFloat>(height));
-  if (CGSizeEqualToSize(size, fCellSize)) {
-    return 0;
+  if (OnCurrentPage()) {
+    ShowAreaView();
+  } else {
+    HideAreaView();
   }
-  fCellSize = size;
-  SetupNativeCellPaths();
-  Refresh();
-  return 0;
-}
-
-int32_t ZorvinArea::GetCellWidth() const {
-  return CGFloatToInt32(fCellSize.width);
-}
-
-int32_t ZorvinArea::GetCellHeight() const {
-  return CGFloatToInt32(fCellSize.height);
-}
-
-int32_t ZorvinArea::SetCellSpacing(int32_t x, int32_t y) {
-  if (x < 0 || y < 0) {
-    return kFDErrBadParameter;
+  if (changed) {
+    UpdateLayout();
+    AdjustViews();
+    AdjustOrigin();
+    AdjustScrollbars();
+    LoadVisibleCellData();
   }
-  const CGSize spacing = CGSizeMake(static_cast<CGFloat>(x), static_cast<CGFloat>(y));
-  if (CGSizeEqualToSize(spacing, fCellSpacing)) {
-    return 0;
+  const bool redraw = changed || fNeedsRedraw;
+  fNeedsRedraw = false;
+  return redraw;
+}
+
+void ZorvinArea::ShowAreaView() {
+  if (fPostInitDone && fFirstCycleDone) {
+    fViewShown = true;
   }
-  fCellSpacing = spacing;
-  Refresh();
-  return 0;
 }
 
-int32_t ZorvinArea::GetCellXSpacing() const {
-  return CGFloatToInt32(fCellSpacing.width);
-}
-
-int32_t ZorvinArea::GetCellYSpacing() const {
-  return CGFloatToInt32(fCellSpacing.height);
-}
-
-int32_t ZorvinArea::SetCellCornerRadii(int32_t xRadius, int32_t yRadius) {
-  const bool square = xRadius == 0 && yRadius == 0;
-  const bool fits = xRadius >= 0 && yRadius >= 0 && 2 * int64_t{xRadius} <= fCellSize.width &&
-                    2 * int64_t{yRadius} <= fCellSize.height;
-  if (!square && !fits) {
-    return kFDErrBadParameter;
+void ZorvinArea::HideAreaView() {
+  if (fPostInitDone && fFirstCycleDone) {
+    fViewShown = false;
   }
-  fCornerXRadius = xRadius;
-  fCornerYRadius = yRadius;
-  SetupNativeCellPaths();
+}
+
+void ZorvinArea::HandleAreaFormPageChange() {
+  if (OnCurrentPage()) {
+    // Shown again only after the next end of cycle has laid the area out.
+    fFirstCycleDone = false;
+    ShowAreaView();
+  } else {
+    HideAreaView();
+  }
+}
+
+void ZorvinArea::DoSwitchPageIn() {
+  HandleAreaFormPageChange();
+}
+
+void ZorvinArea::DoSwitchPageOut() {
+  DoInvalidate();
+  HandleAreaFormPageChange();
+  AdjustViews();
+}
+
+void ZorvinArea::DidBecomeVisible() {
+  AdjustViews();
+}
+
+void ZorvinArea::DidBecomeInvisible() {
+  DoInvalidate();
+  AdjustViews();
+}
+
+void ZorvinArea::CloseArea() {
+  fClosed = true;
+  ReleaseViews();
+  fViewShown = false;
+  ContentView::CleanupBackBuffer(this);
+}
+
+void ZorvinArea::DoSelect() {}
+
+void ZorvinArea::DoDeSelect() {}
+
+void ZorvinArea::SetTipsEnabled(unsigned char on) {
+  if (on) {
+    fAreaFlags |= kZVAreaTipsEnabled;
+  } else {
+    fAreaFlags &= ~static_cast<uint32_t>(kZVAreaTipsEnabled);
+  }
+}
+
+void ZorvinArea::SetScrollsByCell(unsigned char on) {
+  if (!on) {
+    fAreaFlags &= ~static_cast<uint32_t>(kZVAreaScrollsByCell);
+    return;
+  }
+  fAreaFlags |= kZVAreaScrollsByCell;
+  AlignScrollToCell();
   fNeedsRedraw = true;
-  return 0;
+}
+
+void ZorvinArea::InvalidateAreaView() {
+  if (!IsClosed())
+    DoInvalidateImmediately();
+}
+
+void ZorvinArea::InvalidateContentView() {
+  if (!IsClosed())
+    DoInvalAreaSubRectImmediately(fContentViewFrame);
+}
+
+namespace {
+
+uint8_t WindowRecordByte(void* window, int offset) {
+  uint8_t value = 0;
+  std::memcpy(&value, static_cast<const unsigned char*>(window) + offset, 1);
+  return value;
+}
+
+bool BarNeedsHilite(ControlHandle bar, bool needed, int16_t hilite) {
+  return bar != nullptr && *bar != nullptr && needed && (*bar)->contrlHilite != hilite;
+}
+
+} // namespace
+
+void ZorvinArea::DoIdle() {
+  void* window = GetMacWindow();
+  const bool active = window != nullptr && IsWindow(GetHWND()) &&
+                      WindowRecordByte(window, kWindowRecordHiliteOffset) != 0;
+  const int16_t hilite = active ? 0 : 255;
+  if (BarNeedsHilite(fHorzScrollBar, fHorzScrollNeeded, hilite))
+    HiliteControl(fHorzScrollBar, hilite);
+  if (BarNeedsHilite(fVertScrollBar, fVertScrollNeeded, hilite))
+    HiliteControl(fVertScrollBar, hilite);
+  if (fDrawnSinceIdle) {
+    fDrawnSinceIdle = false;
+    if (fHorzScrollNeeded)
+      ZorvinAreaControlsWin::DrawScrollbar(fHorzScrollBar);
+    if (fVertScrollNeeded)
+      ZorvinAreaControlsWin::DrawScrollbar(fVertScrollBar);
+  }
+  // The layer may have recreated a bar's native window, which then comes without our tags.
+  if (fHorzScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fHorzScrollBar))
+    ZorvinAreaControlsWin::TagOneLiveScrollbar(fHorzScrollBar);
+  if (fVertScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fVertScrollBar))
+    ZorvinAreaControlsWin::TagOneLiveScrollbar(fVertScrollBar);
+  if (LoadVisibleCellData() > 0)
+    InvalidateContentView();
+  DeliverPostedEvent();
+}
+
+void ZorvinArea::ReleaseViews() {
+  HWND hwnd = GetHWND();
+  void* window = GetMacWindow();
+  uint32_t controlList = 0;
+  const bool alive = window != nullptr && IsWindow(hwnd);
+  if (alive)
+    std::memcpy(&controlList,
+                static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
+                sizeof controlList);
+  const bool windowAlive = alive && controlList != 0;
+  if (windowAlive)
+    ZorvinAreaControlsWin::UntagLiveScrollbars(this);
+  ZorvinAreaControlsWin::RemoveLiveScrollWndProc(this);
+  if (windowAlive) {
+    if (fHorzScrollBar != nullptr)
+      DisposeControl(fHorzScrollBar);
+    if (fVertScrollBar != nullptr)
+      DisposeControl(fVertScrollBar);
+  }
+  fHorzScrollBar = nullptr;
+  fVertScrollBar = nullptr;
 }

@@ -1,8 +1,11 @@
+// The drop caret: where a drop lands between cells, where the caret is drawn for it, and its
+// blinking.
+#include "grid/ZorvinArea.h"
+
 #include <new>
 
 #include "gfx/Brush.h"
 #include "gfx/Graphics.h"
-#include "grid/ZorvinArea.h"
 #include "host/FourD.h"
 
 namespace {
@@ -140,4 +143,90 @@ void ZorvinArea::SetupNativeCaretColor() {
 
 void ZorvinArea::CleanupNativeCaretColor() {
   fCaretBrush.reset();
+}
+
+namespace {
+
+// Where an empty grid's caret sits on one axis, by the grid's alignment on it.
+CGFloat EmptyGridCaretOffset(int32_t alignment, CGFloat extent, CGFloat gap) {
+  switch (alignment) {
+  case kZVAlignStart:
+    return gap / 2;
+  case kZVAlignCenter:
+    return -extent / 2;
+  case kZVAlignEnd:
+    return -extent - gap / 2;
+  default:
+    return 0;
+  }
+}
+
+} // namespace
+
+CGRect ZorvinArea::GetCaretRect(uint32_t cell, DropCellPart part) const {
+  const int32_t width = fCaretWidth;
+  const bool arrowHeads = (fDragFlags & 4) != 0;
+  const CGFloat band = static_cast<CGFloat>(arrowHeads ? 3 * width : width);
+  const CGFloat offset = static_cast<CGFloat>(arrowHeads ? width / 2 + width : width / 2);
+  const bool vertical = IsCaretVertical();
+  if (fCellCount < 1) {
+    const CGFloat pitchX = fCellSize.width + fCellSpacing.width;
+    const CGFloat pitchY = fCellSize.height + fCellSpacing.height;
+    CGRect caret = vertical ? CGRectMake(0, 0, band, pitchY) : CGRectMake(0, 0, pitchX, band);
+    caret.origin.x = EmptyGridCaretOffset(fHorzAlignment, caret.size.width, fCellSpacing.width);
+    caret.origin.y = EmptyGridCaretOffset(fVertAlignment, caret.size.height, fCellSpacing.height);
+    return caret;
+  }
+  const CGRect r = GetCellRect(CellIndexToLocation(cell), true);
+  if (vertical) {
+    const CGFloat edge = r.origin.x + (part == kDropAfter ? r.size.width : 0);
+    return CGRectMake(edge - offset, r.origin.y, band, r.size.height);
+  }
+  const CGFloat edge = r.origin.y + (part == kDropAfter ? r.size.height : 0);
+  return CGRectMake(r.origin.x, edge - offset, r.size.width, band);
+}
+
+bool ZorvinArea::IsCaretVertical() const {
+  if (fCellSize.width < 1.0 || fCellSize.height < 1.0) {
+    return true;
+  }
+  if (fCellsInBand != 0) {
+    return fCellsInBand > 1;
+  }
+  const CGSize cell = DocSizeToScaled(fCellSize);
+  const CGSize gap = DocSizeToScaled(fCellSpacing);
+  const int64_t pitch = static_cast<int64_t>(cell.width) + static_cast<int64_t>(gap.width);
+  int64_t perRow = 1;
+  if (pitch > 0) {
+    perRow =
+        (static_cast<int64_t>(fContentViewFrame.size.width) - static_cast<int64_t>(gap.width)) /
+        pitch;
+  }
+  return (perRow == 0 ? 1 : perRow) > 1;
+}
+
+DropCellPart ZorvinArea::GetDropCellAtDocPoint(uint32_t excluded, CGPoint point,
+                                               uint32_t* cell) const {
+  uint32_t found = CellLocationToIndex(DocPointToClosestRangeCheckedCellLocation(point, true));
+  *cell = found;
+  if (found == 0) {
+    return kDropBefore;
+  }
+  const CGRect r = GetCellRect(CellIndexToLocation(found), true);
+  DropCellPart part;
+  if (IsCaretVertical()) {
+    part = point.x > r.origin.x + r.size.width / 2 ? kDropAfter : kDropBefore;
+  } else {
+    part = point.y > r.origin.y + r.size.height / 2 ? kDropAfter : kDropBefore;
+  }
+  if (excluded != 0) {
+    // Dropping a cell right before or after itself is not a move.
+    bool isVoid = part == kDropAfter ? (found == excluded || found + 1 == excluded)
+                                     : (found == excluded || found == excluded + 1);
+    if (isVoid) {
+      *cell = 0;
+      return kDropBefore;
+    }
+  }
+  return part;
 }

@@ -1,3 +1,5 @@
+// Cell data: the count, picture and caption expressions, and the lazy loading of the cells in
+// view into the cache.
 #include "grid/ZorvinArea.h"
 
 #include <stdlib.h>
@@ -323,4 +325,27 @@ int32_t ZorvinArea::EvalCaptionExpression(PA_Unichar** caption) {
   }
   FreeValueBlock(&result);
   return error;
+}
+
+namespace {
+
+void FreeExpression(PA_Unichar** text, FDHandle* tokens) {
+  free(*text);
+  *text = nullptr;
+  FourD::DisposeHandleV11(*tokens);
+  *tokens = nullptr;
+}
+
+} // namespace
+
+void ZorvinArea::ClearCountExpression() {
+  FreeExpression(&fCountExpressionText, &fCountExpression);
+}
+
+void ZorvinArea::ClearPictureExpression() {
+  FreeExpression(&fPictureExpressionText, &fPictureExpression);
+}
+
+void ZorvinArea::ClearCaptionExpression() {
+  FreeExpression(&fCaptionExpressionText, &fCaptionExpression);
 }

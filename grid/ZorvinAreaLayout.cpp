@@ -1,7 +1,101 @@
+// Layout: cell size, spacing, alignment and cells per band, and the rows and columns they make.
 #include "grid/ZorvinArea.h"
-#include "platform/win/ZorvinAreaControlsWin.h"
 
 #include <cmath>
+
+#include "platform/win/ZorvinAreaControlsWin.h"
+
+bool ZorvinArea::IsValidHorzAlignment(int32_t alignment) {
+  return alignment == kZVAlignStart || alignment == kZVAlignCenter || alignment == kZVAlignEnd;
+}
+
+bool ZorvinArea::IsValidVertAlignment(int32_t alignment) {
+  return IsValidHorzAlignment(alignment);
+}
+
+int32_t ZorvinArea::SetCellsInBand(int32_t cells) {
+  if (cells < 0) {
+    return kFDErrBadParameter;
+  }
+  if (cells == fCellsInBand) {
+    return 0;
+  }
+  fCellsInBand = cells;
+  Refresh();
+  return 0;
+}
+
+int32_t ZorvinArea::SetAlignment(int32_t horizontal, int32_t vertical) {
+  if (!IsValidHorzAlignment(horizontal) || !IsValidVertAlignment(vertical)) {
+    return kFDErrBadParameter;
+  }
+  if (horizontal == fHorzAlignment && vertical == fVertAlignment) {
+    return 0;
+  }
+  fHorzAlignment = horizontal;
+  fVertAlignment = vertical;
+  AdjustOrigin();
+  AdjustScrollbars();
+  RedrawContentViewImmediately();
+  return 0;
+}
+
+int32_t ZorvinArea::SetCellSize(int32_t width, int32_t height) {
+  if (width < 0 || height < 0) {
+    return kFDErrBadParameter;
+  }
+  const CGSize size = CGSizeMake(static_cast<CGFloat>(width), static_cast<CGFloat>(height));
+  if (CGSizeEqualToSize(size, fCellSize)) {
+    return 0;
+  }
+  fCellSize = size;
+  SetupNativeCellPaths();
+  Refresh();
+  return 0;
+}
+
+int32_t ZorvinArea::GetCellWidth() const {
+  return CGFloatToInt32(fCellSize.width);
+}
+
+int32_t ZorvinArea::GetCellHeight() const {
+  return CGFloatToInt32(fCellSize.height);
+}
+
+int32_t ZorvinArea::SetCellSpacing(int32_t x, int32_t y) {
+  if (x < 0 || y < 0) {
+    return kFDErrBadParameter;
+  }
+  const CGSize spacing = CGSizeMake(static_cast<CGFloat>(x), static_cast<CGFloat>(y));
+  if (CGSizeEqualToSize(spacing, fCellSpacing)) {
+    return 0;
+  }
+  fCellSpacing = spacing;
+  Refresh();
+  return 0;
+}
+
+int32_t ZorvinArea::GetCellXSpacing() const {
+  return CGFloatToInt32(fCellSpacing.width);
+}
+
+int32_t ZorvinArea::GetCellYSpacing() const {
+  return CGFloatToInt32(fCellSpacing.height);
+}
+
+int32_t ZorvinArea::SetCellCornerRadii(int32_t xRadius, int32_t yRadius) {
+  const bool square = xRadius == 0 && yRadius == 0;
+  const bool fits = xRadius >= 0 && yRadius >= 0 && 2 * int64_t{xRadius} <= fCellSize.width &&
+                    2 * int64_t{yRadius} <= fCellSize.height;
+  if (!square && !fits) {
+    return kFDErrBadParameter;
+  }
+  fCornerXRadius = xRadius;
+  fCornerYRadius = yRadius;
+  SetupNativeCellPaths();
+  fNeedsRedraw = true;
+  return 0;
+}
 
 int32_t ZorvinArea::ScrollbarThickness() {
   return ZorvinAreaControlsWin::GetScrollbarSize();
