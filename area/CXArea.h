@@ -122,6 +122,8 @@ public:
   virtual void SetBackColor(int32_t color);
   // The event switch: one operation per event, the reply written back into the event.
   virtual void HandleEvent(EventRecord* event, Rect* rect);
+  // Debug builds: asserts what must hold whenever no command or event is running on the area.
+  virtual void CheckInvariants() const {}
 
   // Identity: the reference the manager issued, kept by the host in the area's private word.
   int32_t GetAreaRef() const { return fAreaRef; }

@@ -41,6 +41,12 @@ CXAreaManager::WorkScope::~WorkScope() {
   if (fManager->fBusyDepth > 0)
     --fManager->fBusyDepth;
   fManager->DeleteDoomedAreas();
+#ifndef NDEBUG
+  if (fManager->fBusyDepth == 0)
+    fManager->DoToAllAreas(
+        [](CXArea* area, void* /*data*/) { static_cast<const CXArea*>(area)->CheckInvariants(); },
+        nullptr);
+#endif
 }
 
 bool CXAreaManager::LinkArea(CXArea* area) {

@@ -2,10 +2,9 @@
 // window, focused, and turned over at every idle.
 #include "grid/ZorvinArea.h"
 
+#include <assert.h>
 #include <stdlib.h>
 #include <string.h>
-
-#include <cstring>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Brush.h"
@@ -26,33 +25,12 @@ void CopyAscii(PA_Unichar* out, const char* text) {
   }
 }
 
+// Counting a huge selection's bits after every command would slow debug runs to a crawl.
+constexpr int32_t kCheckedSelectionBytes = 1 << 20;
+
 } // namespace
 
-ZorvinArea::ZorvinArea()
-    : fPostInitDone(false), fFirstCycleDone(false), fClosed(false), fProps(), fAreaFlags(0),
-      fScale(1.0), fContentSize(CGSizeZero), fOrigin(CGPointZero), fHorzScrollBar(nullptr),
-      fVertScrollBar(nullptr), fLiveScrollInstalled(false), fDrawnSinceIdle(false),
-      fHorzScrollNeeded(true), fVertScrollNeeded(true), fAreaViewFrame(CGRectZero),
-      fContentViewFrame(CGRectZero), fHorzScrollFrame(CGRectZero), fVertScrollFrame(CGRectZero),
-      fViewShown(false), fCountExpressionText(nullptr), fCountExpression(nullptr),
-      fPictureExpressionText(nullptr), fPictureExpression(nullptr), fCaptionExpressionText(nullptr),
-      fCaptionExpression(nullptr), fHorzAlignment(kZVAlignStart), fVertAlignment(kZVAlignStart),
-      fCellsInBand(0), fCellSize(CGSizeMake(160, 160)), fCellSpacing(CGSizeZero), fCornerXRadius(0),
-      fCornerYRadius(0), fPictureRect(CGRectZero), fCaptionRect(CGRectZero), fBackPicture(nullptr),
-      fBackPictureFormat(1), fBackPictureImage(nullptr), fPictureFormat(1), fCaptionTextFormat(),
-      fCaptionFontName(), fCaptionTextSize(10), fCaptionTextStyle(0), fCaptionHorzAlignment(0),
-      fCaptionVertAlignment(0), fCaptionForeColor(0x000000), fCaptionBackColor(0xFFFFFF),
-      fSelectionKind(kSelectionSingle), fSelectionFrameColor(0xFF0000), fSelectionFrameWidth(2),
-      fSelectionInsetX(1), fSelectionInsetY(1), fNeedsRedraw(false), fLoadDepth(0), fCellCount(0),
-      fRowCount(0), fColumnCount(0), fDocSize(CGSizeZero), fSelectionBitsSize(0),
-      fSelectionBits(nullptr), fSelectedCount(0), fAnchorCell(0), fClickedCell(0),
-      fLastSelectedCell(0), fEventMethodName(), fEventMethodID(0), fEventMask(0),
-      fEventParams(nullptr), fPendingEvents(nullptr), fEventCallDepth(0), fDragAndDrop(nullptr),
-      fDragFlags(6), fCaretWidth(2), fCaretColor(-254), fCaretBlinkInterval(30), fCaretCell(0),
-      fCaretPart(kDropBefore), fCaretShown(false), fCaretBlinkOn(false), fCaretNextBlink(0),
-      fDragSourceArea(0), fDropSignature(), fHostDragActive(false), fHostDropCell(0),
-      fAutoScrollEdge(0), fAutoScrollEnterTick(0), fAutoScrollLastTick(0) {
-  fCache.Init();
+ZorvinArea::ZorvinArea() {
   CopyAscii(fCaptionFontName, "Segoe UI");
   // Without memory for the list, posted events are dropped; the area works all the same.
   initialize_list(&fPendingEvents);
@@ -94,6 +72,12 @@ ZorvinArea::~ZorvinArea() {
   CleanupNativeCaretColor();
   delete fDragAndDrop;
   fDragAndDrop = nullptr;
+}
+
+void ZorvinArea::CheckInvariants() const {
+  assert(fSelectionBitsSize > kCheckedSelectionBytes || CheckSelectionCount());
+  assert(fCache.CheckConsistency());
+  assert(IsOriginInBounds());
 }
 
 void ZorvinArea::InitArea(AreaParams* params) {
@@ -245,7 +229,7 @@ namespace {
 
 uint8_t WindowRecordByte(void* window, int offset) {
   uint8_t value = 0;
-  std::memcpy(&value, static_cast<const unsigned char*>(window) + offset, 1);
+  memcpy(&value, static_cast<const unsigned char*>(window) + offset, 1);
   return value;
 }
 
@@ -287,7 +271,7 @@ void ZorvinArea::ReleaseViews() {
   uint32_t controlList = 0;
   const bool alive = window != nullptr && IsWindow(hwnd);
   if (alive)
-    std::memcpy(&controlList,
+    memcpy(&controlList,
                 static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
                 sizeof controlList);
   const bool windowAlive = alive && controlList != 0;

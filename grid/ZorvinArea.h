@@ -93,6 +93,7 @@ public:
   void DoSelect() override;
   void DoDeSelect() override;
   bool IsFocusable() override { return true; }
+  void CheckInvariants() const override;
   // Operations the grid adds to the framework's
   virtual void InitAreaViews();
   virtual void SetTipsEnabled(unsigned char on);
@@ -453,6 +454,7 @@ private:
   // Selection bits and clicks
   bool HasSelectionBitFor(uint32_t cell) const;
   bool CheckSelectionCount() const;
+  bool IsOriginInBounds() const;
   void ClearSelectionByClick();
   void ZeroSelectionAndRedraw();
   bool HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers);
@@ -476,51 +478,51 @@ private:
   static ZorvinArea* sCaretBlinkArea; // the one area whose caret blinks
 
   // Life
-  bool fPostInitDone;
-  bool fFirstCycleDone;
-  bool fClosed; // unlinked by the manager; its window may be gone
-  ZorvinAreaProps fProps;
-  uint32_t fAreaFlags;
+  bool fPostInitDone = false;
+  bool fFirstCycleDone = false;
+  bool fClosed = false; // unlinked by the manager; its window may be gone
+  ZorvinAreaProps fProps = {};
+  uint32_t fAreaFlags = 0;
 
   // Scale, content size and scroll origin
-  CGFloat fScale;
-  CGSize fContentSize;
-  CGPoint fOrigin;
+  CGFloat fScale = 1.0;
+  CGSize fContentSize = CGSizeZero;
+  CGPoint fOrigin = CGPointZero;
 
   // Views and scroll bars (port-relative area frame, the others relative to it)
-  ControlHandle fHorzScrollBar;
-  ControlHandle fVertScrollBar;
-  bool fLiveScrollInstalled; // this area counts in its window's install count
-  bool fDrawnSinceIdle;
-  bool fHorzScrollNeeded;
-  bool fVertScrollNeeded;
-  CGRect fAreaViewFrame;
-  CGRect fContentViewFrame;
-  CGRect fHorzScrollFrame;
-  CGRect fVertScrollFrame;
-  bool fViewShown;
+  ControlHandle fHorzScrollBar = nullptr;
+  ControlHandle fVertScrollBar = nullptr;
+  bool fLiveScrollInstalled = false; // this area counts in its window's install count
+  bool fDrawnSinceIdle = false;
+  bool fHorzScrollNeeded = true;
+  bool fVertScrollNeeded = true;
+  CGRect fAreaViewFrame = CGRectZero;
+  CGRect fContentViewFrame = CGRectZero;
+  CGRect fHorzScrollFrame = CGRectZero;
+  CGRect fVertScrollFrame = CGRectZero;
+  bool fViewShown = false;
   ContentView fContentView;
   std::unique_ptr<gfx::SolidBrush> fAreaBackBrush;
 
   // Expressions: calloc'ed source texts and host token handles
-  PA_Unichar* fCountExpressionText;
-  FDHandle fCountExpression;
-  PA_Unichar* fPictureExpressionText;
-  FDHandle fPictureExpression;
-  PA_Unichar* fCaptionExpressionText;
-  FDHandle fCaptionExpression;
+  PA_Unichar* fCountExpressionText = nullptr;
+  FDHandle fCountExpression = nullptr;
+  PA_Unichar* fPictureExpressionText = nullptr;
+  FDHandle fPictureExpression = nullptr;
+  PA_Unichar* fCaptionExpressionText = nullptr;
+  FDHandle fCaptionExpression = nullptr;
   GridCache fCache;
 
   // Cell geometry
-  int32_t fHorzAlignment;
-  int32_t fVertAlignment;
-  int32_t fCellsInBand; // 0: as many as fit
-  CGSize fCellSize;
-  CGSize fCellSpacing;
-  int32_t fCornerXRadius;
-  int32_t fCornerYRadius;
-  CGRect fPictureRect; // cell-relative
-  CGRect fCaptionRect; // cell-relative
+  int32_t fHorzAlignment = kZVAlignStart;
+  int32_t fVertAlignment = kZVAlignStart;
+  int32_t fCellsInBand = 0; // 0: as many as fit
+  CGSize fCellSize = CGSizeMake(160, 160);
+  CGSize fCellSpacing = CGSizeZero;
+  int32_t fCornerXRadius = 0;
+  int32_t fCornerYRadius = 0;
+  CGRect fPictureRect = CGRectZero; // cell-relative
+  CGRect fCaptionRect = CGRectZero; // cell-relative
   std::unique_ptr<gfx::GraphicsPath> fCellPath;
   std::unique_ptr<gfx::Region> fCellClipRegion;
   std::unique_ptr<gfx::GraphicsPath> fSelectionPath;
@@ -530,58 +532,58 @@ private:
   CellRenderCache fRenderedCells;
   uint32_t fLookGeneration = 0;
 
-  FDPicture fBackPicture;
-  int32_t fBackPictureFormat;
-  FDNativeImage* fBackPictureImage;
-  int32_t fPictureFormat;
+  FDPicture fBackPicture = nullptr;
+  int32_t fBackPictureFormat = 1;
+  FDNativeImage* fBackPictureImage = nullptr;
+  int32_t fPictureFormat = 1;
 
   // Captions
-  PA_Unichar fCaptionTextFormat[256];
-  PA_Unichar fCaptionFontName[256];
-  int32_t fCaptionTextSize;
-  int32_t fCaptionTextStyle;
-  int32_t fCaptionHorzAlignment;
-  int32_t fCaptionVertAlignment;
-  int32_t fCaptionForeColor;
-  int32_t fCaptionBackColor; // -256: no background
+  PA_Unichar fCaptionTextFormat[256] = {};
+  PA_Unichar fCaptionFontName[256] = {};
+  int32_t fCaptionTextSize = 10;
+  int32_t fCaptionTextStyle = 0;
+  int32_t fCaptionHorzAlignment = 0;
+  int32_t fCaptionVertAlignment = 0;
+  int32_t fCaptionForeColor = 0x000000;
+  int32_t fCaptionBackColor = 0xFFFFFF; // -256: no background
   std::unique_ptr<gfx::Font> fCaptionFont;
   std::unique_ptr<gfx::StringFormat> fCaptionParagraphStyle;
   std::unique_ptr<gfx::SolidBrush> fCaptionForeBrush;
   std::unique_ptr<gfx::SolidBrush> fCaptionBackBrush;
 
   // Selection look
-  ZorvinSelectionStyle fSelectionKind;
-  int32_t fSelectionFrameColor;
-  int16_t fSelectionFrameWidth;
-  int16_t fSelectionInsetX;
-  int16_t fSelectionInsetY;
+  ZorvinSelectionStyle fSelectionKind = kSelectionSingle;
+  int32_t fSelectionFrameColor = 0xFF0000;
+  int16_t fSelectionFrameWidth = 2;
+  int16_t fSelectionInsetX = 1;
+  int16_t fSelectionInsetY = 1;
   std::unique_ptr<gfx::SolidBrush> fSelectionBrush;
 
   // Redraw and loading state
-  bool fNeedsRedraw;
-  int32_t fLoadDepth; // above 0: evaluating, the content view does not draw
+  bool fNeedsRedraw = false;
+  int32_t fLoadDepth = 0; // above 0: evaluating, the content view does not draw
 
   // Layout results
-  int32_t fCellCount;
-  int32_t fRowCount;
-  int32_t fColumnCount;
-  CGSize fDocSize;
+  int32_t fCellCount = 0;
+  int32_t fRowCount = 0;
+  int32_t fColumnCount = 0;
+  CGSize fDocSize = CGSizeZero;
 
   // Selection: one bit per cell (cell n is bit n - 1) and the range state
-  int32_t fSelectionBitsSize; // bytes
-  uint32_t* fSelectionBits;
-  int32_t fSelectedCount;
-  uint32_t fAnchorCell;
-  uint32_t fClickedCell;
-  uint32_t fLastSelectedCell;
+  int32_t fSelectionBitsSize = 0; // bytes
+  uint32_t* fSelectionBits = nullptr;
+  int32_t fSelectedCount = 0;
+  uint32_t fAnchorCell = 0;
+  uint32_t fClickedCell = 0;
+  uint32_t fLastSelectedCell = 0;
 
   // Event handler and posted cell events
-  PA_Unichar fEventMethodName[64];
-  int32_t fEventMethodID;
-  uint32_t fEventMask;
-  FDHandle fEventParams;
-  GenericList* fPendingEvents; // of ZorvinCellEvent*
-  int32_t fEventCallDepth;     // handler calls running: their parameter handles must outlive them
+  PA_Unichar fEventMethodName[64] = {};
+  int32_t fEventMethodID = 0;
+  uint32_t fEventMask = 0;
+  FDHandle fEventParams = nullptr;
+  GenericList* fPendingEvents = nullptr; // of ZorvinCellEvent*
+  int32_t fEventCallDepth = 0; // handler calls running: their parameter handles must outlive them
   std::vector<FDHandle> fRetiredEventParams;
 
   // Click memory shared by all areas
@@ -591,24 +593,24 @@ private:
   static uint32_t sLastClickTicks;
 
   // Drag and drop and the drop caret
-  DragAndDropData* fDragAndDrop;
-  int32_t fDragFlags;
-  int32_t fCaretWidth;
-  int32_t fCaretColor;
-  int32_t fCaretBlinkInterval;
+  DragAndDropData* fDragAndDrop = nullptr;
+  int32_t fDragFlags = 6;
+  int32_t fCaretWidth = 2;
+  int32_t fCaretColor = -254;
+  int32_t fCaretBlinkInterval = 30;
   std::unique_ptr<gfx::SolidBrush> fCaretBrush;
-  uint32_t fCaretCell;
-  DropCellPart fCaretPart;
-  bool fCaretShown;
-  bool fCaretBlinkOn;
-  uint32_t fCaretNextBlink;
-  int32_t fDragSourceArea; // the source's area reference, not a pointer: it may be gone
-  PA_Unichar fDropSignature[256];
+  uint32_t fCaretCell = 0;
+  DropCellPart fCaretPart = kDropBefore;
+  bool fCaretShown = false;
+  bool fCaretBlinkOn = false;
+  uint32_t fCaretNextBlink = 0;
+  int32_t fDragSourceArea = 0; // the source's area reference, not a pointer: it may be gone
+  PA_Unichar fDropSignature[256] = {};
 
   // Host drag-over and auto-scroll
-  bool fHostDragActive;
-  int32_t fHostDropCell;
-  int32_t fAutoScrollEdge;
-  uint32_t fAutoScrollEnterTick;
-  uint32_t fAutoScrollLastTick;
+  bool fHostDragActive = false;
+  int32_t fHostDropCell = 0;
+  int32_t fAutoScrollEdge = 0;
+  uint32_t fAutoScrollEnterTick = 0;
+  uint32_t fAutoScrollLastTick = 0;
 };

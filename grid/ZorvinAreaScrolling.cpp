@@ -244,6 +244,17 @@ CGFloat AdjustedOrigin(CGFloat origin, CGFloat view, CGFloat content, int32_t al
 
 } // namespace
 
+// Between the aligned place of content smaller than the view and the end of larger content.
+bool ZorvinArea::IsOriginInBounds() const {
+  const auto within = [](CGFloat origin, CGFloat view, CGFloat content) {
+    const CGFloat slack = view - content;
+    return origin >= std::min<CGFloat>(0, slack) - 0.5 &&
+           origin <= std::max<CGFloat>(0, slack) + 0.5;
+  };
+  return within(fOrigin.x, fContentViewFrame.size.width, fContentSize.width) &&
+         within(fOrigin.y, fContentViewFrame.size.height, fContentSize.height);
+}
+
 void ZorvinArea::AdjustOrigin() {
   fOrigin.x =
       AdjustedOrigin(fOrigin.x, fContentViewFrame.size.width, fContentSize.width, fHorzAlignment);
