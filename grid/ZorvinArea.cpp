@@ -271,9 +271,8 @@ void ZorvinArea::ReleaseViews() {
   uint32_t controlList = 0;
   const bool alive = window != nullptr && IsWindow(hwnd);
   if (alive)
-    memcpy(&controlList,
-                static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
-                sizeof controlList);
+    memcpy(&controlList, static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
+           sizeof controlList);
   const bool windowAlive = alive && controlList != 0;
   if (windowAlive)
     ZorvinAreaControlsWin::UntagLiveScrollbars(this);
