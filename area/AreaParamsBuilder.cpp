@@ -23,10 +23,12 @@ T ReadAt(const unsigned char* record, int offset) {
 void CopyNames(const PA_Unichar* areaName, const PA_Unichar* objectName, AreaParams* params) {
   params->fAreaName[0] = 0;
   params->fObjectName[0] = 0;
-  if (areaName != nullptr)
+  if (areaName != nullptr) {
     FourD::UniCopy(areaName, params->fAreaName, 256);
-  if (objectName != nullptr)
+  }
+  if (objectName != nullptr) {
     FourD::UniCopy(objectName, params->fObjectName, 256);
+  }
 }
 
 } // namespace
@@ -40,32 +42,39 @@ void BuildAreaParams(const EventRecord& event, const PA_Unichar* areaName,
   params->fHostValue2 = kDefaultHostValue2;
   params->fBackColor = kDefaultBackColor;
   params->fFormKind = event.modifiers == 1 || event.modifiers == 2 ? event.modifiers : 0;
-  if (event.message == -1)
+  if (event.message == -1) {
     params->fPrinting = params->fFormKind != 0 ? kPrintingOnInputForm : kPrintingOnListForm;
+  }
   params->fTable = static_cast<int16_t>(event.when & 0xFFFF);
   params->fExternalWindow = event.when == -1 ? 1 : 0;
 }
 
 void FillAreaWindow(int32_t* areaRefCell, AreaParams* params) {
-  if (params == nullptr || (params->fWindow != nullptr && params->fWindowHandle != nullptr))
+  if (params == nullptr || (params->fWindow != nullptr && params->fWindowHandle != nullptr)) {
     return;
+  }
   void* window = nullptr;
   void* hwnd = nullptr;
-  if (FourD::GetAreaWindow(areaRefCell, &window, &hwnd) != kFDErrNone)
+  if (FourD::GetAreaWindow(areaRefCell, &window, &hwnd) != kFDErrNone) {
     return;
-  if (params->fWindow == nullptr)
+  }
+  if (params->fWindow == nullptr) {
     params->fWindow = window;
-  if (params->fWindowHandle == nullptr)
+  }
+  if (params->fWindowHandle == nullptr) {
     params->fWindowHandle = hwnd;
-  if (params->fPort == 0)
+  }
+  if (params->fPort == 0) {
     params->fPort = reinterpret_cast<intptr_t>(params->fWindow);
+  }
 }
 
 bool BuildAreaParamsExtended(const EventRecord& event, const PA_Unichar* areaName,
                              const PA_Unichar* objectName, AreaParams* params) {
   const auto* record = reinterpret_cast<const unsigned char*>(event.message);
-  if (record == nullptr)
+  if (record == nullptr) {
     return false;
+  }
   *params = AreaParams{};
   CopyNames(areaName, objectName, params);
   params->fProcess = FourD::CurrentProcess();
@@ -90,9 +99,11 @@ bool BuildAreaParamsExtended(const EventRecord& event, const PA_Unichar* areaNam
   params->fWindowHandle =
       reinterpret_cast<void*>(static_cast<uintptr_t>(ReadAt<uint32_t>(record, kInitWindowHandle)));
   params->fHostValue7 = ReadAt<int32_t>(record, kInitHostValue7);
-  if (params->fWindow == nullptr && params->fWindowHandle != nullptr)
+  if (params->fWindow == nullptr && params->fWindowHandle != nullptr) {
     params->fWindow = FourD::HWNDToMacWindow(params->fWindowHandle);
-  if (params->fPort == 0)
+  }
+  if (params->fPort == 0) {
     params->fPort = reinterpret_cast<intptr_t>(params->fWindow);
+  }
   return true;
 }

@@ -43,18 +43,21 @@ CXArea::~CXArea() = default;
 // Life
 
 void CXArea::InitArea(AreaParams* params) {
-  if (params != nullptr)
+  if (params != nullptr) {
     fParams = *params;
+  }
   fParams.fAreaName[255] = 0;
   fParams.fObjectName[255] = 0;
   fInitialized = false;
   // This host offers no look-up of the field an area is tied to, so an area stays unbound even
   // when a table is given; binding needs both a table and a field.
   fProcess = FourD::CurrentProcess();
-  if (FourD::GetRGBColor(fParams.fBackColor, &fBackRGB) != kFDErrNone)
+  if (FourD::GetRGBColor(fParams.fBackColor, &fBackRGB) != kFDErrNone) {
     fBackRGB = kWhite;
-  if (FourD::GetRGBColor(fParams.fForeColor, &fForeRGB) != kFDErrNone)
+  }
+  if (FourD::GetRGBColor(fParams.fForeColor, &fForeRGB) != kFDErrNone) {
     fForeRGB = kBlack;
+  }
 }
 
 void CXArea::PostInitArea14(Rect* /*rect*/) {
@@ -63,11 +66,13 @@ void CXArea::PostInitArea14(Rect* /*rect*/) {
 }
 
 bool CXArea::IsStandaloneZone() const {
-  if (fParams.fProcess != 1)
+  if (fParams.fProcess != 1) {
     return false;
+  }
   for (size_t i = 0; i < sizeof kStandaloneZoneName / sizeof kStandaloneZoneName[0]; ++i) {
-    if (fParams.fAreaName[i] != kStandaloneZoneName[i])
+    if (fParams.fAreaName[i] != kStandaloneZoneName[i]) {
       return false;
+    }
   }
   return true;
 }
@@ -82,18 +87,21 @@ void CXArea::CloseArea() {}
 // Field binding
 
 void CXArea::HandleDataFromField() {
-  if (fFieldBinding.fField <= 0)
+  if (fFieldBinding.fField <= 0) {
     return;
+  }
   int32_t record = FourD::RecordNumber(fFieldBinding.fTable);
-  if (record == fLastRecordNum && record != kRecordReload)
+  if (record == fLastRecordNum && record != kRecordReload) {
     return;
+  }
   fLastRecordNum = record;
   LoadDataFromField();
 }
 
 void CXArea::HandleDataToField() {
-  if (fFieldBinding.fField > 0)
+  if (fFieldBinding.fField > 0) {
     UnloadDataToField();
+  }
 }
 
 void CXArea::LoadDataFromField() {}
@@ -137,8 +145,9 @@ void CXArea::DoSelect() {}
 void CXArea::DoDeSelect() {}
 
 bool CXArea::DidEndExecutionCycle(const Rect* rect) {
-  if (rect != nullptr)
+  if (rect != nullptr) {
     fAreaRect = *rect;
+  }
   return false;
 }
 
@@ -152,10 +161,12 @@ void CXArea::DoInvalidate() {
 }
 
 void CXArea::DoInvalAreaRect(Rect* rect) {
-  if (!fOnCurrentPage)
+  if (!fOnCurrentPage) {
     return;
-  if (rect != nullptr && IsEmptyRect(*rect))
+  }
+  if (rect != nullptr && IsEmptyRect(*rect)) {
     return;
+  }
   FourD::InvalidateAreaRect14(fAreaRef, rect, false);
 }
 
@@ -174,8 +185,9 @@ void CXArea::DoInvalidateImmediately() {
 
 void CXArea::DoInvalAreaRectImmediately(Rect* rect) {
   Rect target = rect != nullptr ? *rect : fAreaRect;
-  if (IsEmptyRect(target))
+  if (IsEmptyRect(target)) {
     return;
+  }
   FourD::InvalidateAreaRect14(fAreaRef, &target, true);
 }
 
@@ -195,8 +207,9 @@ void CXArea::GetEditMenuStatus(unsigned char* undo, unsigned char* cut, unsigned
                                unsigned char* paste, unsigned char* clear, unsigned char* selectAll,
                                unsigned char* other) {
   for (unsigned char* answer : {undo, cut, copy, paste, clear, selectAll, other}) {
-    if (answer != nullptr)
+    if (answer != nullptr) {
       *answer = 0;
+    }
   }
 }
 
@@ -219,11 +232,13 @@ bool CXArea::DrawsFocusRing() {
 }
 
 void CXArea::DrawFocusFrame(gfx::Graphics* graphics) {
-  if (graphics == nullptr)
+  if (graphics == nullptr) {
     return;
+  }
   uint32_t argb = FourD::GetARGBColorFrom4DColor(kSystemHighlightColor);
-  if (argb == 0)
+  if (argb == 0) {
     argb = kFallbackHighlightARGB;
+  }
   gfx::Pen pen(gfx::Color(argb), kFocusFrameWidth);
   CGRect bounds = GetBounds();
   gfx::RectF frame(-kFocusFrameOutset, -kFocusFrameOutset,
@@ -256,22 +271,26 @@ void CXArea::DoPrint(gfx::Graphics* /*graphics*/) {}
 // Drag and drop
 
 bool CXArea::IsDraggable() {
-  if (InExternalWindow() || InStandaloneWindow())
+  if (InExternalWindow() || InStandaloneWindow()) {
     return false;
+  }
   bool draggable = false, automaticDrag = false, droppable = false, automaticDrop = false;
   if (FourD::ObjectGetDragAndDropOptions(fParams.fObjectName, &draggable, &automaticDrag,
-                                         &droppable, &automaticDrop) == kFDErrNone)
+                                         &droppable, &automaticDrop) == kFDErrNone) {
     return draggable;
+  }
   return fParams.fDraggable != 0;
 }
 
 bool CXArea::IsDroppable() {
-  if (InExternalWindow() || InStandaloneWindow())
+  if (InExternalWindow() || InStandaloneWindow()) {
     return false;
+  }
   bool draggable = false, automaticDrag = false, droppable = false, automaticDrop = false;
   if (FourD::ObjectGetDragAndDropOptions(fParams.fObjectName, &draggable, &automaticDrag,
-                                         &droppable, &automaticDrop) == kFDErrNone)
+                                         &droppable, &automaticDrop) == kFDErrNone) {
     return droppable;
+  }
   return fParams.fDroppable != 0;
 }
 
@@ -283,18 +302,21 @@ bool CXArea::CanAcceptDrag(FDDragAndDropInfo* /*info*/) {
 
 void CXArea::DoDragOver(FDDragAndDropInfo* /*info*/, CGPoint /*where*/, CGRect /*rect*/,
                         int32_t* result) {
-  if (result != nullptr)
+  if (result != nullptr) {
     *result = 0;
+  }
 }
 
 void CXArea::DoDrop(FDDragAndDropInfo* /*info*/) {}
 
 bool CXArea::IsDoubleClick(EventRecord* event) {
-  if (event == nullptr)
+  if (event == nullptr) {
     return false;
+  }
   if (std::abs(event->where.h - fLastClickWhere.h) > kDoubleClickSlop ||
-      std::abs(event->where.v - fLastClickWhere.v) > kDoubleClickSlop)
+      std::abs(event->where.v - fLastClickWhere.v) > kDoubleClickSlop) {
     return false;
+  }
   int64_t elapsed = static_cast<int64_t>(event->when) - fLastClickWhen;
   return elapsed <= static_cast<int64_t>(GetDblTime());
 }
@@ -331,6 +353,7 @@ CGRect CXArea::GetBounds() const {
 }
 
 void CXArea::GetAreaName(PA_Unichar* name) const {
-  if (name != nullptr)
+  if (name != nullptr) {
     FourD::UniCopy(fParams.fAreaName, name, 256);
+  }
 }

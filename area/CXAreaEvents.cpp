@@ -24,10 +24,12 @@ CGPoint WhereOf(const EventRecord* event) {
 } // namespace
 
 void CXArea::HandleEvent(EventRecord* event, Rect* rect) {
-  if (event == nullptr)
+  if (event == nullptr) {
     return;
-  if (!fInitialized)
+  }
+  if (!fInitialized) {
     EnterFirstEvent(rect);
+  }
 
   switch (event->what) {
   case kAreaIdle:
@@ -38,10 +40,12 @@ void CXArea::HandleEvent(EventRecord* event, Rect* rect) {
     fLastClickWhere = event->where;
     fLastClickWhen = static_cast<int32_t>(event->when);
     // Taking focus by a click must not wait for the host's next cycle to learn the rectangle.
-    if (IsFocusable())
+    if (IsFocusable()) {
       DidEndExecutionCycle(&fAreaRect);
-    if (!handled)
+    }
+    if (!handled) {
       ReplyNotTaken(event);
+    }
     break;
   }
   case kAreaKeyDown:
@@ -60,10 +64,11 @@ void CXArea::HandleEvent(EventRecord* event, Rect* rect) {
   case kAreaFocusGained:
   case kAreaFocusLost: {
     fFocused = event->what == kAreaFocusGained;
-    if (fFocused)
+    if (fFocused) {
       DidReceiveFocus();
-    else
+    } else {
       DidLooseFocus();
+    }
     event->message = 0;
     CGRect bounds = GetBounds();
     DoInvalAreaSubRectImmediately(
@@ -100,8 +105,9 @@ void CXArea::HandleEvent(EventRecord* event, Rect* rect) {
     break;
   case kAreaScrollWheel: {
     auto delta = static_cast<int16_t>(event->message & 0xFFFF);
-    if (!DoScrollWheelEvent(event->where, delta, event->modifiers))
+    if (!DoScrollWheelEvent(event->where, delta, event->modifiers)) {
       ReplyNotTaken(event);
+    }
     break;
   }
   case kAreaEditMenuStatus:
@@ -114,15 +120,17 @@ void CXArea::HandleEvent(EventRecord* event, Rect* rect) {
     ChangeVisibility(event->where.v == 1);
     if (fParams.fPage != 0) {
       fOnCurrentPage = event->when == fParams.fPage;
-      if (fOnCurrentPage)
+      if (fOnCurrentPage) {
         DoSwitchPageIn();
-      else
+      } else {
         DoSwitchPageOut();
+      }
     }
     break;
   case kAreaEndExecutionCycle:
-    if (DidEndExecutionCycle(rect))
+    if (DidEndExecutionCycle(rect)) {
       event->modifiers = kEndCycleRedrawReply;
+    }
     break;
   case kAreaMayAcceptDrag:
     event->modifiers = CanAcceptDrag(reinterpret_cast<FDDragAndDropInfo*>(event->message)) ? 0 : 1;
@@ -151,20 +159,23 @@ void CXArea::EnterFirstEvent(Rect* rect) {
   fOnCurrentPage = InExternalWindow() || IsStandaloneZone() || fParams.fPage <= 1;
   PostInitArea14(rect);
   HandleDataFromField();
-  if (fOnCurrentPage)
+  if (fOnCurrentPage) {
     DoSwitchPageIn();
-  else
+  } else {
     DoSwitchPageOut();
+  }
 }
 
 void CXArea::ChangeVisibility(bool visible) {
-  if (visible == fVisible)
+  if (visible == fVisible) {
     return;
+  }
   fVisible = visible;
-  if (visible)
+  if (visible) {
     DidBecomeVisible();
-  else
+  } else {
     DidBecomeInvisible();
+  }
 }
 
 void CXArea::HandleKey(EventRecord* event) {
@@ -172,35 +183,44 @@ void CXArea::HandleKey(EventRecord* event) {
   int32_t charCode = 0;
   bool handled = false;
   if (FourD::GetAreaKeyEventInfo(&keyCode, &charCode) == kFDErrNone) {
-    if ((keyCode == 0 || keyCode == -1) && (event->modifiers & kFDCommandKeyMask) != 0)
+    if ((keyCode == 0 || keyCode == -1) && (event->modifiers & kFDCommandKeyMask) != 0) {
       charCode = static_cast<int32_t>(event->message & 0xFF);
-    if (keyCode != 0 || charCode != 0)
+    }
+    if (keyCode != 0 || charCode != 0) {
       handled = DoKey(static_cast<uint16_t>(charCode), keyCode, event->modifiers);
+    }
   }
-  if (handled && IsFocusable())
+  if (handled && IsFocusable()) {
     DidEndExecutionCycle(&fAreaRect);
-  if (!handled)
+  }
+  if (!handled) {
     ReplyNotTaken(event);
+  }
 }
 
 void CXArea::HandleUpdate(EventRecord* event) {
-  if (!fVisible || !fOnCurrentPage)
+  if (!fVisible || !fOnCurrentPage) {
     return;
-  if (event->when == kUpdateWithData)
+  }
+  if (event->when == kUpdateWithData) {
     HandleDataFromField();
+  }
   const auto* dc = reinterpret_cast<const FDDeviceContext*>(event->message);
-  if (dc == nullptr)
+  if (dc == nullptr) {
     return;
+  }
   gfx::Graphics graphics(dc);
-  if (graphics.GetLastStatus() != gfx::Status::Ok)
+  if (graphics.GetLastStatus() != gfx::Status::Ok) {
     return;
+  }
   gfx::GraphicsState state = graphics.Save();
   if (IsPrinting()) {
     DoPrint(&graphics);
   } else {
     DoDraw(&graphics);
-    if (fFocused)
+    if (fFocused) {
       DrawFocusFrame(&graphics);
+    }
   }
   graphics.Restore(state);
 }
@@ -232,8 +252,9 @@ void CXArea::HandleEditMenuStatus() {
   // The host takes the seven answers as one word, the first answer in the lowest bit.
   int32_t items = 0;
   for (int i = 0; i < 7; ++i) {
-    if (flags[i] != 0)
+    if (flags[i] != 0) {
       items |= 1 << i;
+    }
   }
   FourD::UpdateEditMenu(items);
 }

@@ -5,8 +5,9 @@
 int32_t CXAreaManager::sLastAreaRef = 0;
 
 CXAreaManager::CXAreaManager() : fAreaList(nullptr), fBusyDepth(0), fDoomedAreas(nullptr) {
-  if (initialize_list(&fAreaList) == 0 && initialize_list(&fDoomedAreas) != 0)
+  if (initialize_list(&fAreaList) == 0 && initialize_list(&fDoomedAreas) != 0) {
     destroy_list(&fAreaList);
+  }
 }
 
 CXAreaManager::~CXAreaManager() {
@@ -23,41 +24,49 @@ CXAreaManager::~CXAreaManager() {
 }
 
 void CXAreaManager::DeleteDoomedAreas() {
-  if (fDoomedAreas == nullptr || fBusyDepth > 0)
+  if (fDoomedAreas == nullptr || fBusyDepth > 0) {
     return;
-  while (auto* area = static_cast<CXArea*>(remove_from_beginning(fDoomedAreas)))
+  }
+  while (auto* area = static_cast<CXArea*>(remove_from_beginning(fDoomedAreas))) {
     delete area;
+  }
 }
 
 CXAreaManager::WorkScope::WorkScope(CXAreaManager* manager) : fManager(manager) {
-  if (fManager != nullptr)
+  if (fManager != nullptr) {
     ++fManager->fBusyDepth;
+  }
 }
 
 // Ended even when the work unwinds, so that later deletions are not held back.
 CXAreaManager::WorkScope::~WorkScope() {
-  if (fManager == nullptr)
+  if (fManager == nullptr) {
     return;
-  if (fManager->fBusyDepth > 0)
+  }
+  if (fManager->fBusyDepth > 0) {
     --fManager->fBusyDepth;
+  }
   fManager->DeleteDoomedAreas();
 #ifndef NDEBUG
-  if (fManager->fBusyDepth == 0)
+  if (fManager->fBusyDepth == 0) {
     fManager->DoToAllAreas(
         [](CXArea* area, void* /*data*/) { static_cast<const CXArea*>(area)->CheckInvariants(); },
         nullptr);
+  }
 #endif
 }
 
 bool CXAreaManager::LinkArea(CXArea* area) {
-  if (fAreaList == nullptr || area == nullptr)
+  if (fAreaList == nullptr || area == nullptr) {
     return false;
+  }
   return add_to_end(fAreaList, area) == 0;
 }
 
 void CXAreaManager::UnlinkArea(CXArea* area) {
-  if (fAreaList != nullptr && area != nullptr)
+  if (fAreaList != nullptr && area != nullptr) {
     remove_from_list(fAreaList, area);
+  }
 }
 
 namespace {
@@ -69,22 +78,25 @@ int HasAreaRef(void* item, void* ref) {
 } // namespace
 
 CXArea* CXAreaManager::IsAnArea(int32_t areaRef) {
-  if (fAreaList == nullptr || areaRef == 0)
+  if (fAreaList == nullptr || areaRef == 0) {
     return nullptr;
+  }
   return static_cast<CXArea*>(first_that(fAreaList, HasAreaRef, &areaRef));
 }
 
 int32_t CXAreaManager::IssueAreaRef() {
-  if (sLastAreaRef == std::numeric_limits<int32_t>::max())
+  if (sLastAreaRef == std::numeric_limits<int32_t>::max()) {
     return 0;
+  }
   return ++sLastAreaRef;
 }
 
 CXArea* CXAreaManager::HandleNewArea(AreaParams* params, int32_t* areaRefCell) {
   CXArea* area = nullptr;
   int32_t ref = IssueAreaRef();
-  if (ref != 0)
+  if (ref != 0) {
     area = CreateArea();
+  }
   if (area != nullptr) {
     area->SetAreaRef(ref);
     if (LinkArea(area)) {
@@ -94,8 +106,9 @@ CXArea* CXAreaManager::HandleNewArea(AreaParams* params, int32_t* areaRefCell) {
       area = nullptr;
     }
   }
-  if (areaRefCell != nullptr)
+  if (areaRefCell != nullptr) {
     *areaRefCell = area != nullptr ? area->GetAreaRef() : 0;
+  }
   return area;
 }
 
@@ -115,8 +128,9 @@ void CallBoundAction(void* item, void* bound) {
 
 // Walks without the list's cursor, so an action may look areas up on its way.
 void CXAreaManager::DoToAllAreas(AreaAction action, void* data) {
-  if (fAreaList == nullptr || action == nullptr)
+  if (fAreaList == nullptr || action == nullptr) {
     return;
+  }
   BoundAction bound{action, data};
   perform_on_list(fAreaList, CallBoundAction, &bound);
 }

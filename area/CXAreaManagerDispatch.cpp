@@ -16,8 +16,9 @@ constexpr size_t kDrawRecordDeviceContext = 50;
 
 void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unichar* areaName,
                                   const PA_Unichar* objectName, int32_t* areaRefCell) {
-  if (event == nullptr)
+  if (event == nullptr) {
     return;
+  }
   switch (event->what) {
   case kAreaInit: {
     AreaParams params;
@@ -29,8 +30,9 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
   case kAreaInitExtended: {
     AreaParams params;
     if (!BuildAreaParamsExtended(*event, areaName, objectName, &params)) {
-      if (areaRefCell != nullptr)
+      if (areaRefCell != nullptr) {
         *areaRefCell = 0;
+      }
       break;
     }
     HandleNewArea(&params, areaRefCell);
@@ -44,14 +46,16 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
     DrawStructure(event, rect, areaName);
     break;
   case kAreaAdvancedProperties:
-    if (SupportsAdvancedProperties())
+    if (SupportsAdvancedProperties()) {
       event->modifiers = static_cast<uint16_t>(
           DoAdvancedProperties(reinterpret_cast<InitXStruct*>(event->message), areaName, rect));
+    }
     break;
   case kAreaDisposeAdvancedProperties:
-    if (SupportsAdvancedProperties())
+    if (SupportsAdvancedProperties()) {
       event->modifiers =
           static_cast<uint16_t>(DisposeAdvancedProperties(reinterpret_cast<void*>(event->message)));
+    }
     break;
   case kAreaAskAdvancedProperties:
     event->message = SupportsAdvancedProperties() ? kAreaAskAdvancedProperties : 0;
@@ -68,8 +72,9 @@ void CXAreaManager::DispatchEvent(EventRecord* event, Rect* rect, const PA_Unich
   default:
     // The cell is the host's to write; whatever it holds is checked against the list.
     if (areaRefCell != nullptr) {
-      if (CXArea* area = IsAnArea(*areaRefCell))
+      if (CXArea* area = IsAnArea(*areaRefCell)) {
         SendToArea(area, event, rect);
+      }
     }
     break;
   }
@@ -81,30 +86,34 @@ void CXAreaManager::SendToArea(CXArea* area, EventRecord* event, Rect* rect) {
 }
 
 void CXAreaManager::DeinitArea(int32_t* areaRefCell) {
-  if (areaRefCell == nullptr)
+  if (areaRefCell == nullptr) {
     return;
+  }
   if (CXArea* area = IsAnArea(*areaRefCell)) {
     area->CloseArea();
     UnlinkArea(area);
     // A command or an event may still be running inside this area: it is deleted once that
     // returns (and rather leaked than freed under it when even that cannot be noted).
-    if (fBusyDepth == 0)
+    if (fBusyDepth == 0) {
       delete area;
-    else
+    } else {
       add_to_end(fDoomedAreas, area);
+    }
   }
   *areaRefCell = 0;
 }
 
 void CXAreaManager::DrawStructure(EventRecord* event, Rect* rect, const PA_Unichar* areaName) {
   const auto* record = reinterpret_cast<const unsigned char*>(event->when);
-  if (record == nullptr)
+  if (record == nullptr) {
     return;
+  }
   FDDeviceContext* dc = nullptr;
   std::memcpy(&dc, record + kDrawRecordDeviceContext, sizeof dc);
   gfx::Graphics graphics(dc);
-  if (graphics.GetLastStatus() != gfx::Status::Ok)
+  if (graphics.GetLastStatus() != gfx::Status::Ok) {
     return;
+  }
   DoDrawStructure14(&graphics, rect, areaName, event->modifiers);
   event->message = kAreaReplyStructureDrawn;
 }

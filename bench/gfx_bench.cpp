@@ -15,8 +15,9 @@ std::unique_ptr<gfx::Bitmap> MakePicture() {
   gfx::Graphics graphics(picture.get());
   gfx::SolidBrush dark(gfx::Color(255, 40, 60, 90)), light(gfx::Color(200, 230, 210, 120));
   graphics.Clear(gfx::Color(255, 250, 250, 250));
-  for (int i = 0; i < 10; ++i)
+  for (int i = 0; i < 10; ++i) {
     graphics.FillRectangle(i % 2 ? &dark : &light, float(i * 10), float(i * 7), 30, 20);
+  }
   return picture;
 }
 

@@ -45,8 +45,9 @@ uint32_t Premultiply(const Color& color) {
 
 Color Unpremultiply(uint32_t pixel, bool opaque) {
   uint32_t a = opaque ? 255 : pixel >> 24;
-  if (a == 0)
+  if (a == 0) {
     return Color(0, 0, 0, 0);
+  }
   auto scale = [a](uint32_t c) { return uint8_t(c >= a ? 255 : (c * 255 + a / 2) / a); };
   return Color(uint8_t(a), scale(pixel >> 16 & 0xFF), scale(pixel >> 8 & 0xFF),
                scale(pixel & 0xFF));
@@ -55,8 +56,9 @@ Color Unpremultiply(uint32_t pixel, bool opaque) {
 // Images that are neither 32-bit format are redrawn into premultiplied ARGB.
 SurfacePtr ToArgb32(SurfacePtr surface) {
   cairo_format_t format = cairo_image_surface_get_format(surface.get());
-  if (format == CAIRO_FORMAT_ARGB32 || format == CAIRO_FORMAT_RGB24)
+  if (format == CAIRO_FORMAT_ARGB32 || format == CAIRO_FORMAT_RGB24) {
     return surface;
+  }
   SurfacePtr copy(cairo_image_surface_create(CAIRO_FORMAT_ARGB32,
                                              cairo_image_surface_get_width(surface.get()),
                                              cairo_image_surface_get_height(surface.get())));
@@ -74,8 +76,9 @@ struct PngReader {
 
 cairo_status_t ReadPng(void* closure, unsigned char* data, unsigned int length) {
   auto* reader = static_cast<PngReader*>(closure);
-  if (length > reader->fCount - reader->fPos)
+  if (length > reader->fCount - reader->fPos) {
     return CAIRO_STATUS_READ_ERROR;
+  }
   memcpy(data, reader->fBytes + reader->fPos, length);
   reader->fPos += length;
   return CAIRO_STATUS_SUCCESS;
@@ -120,13 +123,15 @@ Bitmap::Bitmap(const FDNativeImage* image, bool copyPixels) {
     return;
   }
   Adopt(SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image->fWidth, image->fHeight)));
-  if (fStatus != Status::Ok)
+  if (fStatus != Status::Ok) {
     return;
+  }
   uint8_t* target = cairo_image_surface_get_data(fSurface.get());
   int32_t stride = cairo_image_surface_get_stride(fSurface.get());
-  for (int32_t y = 0; y < image->fHeight; ++y)
+  for (int32_t y = 0; y < image->fHeight; ++y) {
     memcpy(target + size_t(y) * stride, pixels + size_t(y) * image->fRowBytes,
            size_t(image->fWidth) * 4);
+  }
   cairo_surface_mark_dirty(fSurface.get());
 }
 
@@ -140,28 +145,33 @@ Bitmap::Bitmap(SurfacePtr surface, Status failure) {
     return;
   }
   Adopt(ToArgb32(std::move(surface)));
-  if (fStatus == Status::Ok && cairo_image_surface_get_format(fSurface.get()) == CAIRO_FORMAT_RGB24)
+  if (fStatus == Status::Ok &&
+      cairo_image_surface_get_format(fSurface.get()) == CAIRO_FORMAT_RGB24) {
     fFormat = PixelFormat32bppRGB;
+  }
 }
 
 void Bitmap::Adopt(SurfacePtr surface) {
   fStatus = surface ? StatusOf(surface.get()) : Status::OutOfMemory;
-  if (fStatus == Status::Ok)
+  if (fStatus == Status::Ok) {
     fSurface = std::move(surface);
+  }
 }
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const char* pngPathUtf8) {
   SurfacePtr surface;
-  if (pngPathUtf8 && *pngPathUtf8)
+  if (pngPathUtf8 && *pngPathUtf8) {
     surface.reset(cairo_image_surface_create_from_png(pngPathUtf8));
+  }
   return std::unique_ptr<Bitmap>(new (std::nothrow)
                                      Bitmap(std::move(surface), Status::FileNotFound));
 }
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const uint16_t* pngPath) {
   std::string path;
-  if (!Utf16ToUtf8(pngPath, -1, &path))
+  if (!Utf16ToUtf8(pngPath, -1, &path)) {
     return std::unique_ptr<Bitmap>(new (std::nothrow) Bitmap(nullptr, Status::OutOfMemory));
+  }
   return FromFile(path.c_str());
 }
 
@@ -184,10 +194,12 @@ int32_t Bitmap::GetHeight() const {
 }
 
 Status Bitmap::GetPixel(int32_t x, int32_t y, Color* color) const {
-  if (!fSurface)
+  if (!fSurface) {
     return Status::WrongState;
-  if (!color || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
+  }
+  if (!color || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) {
     return Status::InvalidParameter;
+  }
   cairo_surface_flush(fSurface.get());
   const uint8_t* row = cairo_image_surface_get_data(fSurface.get()) +
                        size_t(y) * cairo_image_surface_get_stride(fSurface.get());
@@ -198,10 +210,12 @@ Status Bitmap::GetPixel(int32_t x, int32_t y, Color* color) const {
 }
 
 Status Bitmap::SetPixel(int32_t x, int32_t y, const Color& color) {
-  if (!fSurface || fLockMode)
+  if (!fSurface || fLockMode) {
     return Status::WrongState;
-  if (x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight())
+  }
+  if (x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) {
     return Status::InvalidParameter;
+  }
   cairo_surface_flush(fSurface.get());
   uint8_t* row = cairo_image_surface_get_data(fSurface.get()) +
                  size_t(y) * cairo_image_surface_get_stride(fSurface.get());
@@ -213,14 +227,16 @@ Status Bitmap::SetPixel(int32_t x, int32_t y, const Color& color) {
 }
 
 Status Bitmap::LockBits(const Rect* rect, int lockMode, PixelFormat format, BitmapData* data) {
-  if (!fSurface || fLockMode)
+  if (!fSurface || fLockMode) {
     return Status::WrongState;
+  }
   Rect whole(0, 0, GetWidth(), GetHeight());
   Rect r = rect ? *rect : whole;
   if (!data || (lockMode & (ImageLockModeRead | ImageLockModeWrite)) == 0 || format != fFormat ||
       r.X < 0 || r.Y < 0 || r.Width <= 0 || r.Height <= 0 || r.Width > whole.Width - r.X ||
-      r.Height > whole.Height - r.Y)
+      r.Height > whole.Height - r.Y) {
     return Status::InvalidParameter;
+  }
   cairo_surface_flush(fSurface.get());
   data->Width = r.Width;
   data->Height = r.Height;
@@ -233,12 +249,15 @@ Status Bitmap::LockBits(const Rect* rect, int lockMode, PixelFormat format, Bitm
 }
 
 Status Bitmap::UnlockBits(BitmapData* data) {
-  if (!fSurface || !fLockMode)
+  if (!fSurface || !fLockMode) {
     return Status::WrongState;
-  if (!data)
+  }
+  if (!data) {
     return Status::InvalidParameter;
-  if (fLockMode & ImageLockModeWrite)
+  }
+  if (fLockMode & ImageLockModeWrite) {
     cairo_surface_mark_dirty(fSurface.get());
+  }
   fLockMode = 0;
   *data = BitmapData();
   return Status::Ok;

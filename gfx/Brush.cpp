@@ -17,8 +17,9 @@ void Brush::SetNative(cairo_pattern_t* pattern) {
   fPattern.reset(pattern);
   bool ok = pattern && cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS;
   fStatus = ok ? Status::Ok : Status::OutOfMemory;
-  if (!ok)
+  if (!ok) {
     fPattern.reset();
+  }
 }
 
 SolidBrush::SolidBrush(const Color& color) : fColor(color) {

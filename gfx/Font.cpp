@@ -14,8 +14,9 @@ constexpr float kPixelsPerPoint = 96.0f / 72.0f;
 constexpr float kMaxPixelSize = 16384.0f;
 
 bool PixelSizeFor(float size, Unit unit, float* pixels) {
-  if (!std::isfinite(size) || size <= 0)
+  if (!std::isfinite(size) || size <= 0) {
     return false;
+  }
   switch (unit) {
   case UnitPoint:
     *pixels = size * kPixelsPerPoint;
@@ -83,25 +84,30 @@ void Font::Build() {
   pango_font_description_set_style(
       fDescription.get(), (fStyle & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   fStatus = Resolve();
-  if (fStatus != Status::Ok)
+  if (fStatus != Status::Ok) {
     fDescription.reset();
+  }
 }
 
 // Asks the font look-up which face the description lands on.
 Status Font::Resolve() {
   PangoFontMap* map = pango_cairo_font_map_get_default(); // shared, not ours to release
-  if (!map)
+  if (!map) {
     return Status::FontFamilyNotFound;
+  }
   PangoContextPtr context(pango_font_map_create_context(map));
-  if (!context)
+  if (!context) {
     return Status::OutOfMemory;
+  }
   PangoFontPtr face(pango_font_map_load_font(map, context.get(), fDescription.get()));
-  if (!face)
+  if (!face) {
     return Status::FontFamilyNotFound;
+  }
   FontDescPtr found(pango_font_describe(face.get()));
   const char* family = found ? pango_font_description_get_family(found.get()) : nullptr;
-  if (!family)
+  if (!family) {
     return Status::FontFamilyNotFound;
+  }
   try {
     fResolvedFamily = family;
   } catch (const std::bad_alloc&) {

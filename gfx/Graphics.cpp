@@ -16,9 +16,11 @@ bool Finite(const RectF& r) {
 
 bool Invertible(const cairo_matrix_t& m) {
   double values[] = {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
-  for (double v : values)
-    if (!std::isfinite(v))
+  for (double v : values) {
+    if (!std::isfinite(v)) {
       return false;
+    }
+  }
   cairo_matrix_t copy = m;
   return cairo_matrix_invert(&copy) == CAIRO_STATUS_SUCCESS;
 }
@@ -71,20 +73,23 @@ void Graphics::Attach(cairo_surface_t* surface) {
 }
 
 Status Graphics::Ready() const {
-  if (fStatus != Status::Ok)
+  if (fStatus != Status::Ok) {
     return fStatus;
+  }
   // Every input is checked before it reaches the context, so this is a safety net.
   return cairo_status(fCairo.get()) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::GenericError;
 }
 
 void Graphics::Flush() {
-  if (fCairo)
+  if (fCairo) {
     cairo_surface_flush(cairo_get_target(fCairo.get()));
+  }
 }
 
 GraphicsState Graphics::Save() {
-  if (Ready() != Status::Ok)
+  if (Ready() != Status::Ok) {
     return 0;
+  }
   try {
     fSaved.push_back(fModes);
   } catch (const std::bad_alloc&) {
@@ -95,10 +100,12 @@ GraphicsState Graphics::Save() {
 }
 
 Status Graphics::Restore(GraphicsState state) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (state == 0 || state > fSaved.size())
+  }
+  if (state == 0 || state > fSaved.size()) {
     return Status::InvalidParameter;
+  }
   while (fSaved.size() >= state) {
     fModes = fSaved.back();
     fSaved.pop_back();
@@ -108,8 +115,9 @@ Status Graphics::Restore(GraphicsState state) {
 }
 
 Status Graphics::ApplyTransform(const Matrix& matrix) {
-  if (!Invertible(matrix.Native()))
+  if (!Invertible(matrix.Native())) {
     return Status::InvalidParameter;
+  }
   cairo_set_matrix(fCairo.get(), &matrix.Native());
   return Status::Ok;
 }
@@ -117,33 +125,38 @@ Status Graphics::ApplyTransform(const Matrix& matrix) {
 Status Graphics::TranslateTransform(float dx, float dy, MatrixOrder order) {
   Matrix matrix;
   Status status = GetTransform(&matrix);
-  if (status == Status::Ok)
+  if (status == Status::Ok) {
     status = matrix.Translate(dx, dy, order);
+  }
   return status == Status::Ok ? ApplyTransform(matrix) : status;
 }
 
 Status Graphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
   Matrix matrix;
   Status status = GetTransform(&matrix);
-  if (status == Status::Ok)
+  if (status == Status::Ok) {
     status = matrix.Scale(sx, sy, order);
+  }
   return status == Status::Ok ? ApplyTransform(matrix) : status;
 }
 
 Status Graphics::MultiplyTransform(const Matrix* other, MatrixOrder order) {
-  if (!other)
+  if (!other) {
     return Status::InvalidParameter;
+  }
   Matrix matrix;
   Status status = GetTransform(&matrix);
-  if (status == Status::Ok)
+  if (status == Status::Ok) {
     status = matrix.Multiply(*other, order);
+  }
   return status == Status::Ok ? ApplyTransform(matrix) : status;
 }
 
 bool Graphics::HasWholePixelTranslation() const {
   Matrix matrix;
-  if (GetTransform(&matrix) != Status::Ok)
+  if (GetTransform(&matrix) != Status::Ok) {
     return false;
+  }
   float e[6];
   matrix.GetElements(e);
   return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
@@ -151,10 +164,12 @@ bool Graphics::HasWholePixelTranslation() const {
 }
 
 Status Graphics::GetTransform(Matrix* matrix) const {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (!matrix)
+  }
+  if (!matrix) {
     return Status::InvalidParameter;
+  }
   cairo_matrix_t native;
   cairo_get_matrix(fCairo.get(), &native);
   matrix->SetNative(native);
@@ -162,61 +177,73 @@ Status Graphics::GetTransform(Matrix* matrix) const {
 }
 
 Status Graphics::SetTransform(const Matrix* matrix) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   return matrix ? ApplyTransform(*matrix) : Status::InvalidParameter;
 }
 
 Status Graphics::ResetTransform() {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   cairo_identity_matrix(fCairo.get());
   return Status::Ok;
 }
 
 Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (!Finite(rect))
+  }
+  if (!Finite(rect)) {
     return Status::InvalidParameter;
+  }
   Region region(rect);
   return SetClip(&region, mode);
 }
 
 Status Graphics::SetClip(const GraphicsPath* path, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (!path)
+  }
+  if (!path) {
     return Status::InvalidParameter;
+  }
   Region region(path);
   return SetClip(&region, mode);
 }
 
 Status Graphics::SetClip(const Region* region, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   if (!region || region->GetLastStatus() != Status::Ok ||
-      (mode != CombineModeReplace && mode != CombineModeIntersect))
+      (mode != CombineModeReplace && mode != CombineModeIntersect)) {
     return Status::InvalidParameter;
-  if (mode == CombineModeReplace)
+  }
+  if (mode == CombineModeReplace) {
     cairo_reset_clip(fCairo.get());
+  }
   region->ClipTo(fCairo.get());
   cairo_new_path(fCairo.get());
   return Status::Ok;
 }
 
 Status Graphics::ResetClip() {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   cairo_reset_clip(fCairo.get());
   return Status::Ok;
 }
 
 Status Graphics::GetClipBounds(RectF* bounds) const {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (!bounds)
+  }
+  if (!bounds) {
     return Status::InvalidParameter;
+  }
   double x1, y1, x2, y2;
   cairo_clip_extents(fCairo.get(), &x1, &y1, &x2, &y2);
   *bounds =
@@ -230,20 +257,24 @@ bool Graphics::IsClipEmpty() const {
 }
 
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias)
+  }
+  if (mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias) {
     return Status::InvalidParameter;
+  }
   fModes.fSmoothing = mode;
   cairo_set_antialias(fCairo.get(), AntialiasFor(mode));
   return Status::Ok;
 }
 
 Status Graphics::SetInterpolationMode(InterpolationMode mode) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (mode < InterpolationModeDefault || mode > InterpolationModeHighQualityBicubic)
+  }
+  if (mode < InterpolationModeDefault || mode > InterpolationModeHighQualityBicubic) {
     return Status::InvalidParameter;
+  }
   fModes.fInterpolation = mode;
   return Status::Ok;
 }

@@ -13,9 +13,11 @@ bool Finite(const RectF& r) {
 }
 
 bool Finite(const PointF* points, int count) {
-  for (int i = 0; i < count; ++i)
-    if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y))
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) {
       return false;
+    }
+  }
   return true;
 }
 
@@ -34,8 +36,9 @@ bool IsOddWhole(double value) {
 void CentreOnPixels(cairo_t* cr, double width, double* x1, double* y1, double* x2, double* y2) {
   cairo_matrix_t m;
   cairo_get_matrix(cr, &m);
-  if (m.xy != 0 || m.yx != 0)
+  if (m.xy != 0 || m.yx != 0) {
     return;
+  }
   double dx1 = *x1, dy1 = *y1, dx2 = *x2, dy2 = *y2;
   cairo_user_to_device(cr, &dx1, &dy1);
   cairo_user_to_device(cr, &dx2, &dy2);
@@ -61,21 +64,24 @@ void CentreOnPixels(cairo_t* cr, double width, double* x1, double* y1, double* x
 } // namespace
 
 Status Graphics::Usable(const Brush* brush) const {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   return brush && brush->Native() ? Status::Ok : Status::InvalidParameter;
 }
 
 Status Graphics::Usable(const Pen* pen) const {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   return pen && pen->Native() && pen->GetLastStatus() == Status::Ok ? Status::Ok
                                                                     : Status::InvalidParameter;
 }
 
 Status Graphics::Clear(const Color& color) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   cairo_t* cr = fCairo.get();
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
@@ -87,12 +93,15 @@ Status Graphics::Clear(const Color& color) {
 }
 
 Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
-  if (Status status = Usable(brush); status != Status::Ok)
+  if (Status status = Usable(brush); status != Status::Ok) {
     return status;
-  if (!Finite(rect))
+  }
+  if (!Finite(rect)) {
     return Status::InvalidParameter;
-  if (rect.IsEmptyArea())
+  }
+  if (rect.IsEmptyArea()) {
     return Status::Ok;
+  }
   cairo_t* cr = fCairo.get();
   cairo_new_path(cr);
   cairo_rectangle(cr, rect.X, rect.Y, rect.Width, rect.Height);
@@ -106,18 +115,24 @@ Status Graphics::FillRectangle(const Brush* brush, float x, float y, float width
 }
 
 Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int count) {
-  if (Status status = Usable(brush); status != Status::Ok)
+  if (Status status = Usable(brush); status != Status::Ok) {
     return status;
-  if (count < 0 || (count > 0 && !rects))
+  }
+  if (count < 0 || (count > 0 && !rects)) {
     return Status::InvalidParameter;
-  for (int i = 0; i < count; ++i)
-    if (!Finite(rects[i]))
+  }
+  for (int i = 0; i < count; ++i) {
+    if (!Finite(rects[i])) {
       return Status::InvalidParameter;
+    }
+  }
   cairo_t* cr = fCairo.get();
   cairo_new_path(cr);
-  for (int i = 0; i < count; ++i)
-    if (!rects[i].IsEmptyArea())
+  for (int i = 0; i < count; ++i) {
+    if (!rects[i].IsEmptyArea()) {
       cairo_rectangle(cr, rects[i].X, rects[i].Y, rects[i].Width, rects[i].Height);
+    }
+  }
   cairo_set_source(cr, brush->Native());
   cairo_fill(cr);
   return Status::Ok;
@@ -131,18 +146,21 @@ Status Graphics::FillEllipse(const Brush* brush, const RectF& box) {
 
 Status Graphics::FillPolygon(const Brush* brush, const PointF* points, int count,
                              FillMode fillMode) {
-  if (!points || count < 3 || !Finite(points, count))
+  if (!points || count < 3 || !Finite(points, count)) {
     return Status::InvalidParameter;
+  }
   GraphicsPath path(fillMode);
   Status status = path.AddPolygon(points, count);
   return status == Status::Ok ? FillPath(brush, &path) : status;
 }
 
 Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
-  if (Status status = Usable(brush); status != Status::Ok)
+  if (Status status = Usable(brush); status != Status::Ok) {
     return status;
-  if (!path)
+  }
+  if (!path) {
     return Status::InvalidParameter;
+  }
   cairo_t* cr = fCairo.get();
   path->AppendTo(cr);
   cairo_set_source(cr, brush->Native());
@@ -151,10 +169,12 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
 }
 
 Status Graphics::FillRegion(const Brush* brush, const Region* region) {
-  if (Status status = Usable(brush); status != Status::Ok)
+  if (Status status = Usable(brush); status != Status::Ok) {
     return status;
-  if (!region || region->GetLastStatus() != Status::Ok)
+  }
+  if (!region || region->GetLastStatus() != Status::Ok) {
     return Status::InvalidParameter;
+  }
   cairo_t* cr = fCairo.get();
   cairo_save(cr);
   region->ClipTo(cr);
@@ -189,10 +209,12 @@ Status Graphics::Stroke(const Pen* pen, bool closed) {
 }
 
 Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2) {
-  if (Status status = Usable(pen); status != Status::Ok)
+  if (Status status = Usable(pen); status != Status::Ok) {
     return status;
-  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+  }
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
     return Status::InvalidParameter;
+  }
   cairo_t* cr = fCairo.get();
   double ux1 = x1, uy1 = y1, ux2 = x2, uy2 = y2;
   CentreOnPixels(cr, pen->GetWidth(), &ux1, &uy1, &ux2, &uy2);
@@ -203,10 +225,12 @@ Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2
 }
 
 Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
-  if (Status status = Usable(pen); status != Status::Ok)
+  if (Status status = Usable(pen); status != Status::Ok) {
     return status;
-  if (!Finite(rect))
+  }
+  if (!Finite(rect)) {
     return Status::InvalidParameter;
+  }
   cairo_new_path(fCairo.get());
   cairo_rectangle(fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
   return Stroke(pen, true);
@@ -219,10 +243,12 @@ Status Graphics::DrawEllipse(const Pen* pen, const RectF& box) {
 }
 
 Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
-  if (Status status = Usable(pen); status != Status::Ok)
+  if (Status status = Usable(pen); status != Status::Ok) {
     return status;
-  if (!path)
+  }
+  if (!path) {
     return Status::InvalidParameter;
+  }
   path->AppendTo(fCairo.get());
   return Stroke(pen, true);
 }

@@ -36,39 +36,47 @@ SurfacePtr CopyOf(cairo_surface_t* surface, int x, int y, int width, int height)
 } // namespace
 
 Status Graphics::DrawImage(Bitmap* image, float x, float y) {
-  if (!image || !image->Native())
+  if (!image || !image->Native()) {
     return Status::InvalidParameter;
+  }
   float width = float(image->GetWidth()), height = float(image->GetHeight());
   return DrawImage(image, RectF(x, y, width, height), 0, 0, width, height, UnitPixel);
 }
 
 Status Graphics::DrawImage(Bitmap* image, const RectF& dest) {
-  if (!image || !image->Native())
+  if (!image || !image->Native()) {
     return Status::InvalidParameter;
+  }
   return DrawImage(image, dest, 0, 0, float(image->GetWidth()), float(image->GetHeight()),
                    UnitPixel);
 }
 
 Status Graphics::DrawImage(Bitmap* image, const RectF& dest, float srcX, float srcY, float srcWidth,
                            float srcHeight, Unit srcUnit) {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
+  }
   float values[] = {dest.X, dest.Y, dest.Width, dest.Height, srcX, srcY, srcWidth, srcHeight};
-  for (float v : values)
-    if (!std::isfinite(v))
+  for (float v : values) {
+    if (!std::isfinite(v)) {
       return Status::InvalidParameter;
-  if (!image || !image->Native() || srcUnit != UnitPixel || srcWidth <= 0 || srcHeight <= 0)
+    }
+  }
+  if (!image || !image->Native() || srcUnit != UnitPixel || srcWidth <= 0 || srcHeight <= 0) {
     return Status::InvalidParameter;
-  if (dest.Width == 0 || dest.Height == 0)
+  }
+  if (dest.Width == 0 || dest.Height == 0) {
     return Status::Ok;
+  }
 
   // Only the part of the source inside the image is drawn, into the matching part of dest.
   float kx = dest.Width / srcWidth, ky = dest.Height / srcHeight;
   float x0 = std::max(srcX, 0.0f), y0 = std::max(srcY, 0.0f);
   float x1 = std::min(srcX + srcWidth, float(image->GetWidth()));
   float y1 = std::min(srcY + srcHeight, float(image->GetHeight()));
-  if (x1 <= x0 || y1 <= y0)
+  if (x1 <= x0 || y1 <= y0) {
     return Status::Ok;
+  }
   RectF target(dest.X + (x0 - srcX) * kx, dest.Y + (y0 - srcY) * ky, (x1 - x0) * kx,
                (y1 - y0) * ky);
 
@@ -79,17 +87,20 @@ Status Graphics::DrawImage(Bitmap* image, const RectF& dest, float srcX, float s
   cairo_surface_t* whole = image->Native();
   cairo_surface_flush(whole);
   SurfacePtr part;
-  if (whole == cairo_get_target(cr))
+  if (whole == cairo_get_target(cr)) {
     part = CopyOf(whole, px, py, pw, ph);
-  else if (px != 0 || py != 0 || pw != image->GetWidth() || ph != image->GetHeight())
+  } else if (px != 0 || py != 0 || pw != image->GetWidth() || ph != image->GetHeight()) {
     part.reset(cairo_surface_create_for_rectangle(whole, px, py, pw, ph));
+  }
   cairo_surface_t* source = part ? part.get() : whole;
-  if (cairo_surface_status(source) != CAIRO_STATUS_SUCCESS)
+  if (cairo_surface_status(source) != CAIRO_STATUS_SUCCESS) {
     return Status::OutOfMemory;
+  }
 
   PatternPtr pattern(cairo_pattern_create_for_surface(source));
-  if (cairo_pattern_status(pattern.get()) != CAIRO_STATUS_SUCCESS)
+  if (cairo_pattern_status(pattern.get()) != CAIRO_STATUS_SUCCESS) {
     return Status::OutOfMemory;
+  }
   // User space to source pixels: from the target's origin, scaled, offset into the part.
   cairo_matrix_t toSource;
   cairo_matrix_init_translate(&toSource, x0 - px, y0 - py);

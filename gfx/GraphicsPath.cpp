@@ -42,8 +42,9 @@ void GraphicsPath::CurveTo(PointF c1, PointF c2, PointF end) {
 }
 
 Status GraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
-  if (!Finite(x1, y1, x2, y2))
+  if (!Finite(x1, y1, x2, y2)) {
     return Status::InvalidParameter;
+  }
   try {
     JoinTo(PointF(x1, y1));
     fSegments.push_back({SegmentKind::Line, {PointF(x2, y2)}});
@@ -55,11 +56,14 @@ Status GraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
 }
 
 Status GraphicsPath::AddLines(const PointF* points, int count) {
-  if (!points || count < 2)
+  if (!points || count < 2) {
     return Status::InvalidParameter;
-  for (int i = 0; i < count; ++i)
-    if (!Finite(points[i].X, points[i].Y))
+  }
+  for (int i = 0; i < count; ++i) {
+    if (!Finite(points[i].X, points[i].Y)) {
       return Status::InvalidParameter;
+    }
+  }
   try {
     JoinTo(points[0]);
     for (int i = 1; i < count; ++i) {
@@ -74,8 +78,10 @@ Status GraphicsPath::AddLines(const PointF* points, int count) {
 
 Status GraphicsPath::AddArc(float x, float y, float width, float height, float startAngle,
                             float sweepAngle) {
-  if (!Finite(x, y, width, height) || !Finite(startAngle, sweepAngle) || width <= 0 || height <= 0)
+  if (!Finite(x, y, width, height) || !Finite(startAngle, sweepAngle) || width <= 0 ||
+      height <= 0) {
     return Status::InvalidParameter;
+  }
   double rx = width / 2.0, ry = height / 2.0;
   double cx = x + rx, cy = y + ry;
   double a0 = startAngle * kPi / 180, sweep = std::clamp(sweepAngle, -360.0f, 360.0f) * kPi / 180;
@@ -109,8 +115,9 @@ Status GraphicsPath::AddArc(const RectF& box, float startAngle, float sweepAngle
 }
 
 Status GraphicsPath::AddRectangle(const RectF& rect) {
-  if (!Finite(rect.X, rect.Y, rect.Width, rect.Height))
+  if (!Finite(rect.X, rect.Y, rect.Width, rect.Height)) {
     return Status::InvalidParameter;
+  }
   PointF corners[4] = {PointF(rect.X, rect.Y), PointF(rect.GetRight(), rect.Y),
                        PointF(rect.GetRight(), rect.GetBottom()), PointF(rect.X, rect.GetBottom())};
   return AddPolygon(corners, 4);
@@ -119,22 +126,25 @@ Status GraphicsPath::AddRectangle(const RectF& rect) {
 Status GraphicsPath::AddEllipse(const RectF& box) {
   StartFigure();
   Status status = AddArc(box, 0, 360);
-  if (status == Status::Ok)
+  if (status == Status::Ok) {
     CloseFigure();
+  }
   return status;
 }
 
 Status GraphicsPath::AddPolygon(const PointF* points, int count) {
   StartFigure();
   Status status = AddLines(points, count);
-  if (status == Status::Ok)
+  if (status == Status::Ok) {
     CloseFigure();
+  }
   return status;
 }
 
 Status GraphicsPath::AddRoundedRectangle(const RectF& rect, float rx, float ry) {
-  if (!Finite(rect.X, rect.Y, rect.Width, rect.Height) || !Finite(rx, ry) || rx <= 0 || ry <= 0)
+  if (!Finite(rect.X, rect.Y, rect.Width, rect.Height) || !Finite(rx, ry) || rx <= 0 || ry <= 0) {
     return Status::InvalidParameter;
+  }
   float x = rect.X, y = rect.Y, w = rect.Width, h = rect.Height;
   StartFigure();
   Status steps[] = {
@@ -148,9 +158,11 @@ Status GraphicsPath::AddRoundedRectangle(const RectF& rect, float rx, float ry) 
       AddArc(x, y, 2 * rx, 2 * ry, 180, 90),
   };
   CloseFigure();
-  for (Status status : steps)
-    if (status != Status::Ok)
+  for (Status status : steps) {
+    if (status != Status::Ok) {
       return status;
+    }
+  }
   return Status::Ok;
 }
 
@@ -159,8 +171,9 @@ void GraphicsPath::StartFigure() {
 }
 
 void GraphicsPath::CloseFigure() {
-  if (!fFigureOpen)
+  if (!fFigureOpen) {
     return;
+  }
   try {
     fSegments.push_back({SegmentKind::Close, {}});
   } catch (const std::bad_alloc&) {
@@ -176,14 +189,16 @@ void GraphicsPath::Reset() {
 
 int GraphicsPath::GetPointCount() const {
   int count = 0;
-  for (const Segment& s : fSegments)
+  for (const Segment& s : fSegments) {
     count += s.fKind == SegmentKind::Curve ? 3 : s.fKind == SegmentKind::Close ? 0 : 1;
+  }
   return count;
 }
 
 Status GraphicsPath::GetBounds(RectF* bounds) const {
-  if (!bounds)
+  if (!bounds) {
     return Status::InvalidParameter;
+  }
   *bounds = RectF();
   bool any = false;
   float minX = 0, minY = 0, maxX = 0, maxY = 0;
@@ -202,16 +217,19 @@ Status GraphicsPath::GetBounds(RectF* bounds) const {
       maxY = std::max(maxY, p.Y);
     }
   }
-  if (any)
+  if (any) {
     *bounds = RectF(minX, minY, maxX - minX, maxY - minY);
+  }
   return Status::Ok;
 }
 
 Status GraphicsPath::GetLastPoint(PointF* point) const {
-  if (!point)
+  if (!point) {
     return Status::InvalidParameter;
-  if (fSegments.empty())
+  }
+  if (fSegments.empty()) {
     return Status::WrongState;
+  }
   *point = fLastPoint;
   return Status::Ok;
 }

@@ -12,8 +12,9 @@ int Utf16UnitsIn(const std::string& utf8, int bytes) {
   int units = 0;
   for (int i = 0; i < bytes && i < int(utf8.size()); ++i) {
     unsigned char c = static_cast<unsigned char>(utf8[size_t(i)]);
-    if ((c & 0xC0) != 0x80)
+    if ((c & 0xC0) != 0x80) {
       units += c >= 0xF0 ? 2 : 1;
+    }
   }
   return units;
 }
@@ -23,8 +24,9 @@ int Utf16UnitsIn(const std::string& utf8, int bytes) {
 Status Graphics::DrawString(const uint16_t* text, int length, const Font* font, const RectF& layout,
                             const StringFormat* format, const Brush* brush) {
   std::string utf8;
-  if (!Utf16ToUtf8(text, length, &utf8))
+  if (!Utf16ToUtf8(text, length, &utf8)) {
     return Status::OutOfMemory;
+  }
   return DrawText(utf8, font, layout, format, brush);
 }
 
@@ -47,8 +49,9 @@ Status Graphics::MeasureString(const uint16_t* text, int length, const Font* fon
                                const RectF& layout, const StringFormat* format, RectF* bounds,
                                int* codepointsFitted, int* linesFilled) const {
   std::string utf8;
-  if (!Utf16ToUtf8(text, length, &utf8))
+  if (!Utf16ToUtf8(text, length, &utf8)) {
     return Status::OutOfMemory;
+  }
   return MeasureText(utf8, font, layout, format, bounds, codepointsFitted, linesFilled);
 }
 
@@ -61,14 +64,17 @@ Status Graphics::MeasureString(const char16_t* text, int length, const Font* fon
 
 Status Graphics::DrawText(const std::string& utf8, const Font* font, const RectF& layout,
                           const StringFormat* format, const Brush* brush) {
-  if (Status status = Usable(brush); status != Status::Ok)
+  if (Status status = Usable(brush); status != Status::Ok) {
     return status;
-  if (!font || !font->Native())
+  }
+  if (!font || !font->Native()) {
     return Status::InvalidParameter;
+  }
   TextLayout text(fCairo.get(), utf8, *font, layout,
                   format ? *format : *StringFormat::GenericDefault());
-  if (text.GetLastStatus() != Status::Ok)
+  if (text.GetLastStatus() != Status::Ok) {
     return text.GetLastStatus();
+  }
   cairo_save(fCairo.get());
   cairo_set_source(fCairo.get(), brush->Native());
   text.Draw(fCairo.get());
@@ -79,19 +85,24 @@ Status Graphics::DrawText(const std::string& utf8, const Font* font, const RectF
 Status Graphics::MeasureText(const std::string& utf8, const Font* font, const RectF& layout,
                              const StringFormat* format, RectF* bounds, int* codepointsFitted,
                              int* linesFilled) const {
-  if (Status status = Ready(); status != Status::Ok)
+  if (Status status = Ready(); status != Status::Ok) {
     return status;
-  if (!font || !font->Native() || !bounds)
+  }
+  if (!font || !font->Native() || !bounds) {
     return Status::InvalidParameter;
+  }
   TextLayout text(fCairo.get(), utf8, *font, layout,
                   format ? *format : *StringFormat::GenericDefault());
-  if (text.GetLastStatus() != Status::Ok)
+  if (text.GetLastStatus() != Status::Ok) {
     return text.GetLastStatus();
+  }
   *bounds = text.GetBounds();
-  if (codepointsFitted)
+  if (codepointsFitted) {
     *codepointsFitted = Utf16UnitsIn(utf8, text.GetBytesShown());
-  if (linesFilled)
+  }
+  if (linesFilled) {
     *linesFilled = text.GetLinesShown();
+  }
   return Status::Ok;
 }
 

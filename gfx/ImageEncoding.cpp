@@ -22,8 +22,9 @@ constexpr EncoderEntry kEncoders[] = {{"image/png", ImageEncoder::Png},
 } // namespace
 
 bool FindImageEncoder(const char* mimeType, ImageEncoder* encoder) {
-  if (!mimeType || !encoder)
+  if (!mimeType || !encoder) {
     return false;
+  }
   for (const EncoderEntry& entry : kEncoders) {
     if (strcmp(entry.fMimeType, mimeType) == 0) {
       *encoder = entry.fEncoder;
@@ -39,11 +40,13 @@ bool FindImageEncoder(const uint16_t* mimeType, ImageEncoder* encoder) {
 }
 
 Status EncodeImage(const Bitmap& bitmap, ImageEncoder encoder, std::vector<uint8_t>* bytes) {
-  if (!bytes)
+  if (!bytes) {
     return Status::InvalidParameter;
+  }
   bytes->clear();
-  if (!bitmap.Native())
+  if (!bitmap.Native()) {
     return Status::WrongState;
+  }
   switch (encoder) {
   case ImageEncoder::Png:
     return EncodePng(bitmap, bytes);

@@ -36,32 +36,36 @@ bool Matrix::IsInvertible() const {
 }
 
 Status Matrix::Translate(float dx, float dy, MatrixOrder order) {
-  if (!std::isfinite(dx) || !std::isfinite(dy))
+  if (!std::isfinite(dx) || !std::isfinite(dy)) {
     return Status::InvalidParameter;
+  }
   return Multiply(Matrix(1, 0, 0, 1, dx, dy), order);
 }
 
 Status Matrix::Scale(float sx, float sy, MatrixOrder order) {
-  if (!std::isfinite(sx) || !std::isfinite(sy))
+  if (!std::isfinite(sx) || !std::isfinite(sy)) {
     return Status::InvalidParameter;
+  }
   return Multiply(Matrix(sx, 0, 0, sy, 0, 0), order);
 }
 
 Status Matrix::Multiply(const Matrix& other, MatrixOrder order) {
   // cairo_matrix_multiply(r, a, b) applies a first, then b.
   cairo_matrix_t result;
-  if (order == MatrixOrderPrepend)
+  if (order == MatrixOrderPrepend) {
     cairo_matrix_multiply(&result, &other.fMatrix, &fMatrix);
-  else
+  } else {
     cairo_matrix_multiply(&result, &fMatrix, &other.fMatrix);
+  }
   fMatrix = result;
   return Status::Ok;
 }
 
 Status Matrix::Invert() {
   cairo_matrix_t copy = fMatrix;
-  if (cairo_matrix_invert(&copy) != CAIRO_STATUS_SUCCESS)
+  if (cairo_matrix_invert(&copy) != CAIRO_STATUS_SUCCESS) {
     return Status::InvalidParameter;
+  }
   fMatrix = copy;
   return Status::Ok;
 }
@@ -73,8 +77,9 @@ PointF Matrix::TransformPoint(PointF point) const {
 }
 
 void Matrix::TransformPoints(PointF* points, int count) const {
-  for (int i = 0; points && i < count; ++i)
+  for (int i = 0; points && i < count; ++i) {
     points[i] = TransformPoint(points[i]);
+  }
 }
 
 } // namespace gfx

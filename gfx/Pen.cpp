@@ -14,8 +14,9 @@ bool ValidWidth(float width) {
 
 Pen::Pen(const Color& color, float width) : fWidth(width) {
   SetColor(color);
-  if (!ValidWidth(width))
+  if (!ValidWidth(width)) {
     fStatus = Status::InvalidParameter;
+  }
 }
 
 Pen::Pen(const Brush* brush, float width) : fWidth(width) {
@@ -25,28 +26,32 @@ Pen::Pen(const Brush* brush, float width) : fWidth(width) {
   }
   // Shares the brush's source: the pen stays valid after the brush is gone.
   SetSource(cairo_pattern_reference(brush->Native()));
-  if (!ValidWidth(width))
+  if (!ValidWidth(width)) {
     fStatus = Status::InvalidParameter;
+  }
 }
 
 void Pen::SetSource(cairo_pattern_t* pattern) {
   fPattern.reset(pattern);
   bool ok = pattern && cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS;
   fStatus = ok ? Status::Ok : Status::OutOfMemory;
-  if (!ok)
+  if (!ok) {
     fPattern.reset();
+  }
 }
 
 Status Pen::SetWidth(float width) {
-  if (!ValidWidth(width))
+  if (!ValidWidth(width)) {
     return Status::InvalidParameter;
+  }
   fWidth = width;
   return Status::Ok;
 }
 
 Status Pen::SetAlignment(PenAlignment alignment) {
-  if (alignment != PenAlignmentCenter && alignment != PenAlignmentInset)
+  if (alignment != PenAlignmentCenter && alignment != PenAlignmentInset) {
     return Status::InvalidParameter;
+  }
   fAlignment = alignment;
   return Status::Ok;
 }

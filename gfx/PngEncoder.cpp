@@ -28,8 +28,9 @@ cairo_status_t WritePng(void* closure, const unsigned char* data, unsigned int l
 Status EncodePng(const Bitmap& bitmap, std::vector<uint8_t>* bytes) {
   PngSink sink{bytes};
   cairo_status_t status = cairo_surface_write_to_png_stream(bitmap.Native(), WritePng, &sink);
-  if (status == CAIRO_STATUS_SUCCESS)
+  if (status == CAIRO_STATUS_SUCCESS) {
     return Status::Ok;
+  }
   bytes->clear();
   return sink.fOutOfMemory || status == CAIRO_STATUS_NO_MEMORY ? Status::OutOfMemory
                                                                : Status::EncoderFailed;

@@ -33,15 +33,17 @@ std::unique_ptr<StringFormat> StringFormat::Clone() const {
 }
 
 Status StringFormat::SetAlignment(StringAlignment alignment) {
-  if (!ValidAlignment(alignment))
+  if (!ValidAlignment(alignment)) {
     return Status::InvalidParameter;
+  }
   fAlignment = alignment;
   return Status::Ok;
 }
 
 Status StringFormat::SetLineAlignment(StringAlignment alignment) {
-  if (!ValidAlignment(alignment))
+  if (!ValidAlignment(alignment)) {
     return Status::InvalidParameter;
+  }
   fLineAlignment = alignment;
   return Status::Ok;
 }
@@ -52,8 +54,9 @@ Status StringFormat::SetFormatFlags(int flags) {
 }
 
 Status StringFormat::SetTrimming(StringTrimming trimming) {
-  if (trimming < StringTrimmingNone || trimming > StringTrimmingEllipsisPath)
+  if (trimming < StringTrimmingNone || trimming > StringTrimmingEllipsisPath) {
     return Status::InvalidParameter;
+  }
   fTrimming = trimming;
   return Status::Ok;
 }

@@ -50,10 +50,11 @@ TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
   }
   Configure(font, format);
   pango_layout_set_text(fLayout.get(), utf8.data(), int(utf8.size()));
-  if (utf8.empty())
+  if (utf8.empty()) {
     fBounds = RectF(fRect.X, fRect.Y, 0, 0);
-  else
+  } else {
     Place(format);
+  }
   fStatus = Status::Ok;
 }
 
@@ -72,17 +73,20 @@ void TextLayout::Configure(const Font& font, const StringFormat& format) {
   // A word too long for its line is broken between characters and nothing is added: the text
   // engine would otherwise draw a hyphen that is not in the text.
   pango_attr_list_insert(attributes.get(), pango_attr_insert_hyphens_new(FALSE));
-  if (font.IsUnderline())
+  if (font.IsUnderline()) {
     pango_attr_list_insert(attributes.get(), pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (font.IsStrikeout())
+  }
+  if (font.IsStrikeout()) {
     pango_attr_list_insert(attributes.get(), pango_attr_strikethrough_new(TRUE));
+  }
   pango_layout_set_attributes(layout, attributes.get());
 
   bool bounded = fRect.Width > 0;
   bool ellipsis =
       bounded && Ellipsizes(format.GetTrimming()) && (!format.Wraps() || fRect.Height > 0);
-  if (bounded && (format.Wraps() || ellipsis))
+  if (bounded && (format.Wraps() || ellipsis)) {
     pango_layout_set_width(layout, int(fRect.Width * PANGO_SCALE));
+  }
   pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
   if (ellipsis) {
     pango_layout_set_ellipsize(layout, format.GetTrimming() == StringTrimmingEllipsisPath
@@ -105,8 +109,9 @@ void TextLayout::Place(const StringFormat& format) {
   do {
     PangoRectangle logical;
     pango_layout_iter_get_line_extents(iter, nullptr, &logical);
-    if (limitLines && logical.y + logical.height > limit)
+    if (limitLines && logical.y + logical.height > limit) {
       break;
+    }
     minX = std::min(minX, logical.x);
     maxX = std::max(maxX, logical.x + logical.width);
     bottom = logical.y + logical.height;
@@ -115,20 +120,22 @@ void TextLayout::Place(const StringFormat& format) {
     ++fLinesShown;
   } while (pango_layout_iter_next_line(iter));
   pango_layout_iter_free(iter);
-  if (fLinesShown == 0)
+  if (fLinesShown == 0) {
     minX = maxX = 0;
+  }
 
   PangoRectangle whole;
   pango_layout_get_extents(layout, nullptr, &whole);
   float hFactor = AlignmentFactor(format.GetAlignment());
   float vFactor = AlignmentFactor(format.GetLineAlignment());
   fShownHeight = FromPango(bottom);
-  if (pango_layout_get_width(layout) > 0)
+  if (pango_layout_get_width(layout) > 0) {
     fOriginX = fRect.X; // the layout aligns its lines within the width itself
-  else if (fRect.Width > 0)
+  } else if (fRect.Width > 0) {
     fOriginX = fRect.X + (fRect.Width - FromPango(whole.width)) * hFactor;
-  else
+  } else {
     fOriginX = fRect.X - FromPango(whole.width) * hFactor;
+  }
   fOriginY = fRect.Height > 0 ? fRect.Y + (fRect.Height - fShownHeight) * vFactor
                               : fRect.Y - fShownHeight * vFactor;
   fBounds = RectF(fOriginX + FromPango(minX), fOriginY, FromPango(maxX - minX), fShownHeight);
@@ -140,8 +147,9 @@ void TextLayout::Place(const StringFormat& format) {
 }
 
 void TextLayout::Draw(cairo_t* cr) const {
-  if (fStatus != Status::Ok || fLinesShown == 0)
+  if (fStatus != Status::Ok || fLinesShown == 0) {
     return;
+  }
   cairo_save(cr);
   if (fClipX || fClipY || !std::isnan(fCutAt)) {
     // Sides without a limit take the current clip's, which always has bounds here.
@@ -155,8 +163,9 @@ void TextLayout::Draw(cairo_t* cr) const {
       y1 = fRect.Y;
       y2 = fRect.GetBottom();
     }
-    if (!std::isnan(fCutAt))
+    if (!std::isnan(fCutAt)) {
       y2 = std::min<double>(y2, fCutAt);
+    }
     cairo_new_path(cr);
     cairo_rectangle(cr, x1, y1, std::max(0.0, x2 - x1), std::max(0.0, y2 - y1));
     cairo_clip(cr);

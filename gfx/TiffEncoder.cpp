@@ -23,8 +23,9 @@ struct TiffSink {
 
 tmsize_t SinkRead(thandle_t handle, void* buffer, tmsize_t size) {
   auto* sink = static_cast<TiffSink*>(handle);
-  if (size < 0 || sink->fPos > sink->fBytes->size())
+  if (size < 0 || sink->fPos > sink->fBytes->size()) {
     return 0;
+  }
   size_t count = std::min(size_t(size), sink->fBytes->size() - sink->fPos);
   memcpy(buffer, sink->fBytes->data() + sink->fPos, count);
   sink->fPos += count;
@@ -33,11 +34,13 @@ tmsize_t SinkRead(thandle_t handle, void* buffer, tmsize_t size) {
 
 tmsize_t SinkWrite(thandle_t handle, void* buffer, tmsize_t size) {
   auto* sink = static_cast<TiffSink*>(handle);
-  if (size < 0)
+  if (size < 0) {
     return -1;
+  }
   try {
-    if (sink->fPos + size_t(size) > sink->fBytes->size())
+    if (sink->fPos + size_t(size) > sink->fBytes->size()) {
       sink->fBytes->resize(sink->fPos + size_t(size));
+    }
   } catch (const std::bad_alloc&) {
     sink->fOutOfMemory = true;
     return -1;
@@ -87,14 +90,16 @@ void ConvertRow(const uint8_t* source, int32_t width, bool opaque, uint8_t* row)
     memcpy(&pixel, source + size_t(x) * 4, 4);
     uint32_t a = opaque ? 255 : pixel >> 24;
     uint32_t c[3] = {pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF};
-    for (uint32_t& v : c)
+    for (uint32_t& v : c) {
       v = a == 0 ? 0 : a == 255 ? v : std::min<uint32_t>(255, (v * 255 + a / 2) / a);
+    }
     uint8_t* out = row + size_t(x) * (opaque ? 3 : 4);
     out[0] = uint8_t(c[0]);
     out[1] = uint8_t(c[1]);
     out[2] = uint8_t(c[2]);
-    if (!opaque)
+    if (!opaque) {
       out[3] = uint8_t(a);
+    }
   }
 }
 
@@ -128,8 +133,9 @@ Status EncodeTiff(const Bitmap& bitmap, std::vector<uint8_t>* bytes) {
 
   std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[size_t(width) * 4]);
   std::unique_ptr<TIFFOpenOptions, OptionsDeleter> options(TIFFOpenOptionsAlloc());
-  if (!row || !options)
+  if (!row || !options) {
     return Status::OutOfMemory;
+  }
   TIFFOpenOptionsSetErrorHandlerExtR(options.get(), Quiet, nullptr);
   TIFFOpenOptionsSetWarningHandlerExtR(options.get(), Quiet, nullptr);
 

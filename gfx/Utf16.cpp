@@ -27,17 +27,20 @@ void AppendCodePoint(uint32_t cp, std::string* out) {
 template <typename CodeUnit>
 bool Convert(const CodeUnit* text, int length, std::string* out) {
   out->clear();
-  if (!text)
+  if (!text) {
     return true;
-  if (length < 0)
+  }
+  if (length < 0) {
     for (length = 0; text[length] != 0; ++length) {
     }
+  }
   try {
     out->reserve(size_t(length));
     for (int i = 0; i < length; ++i) {
       uint32_t unit = uint16_t(text[i]);
-      if (unit == 0)
+      if (unit == 0) {
         continue;
+      }
       if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < length) {
         uint32_t next = uint16_t(text[i + 1]);
         if (next >= 0xDC00 && next < 0xE000) {

@@ -22,22 +22,25 @@ CellRenderCache::CellRenderCache() = default;
 CellRenderCache::~CellRenderCache() = default;
 
 void CellRenderCache::SetLook(const CellLook& look) {
-  if (look == fLook)
+  if (look == fLook) {
     return;
+  }
   Clear();
   fLook = look;
 }
 
 void CellRenderCache::SetMaxByteSize(size_t bytes) {
   fMaxByteSize = bytes;
-  while (fByteTotal > fMaxByteSize && !fEntries.empty())
+  while (fByteTotal > fMaxByteSize && !fEntries.empty()) {
     EvictOldest();
+  }
 }
 
 gfx::Bitmap* CellRenderCache::Find(uint32_t cell, uint32_t stamp) {
   auto found = fEntries.find(cell);
-  if (found == fEntries.end())
+  if (found == fEntries.end()) {
     return nullptr;
+  }
   if (found->second.fStamp != stamp) {
     fByteTotal -= found->second.fBytes;
     fEntries.erase(found);
@@ -49,18 +52,21 @@ gfx::Bitmap* CellRenderCache::Find(uint32_t cell, uint32_t stamp) {
 
 gfx::Bitmap* CellRenderCache::Store(uint32_t cell, uint32_t stamp,
                                     std::unique_ptr<gfx::Bitmap> bitmap) {
-  if (bitmap == nullptr)
+  if (bitmap == nullptr) {
     return nullptr;
+  }
   const size_t bytes =
       static_cast<size_t>(bitmap->GetWidth()) * static_cast<size_t>(bitmap->GetHeight()) * 4;
-  if (!CanKeep(bytes))
+  if (!CanKeep(bytes)) {
     return nullptr;
+  }
   if (auto old = fEntries.find(cell); old != fEntries.end()) {
     fByteTotal -= old->second.fBytes;
     fEntries.erase(old);
   }
-  while (fByteTotal + bytes > fMaxByteSize && !fEntries.empty())
+  while (fByteTotal + bytes > fMaxByteSize && !fEntries.empty()) {
     EvictOldest();
+  }
   Entry& entry = fEntries[cell];
   entry.fBitmap = std::move(bitmap);
   entry.fStamp = stamp;
@@ -79,8 +85,9 @@ void CellRenderCache::Clear() {
 void CellRenderCache::EvictOldest() {
   auto oldest = fEntries.begin();
   for (auto it = fEntries.begin(); it != fEntries.end(); ++it) {
-    if (it->second.fLastUse < oldest->second.fLastUse)
+    if (it->second.fLastUse < oldest->second.fLastUse) {
       oldest = it;
+    }
   }
   fByteTotal -= oldest->second.fBytes;
   fEntries.erase(oldest);

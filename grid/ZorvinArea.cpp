@@ -56,8 +56,9 @@ ZorvinArea::~ZorvinArea() {
   free(fSelectionBits);
   fSelectionBits = nullptr;
   ReleaseEventParams();
-  for (FDHandle params : fRetiredEventParams)
+  for (FDHandle params : fRetiredEventParams) {
     FourD::DisposeHandle(params);
+  }
   fRetiredEventParams.clear();
   ForgetClicksOn(this);
   if (fPendingEvents != nullptr) {
@@ -116,8 +117,9 @@ void ZorvinArea::InitAreaViews() {
 
 bool ZorvinArea::DidEndExecutionCycle(const Rect* rect) {
   // A handler may have closed the area during the event that ends here.
-  if (fClosed)
+  if (fClosed) {
     return false;
+  }
   const Rect previous = fAreaRect;
   CXArea::DidEndExecutionCycle(rect);
   fAreaViewFrame = GetAreaCGRect();
@@ -216,13 +218,15 @@ void ZorvinArea::SetScrollsByCell(unsigned char on) {
 }
 
 void ZorvinArea::InvalidateAreaView() {
-  if (!IsClosed())
+  if (!IsClosed()) {
     DoInvalidateImmediately();
+  }
 }
 
 void ZorvinArea::InvalidateContentView() {
-  if (!IsClosed())
+  if (!IsClosed()) {
     DoInvalAreaSubRectImmediately(fContentViewFrame);
+  }
 }
 
 namespace {
@@ -244,24 +248,31 @@ void ZorvinArea::DoIdle() {
   const bool active = window != nullptr && IsWindow(GetHWND()) &&
                       WindowRecordByte(window, kWindowRecordHiliteOffset) != 0;
   const int16_t hilite = active ? 0 : 255;
-  if (BarNeedsHilite(fHorzScrollBar, fHorzScrollNeeded, hilite))
+  if (BarNeedsHilite(fHorzScrollBar, fHorzScrollNeeded, hilite)) {
     HiliteControl(fHorzScrollBar, hilite);
-  if (BarNeedsHilite(fVertScrollBar, fVertScrollNeeded, hilite))
+  }
+  if (BarNeedsHilite(fVertScrollBar, fVertScrollNeeded, hilite)) {
     HiliteControl(fVertScrollBar, hilite);
+  }
   if (fDrawnSinceIdle) {
     fDrawnSinceIdle = false;
-    if (fHorzScrollNeeded)
+    if (fHorzScrollNeeded) {
       ZorvinAreaControlsWin::DrawScrollbar(fHorzScrollBar);
-    if (fVertScrollNeeded)
+    }
+    if (fVertScrollNeeded) {
       ZorvinAreaControlsWin::DrawScrollbar(fVertScrollBar);
+    }
   }
   // The layer may have recreated a bar's native window, which then comes without our tags.
-  if (fHorzScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fHorzScrollBar))
+  if (fHorzScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fHorzScrollBar)) {
     ZorvinAreaControlsWin::TagOneLiveScrollbar(fHorzScrollBar);
-  if (fVertScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fVertScrollBar))
+  }
+  if (fVertScrollBar != nullptr && !ZorvinAreaControlsWin::IsScrollbarTagged(fVertScrollBar)) {
     ZorvinAreaControlsWin::TagOneLiveScrollbar(fVertScrollBar);
-  if (LoadVisibleCellData() > 0)
+  }
+  if (LoadVisibleCellData() > 0) {
     InvalidateContentView();
+  }
   DeliverPostedEvent();
 }
 
@@ -270,18 +281,22 @@ void ZorvinArea::ReleaseViews() {
   void* window = GetMacWindow();
   uint32_t controlList = 0;
   const bool alive = window != nullptr && IsWindow(hwnd);
-  if (alive)
+  if (alive) {
     memcpy(&controlList, static_cast<const unsigned char*>(window) + kWindowRecordControlListOffset,
            sizeof controlList);
+  }
   const bool windowAlive = alive && controlList != 0;
-  if (windowAlive)
+  if (windowAlive) {
     ZorvinAreaControlsWin::UntagLiveScrollbars(this);
+  }
   ZorvinAreaControlsWin::RemoveLiveScrollWndProc(this);
   if (windowAlive) {
-    if (fHorzScrollBar != nullptr)
+    if (fHorzScrollBar != nullptr) {
       DisposeControl(fHorzScrollBar);
-    if (fVertScrollBar != nullptr)
+    }
+    if (fVertScrollBar != nullptr) {
       DisposeControl(fVertScrollBar);
+    }
   }
   fHorzScrollBar = nullptr;
   fVertScrollBar = nullptr;

@@ -26,8 +26,9 @@ uint32_t ZorvinArea::sLastClickTicks = 0;
 
 void ZorvinArea::ForgetClicksOn(const ZorvinArea* area) {
   // A later area may be allocated where this one was and must not inherit its click.
-  if (sLastClickedArea == area)
+  if (sLastClickedArea == area) {
     sLastClickedArea = nullptr;
+  }
 }
 
 bool ZorvinArea::DoMouseDown(EventRecord* event) {
@@ -42,8 +43,9 @@ bool ZorvinArea::DoMouseDown(EventRecord* event) {
   }
   ControlHandle control = nullptr;
   const int16_t part = FindControl(event->where, GetMacWindow(), &control);
-  if (control == nullptr || (control != fHorzScrollBar && control != fVertScrollBar))
+  if (control == nullptr || (control != fHorzScrollBar && control != fVertScrollBar)) {
     return false;
+  }
   ZorvinAreaControlsWin::HandleControlClick(this, control, part, event->where);
   LoadVisibleCellData();
   RedrawContentViewImmediately();
@@ -72,8 +74,9 @@ bool ZorvinArea::HandleClick(CGPoint docPoint, uint32_t modifiers) {
     return false;
   case kSelectionSingle:
   case kSelectionMultiple:
-    if (IsDragClick(docPoint))
+    if (IsDragClick(docPoint)) {
       return HandleSelectionDrag(docPoint, cell, modifiers);
+    }
     return fSelectionKind == kSelectionSingle ? HandleSingleSelectionClick(cell, modifiers)
                                               : HandleMultiSelectionClick(cell, modifiers);
   }
@@ -100,10 +103,12 @@ bool ZorvinArea::IsDragClick(CGPoint /*docPoint*/) {
   for (;;) {
     Point now;
     GetMouse(&now);
-    if (abs(first.h - now.h) > kDragSlop || abs(first.v - now.v) > kDragSlop)
+    if (abs(first.h - now.h) > kDragSlop || abs(first.v - now.v) > kDragSlop) {
       return true;
-    if (!StillDown() || TickCount() - start > kDragDecisionTicks)
+    }
+    if (!StillDown() || TickCount() - start > kDragDecisionTicks) {
       return false;
+    }
   }
 }
 
@@ -119,8 +124,9 @@ void ZorvinArea::ZeroSelectionAndRedraw() {
     return;
   }
   uint32_t* before = static_cast<uint32_t*>(malloc(static_cast<size_t>(fSelectionBitsSize)));
-  if (before != nullptr)
+  if (before != nullptr) {
     memcpy(before, fSelectionBits, static_cast<size_t>(fSelectionBitsSize));
+  }
   ZeroSelection();
   if (before == nullptr) {
     RedrawContentViewImmediately();
@@ -132,12 +138,14 @@ void ZorvinArea::ZeroSelectionAndRedraw() {
     const CellLocation location = cells.NextCell();
     const uint32_t cell = CellLocationToIndex(location);
     if (cell >= 1 && cell <= static_cast<uint32_t>(fCellCount) &&
-        LongBitTst(before, static_cast<int32_t>(cell - 1)))
+        LongBitTst(before, static_cast<int32_t>(cell - 1))) {
       dirty = CGRectUnion(dirty, GetCellRect(location, false));
+    }
   }
   free(before);
-  if (!CGRectIsNull(dirty))
+  if (!CGRectIsNull(dirty)) {
     RedrawDocRectImmediately(dirty);
+  }
 }
 
 bool ZorvinArea::HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers) {
@@ -153,8 +161,9 @@ bool ZorvinArea::HandleSingleSelectionClick(uint32_t cell, uint32_t modifiers) {
 }
 
 bool ZorvinArea::HandleSingleSelectionCellClick(uint32_t cell) {
-  if (!HasSelectionBitFor(cell))
+  if (!HasSelectionBitFor(cell)) {
     return false;
+  }
   SelectOnlyCellByClick(cell);
   RedrawCellImmediately(cell);
   return true;
@@ -171,28 +180,31 @@ void ZorvinArea::SelectOnlyCellByClick(uint32_t cell) {
 
 bool ZorvinArea::HandleMultiSelectionClick(uint32_t cell, uint32_t modifiers) {
   bool result;
-  if ((modifiers & kFDCommandKeyMask) != 0)
+  if ((modifiers & kFDCommandKeyMask) != 0) {
     result = HandleMultiSelectionCellCommandClick(cell);
-  else if ((modifiers & kFDShiftKeyMask) != 0)
+  } else if ((modifiers & kFDShiftKeyMask) != 0) {
     result = HandleMultiSelectionCellShiftClick(cell);
-  else
+  } else {
     result = HandleMultiSelectionCellClick(cell);
+  }
   CallEventHandler(kCellEventClicked, static_cast<int32_t>(cell));
   return result;
 }
 
 bool ZorvinArea::HandleMultiSelectionCellClick(uint32_t cell) {
   // A selected cell keeps the whole selection, so that the selection can be dragged.
-  if (!IsCellSelected(cell))
+  if (!IsCellSelected(cell)) {
     SelectOnlyCellByClick(cell);
+  }
   RedrawCellImmediately(cell);
   return true;
 }
 
 bool ZorvinArea::HandleMultiSelectionCellShiftClick(uint32_t cell) {
   if (fAnchorCell != 0) {
-    if (fSelectedCount > 0)
+    if (fSelectedCount > 0) {
       RangeSelect(false);
+    }
     fClickedCell = cell;
     RangeSelect(true);
   } else if (fClickedCell != 0) {
@@ -204,8 +216,9 @@ bool ZorvinArea::HandleMultiSelectionCellShiftClick(uint32_t cell) {
     fClickedCell = cell;
     RedrawCellImmediately(cell);
   }
-  if (cell > fLastSelectedCell)
+  if (cell > fLastSelectedCell) {
     fLastSelectedCell = cell;
+  }
   return true;
 }
 
@@ -214,8 +227,9 @@ bool ZorvinArea::HandleMultiSelectionCellCommandClick(uint32_t cell) {
   fAnchorCell = 0;
   fClickedCell = cell;
   if (IsCellSelected(cell)) {
-    if (cell > fLastSelectedCell)
+    if (cell > fLastSelectedCell) {
       fLastSelectedCell = cell;
+    }
   } else if (cell == fLastSelectedCell) {
     fLastSelectedCell = FindLastSelectedCell(cell);
   }
@@ -229,14 +243,16 @@ bool ZorvinArea::HandleSelectionDrag(CGPoint docPoint, uint32_t cell, uint32_t m
     result = fSelectionKind == kSelectionSingle ? HandleSingleSelectionClick(cell, modifiers)
                                                 : HandleMultiSelectionClick(cell, modifiers);
     // The handler may have closed the area, or recounted so that the cell is gone.
-    if (!IsLive() || !IsCellSelected(cell))
+    if (!IsLive() || !IsCellSelected(cell)) {
       return result;
+    }
   }
   if (IsDraggable()) {
     Handle4DDrag(docPoint);
     return false;
   }
-  if (SupportsDragEvents())
+  if (SupportsDragEvents()) {
     return HandleDrag(docPoint, modifiers, cell);
+  }
   return result;
 }

@@ -227,12 +227,14 @@ CellLook ZorvinArea::GetCellLook(const gfx::Graphics& graphics) const {
 bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
   // A rendering stands for the cell only where the cell paints every one of its pixels and lands
   // on whole pixels unscaled; elsewhere the cell is drawn as it is.
-  if (graphics == nullptr || fAreaBackBrush == nullptr || !graphics->HasWholePixelTranslation())
+  if (graphics == nullptr || fAreaBackBrush == nullptr || !graphics->HasWholePixelTranslation()) {
     return false;
+  }
   const auto width = static_cast<int32_t>(fCellSize.width);
   const auto height = static_cast<int32_t>(fCellSize.height);
-  if (width <= 0 || height <= 0 || width != fCellSize.width || height != fCellSize.height)
+  if (width <= 0 || height <= 0 || width != fCellSize.width || height != fCellSize.height) {
     return false;
+  }
   // Bounded by what the window shows, not by the area: a huge area's huge cells are not kept.
   const CGRect shown = ContentView::GetShownBounds(this);
   const size_t view = static_cast<size_t>(std::max(shown.size.width, CGFloat{0})) *
@@ -240,27 +242,31 @@ bool ZorvinArea::DrawRenderedCell(gfx::Graphics* graphics, uint32_t cell) {
   fRenderedCells.SetMaxByteSize(std::max(kMinRenderedBytes, view * kRenderedScreens));
   // A cell too big to be kept would be rendered whole at every draw: it is drawn as it is,
   // clipped to what the draw shows.
-  if (!fRenderedCells.CanKeep(static_cast<size_t>(width) * static_cast<size_t>(height) * 4))
+  if (!fRenderedCells.CanKeep(static_cast<size_t>(width) * static_cast<size_t>(height) * 4)) {
     return false;
+  }
   fRenderedCells.SetLook(GetCellLook(*graphics));
   const CellData data = fCache.GetCellData(cell);
   gfx::Bitmap* rendered = fRenderedCells.Find(cell, data.fStamp);
   if (rendered == nullptr) {
     std::unique_ptr<gfx::Bitmap> bitmap(new (std::nothrow)
                                             gfx::Bitmap(width, height, gfx::PixelFormat32bppRGB));
-    if (bitmap == nullptr || bitmap->GetLastStatus() != gfx::Status::Ok)
+    if (bitmap == nullptr || bitmap->GetLastStatus() != gfx::Status::Ok) {
       return false;
+    }
     {
       gfx::Graphics cellGraphics(bitmap.get());
-      if (cellGraphics.GetLastStatus() != gfx::Status::Ok)
+      if (cellGraphics.GetLastStatus() != gfx::Status::Ok) {
         return false;
+      }
       cellGraphics.SetSmoothingMode(graphics->GetSmoothingMode());
       cellGraphics.SetInterpolationMode(graphics->GetInterpolationMode());
       DrawPlainCell(&cellGraphics, cell);
     }
     rendered = fRenderedCells.Store(cell, data.fStamp, std::move(bitmap));
-    if (rendered == nullptr)
+    if (rendered == nullptr) {
       return false;
+    }
   }
   graphics->DrawImage(rendered, 0.0, 0.0);
   return true;
@@ -286,8 +292,9 @@ void ZorvinArea::RedrawDocRectImmediately(CGRect rect) {
 
 void ZorvinArea::RedrawCellImmediately(uint32_t cell) {
   // A handler's recount may have removed the cell.
-  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount))
+  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount)) {
     return;
+  }
   RedrawCellImmediately(CellIndexToLocation(cell));
 }
 

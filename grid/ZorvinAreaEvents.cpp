@@ -26,8 +26,9 @@ bool ZorvinArea::IsLive() const {
 }
 
 void ZorvinArea::ReleaseEventParams() {
-  if (fEventParams == nullptr)
+  if (fEventParams == nullptr) {
     return;
+  }
   FDHandle params = fEventParams;
   fEventParams = nullptr;
   if (fEventCallDepth == 0) {
@@ -51,8 +52,9 @@ int32_t ZorvinArea::SetEventHandler(const PA_Unichar* name, uint32_t mask) {
     return 0;
   }
   const int32_t method = FourD::GetMethodID(name);
-  if ((mask & kDeliverableEvents) == 0 || method == 0)
+  if ((mask & kDeliverableEvents) == 0 || method == 0) {
     return -50;
+  }
   size_t length = 0;
   while (length < kMethodNameUnits - 1 && name[length] != 0) {
     fEventMethodName[length] = name[length];
@@ -63,23 +65,27 @@ int32_t ZorvinArea::SetEventHandler(const PA_Unichar* name, uint32_t mask) {
   fEventMask = mask;
   ReleaseEventParams();
   fEventParams = FourD::NewHandle(kEventParamsSize);
-  if (fEventParams == nullptr)
+  if (fEventParams == nullptr) {
     return -108;
+  }
   memset(*fEventParams, 0, kEventParamsSize);
   return 0;
 }
 
 const PA_Unichar* ZorvinArea::GetEventHandler(uint32_t* mask) const {
-  if (mask != nullptr)
+  if (mask != nullptr) {
     *mask = fEventMask;
+  }
   return fEventMethodName;
 }
 
 int32_t ZorvinArea::CallEventHandler(int32_t code, int32_t cell) {
-  if (fEventMethodID <= 0 || fEventParams == nullptr)
+  if (fEventMethodID <= 0 || fEventParams == nullptr) {
     return -50;
-  if ((fEventMask & (1u << (static_cast<uint32_t>(code) % 32))) == 0)
+  }
+  if ((fEventMask & (1u << (static_cast<uint32_t>(code) % 32))) == 0) {
     return 0;
+  }
   FDHandle params = fEventParams;
   FourD::HLock(params);
   auto* blocks = reinterpret_cast<ValueBlock*>(*params);
@@ -99,32 +105,38 @@ int32_t ZorvinArea::CallEventHandler(int32_t code, int32_t cell) {
   FreeValueBlock(&blocks[0]);
   FourD::HUnlock(params);
   if (fEventCallDepth == 0) {
-    for (FDHandle retired : fRetiredEventParams)
+    for (FDHandle retired : fRetiredEventParams) {
       FourD::DisposeHandle(retired);
+    }
     fRetiredEventParams.clear();
   }
   return error;
 }
 
 void ZorvinArea::PostCellEvent(int32_t code, int32_t cell) {
-  if (fPendingEvents == nullptr)
+  if (fPendingEvents == nullptr) {
     return;
+  }
   auto* event = static_cast<ZorvinCellEvent*>(malloc(sizeof(ZorvinCellEvent)));
-  if (event == nullptr)
+  if (event == nullptr) {
     return;
+  }
   event->fCode = code;
   event->fCell = cell;
-  if (add_to_end(fPendingEvents, event) != 0)
+  if (add_to_end(fPendingEvents, event) != 0) {
     free(event);
+  }
 }
 
 bool ZorvinArea::DeliverPostedEvent() {
   // An area that is closed hears nothing more; its events go with it.
-  if (fPendingEvents == nullptr || !IsLive())
+  if (fPendingEvents == nullptr || !IsLive()) {
     return false;
+  }
   auto* event = static_cast<ZorvinCellEvent*>(remove_from_beginning(fPendingEvents));
-  if (event == nullptr)
+  if (event == nullptr) {
     return false;
+  }
   const ZorvinCellEvent posted = *event;
   free(event);
   CallEventHandler(posted.fCode, posted.fCell);
@@ -177,15 +189,17 @@ void ZorvinArea::ScrollToOrigin(CGPoint origin) {
   fOrigin = origin;
   AdjustOrigin();
   AdjustScrollbars();
-  if (GetScrollsByCell())
+  if (GetScrollsByCell()) {
     AlignScrollToCell();
+  }
   LoadVisibleCellData();
   RedrawContentViewImmediately();
 }
 
 bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifiers) {
-  if (keyCode == 0)
+  if (keyCode == 0) {
     return false;
+  }
   const auto read = [this](ControlHandle bar) {
     return bar == nullptr ? BarState{} : ReadBar(bar, BarPosition(bar), BarMaximum(bar));
   };
@@ -220,55 +234,64 @@ bool ZorvinArea::DoKey(uint16_t /*charCode*/, int32_t keyCode, uint32_t modifier
   case kKeyPageDown:
     horizontal = shift;
     delta = shift ? pageX : pageY;
-    if (keyCode == kKeyPageUp)
+    if (keyCode == kKeyPageUp) {
       delta = -delta;
+    }
     break;
   case kKeyLeft:
   case kKeyRight:
     horizontal = true;
     delta = shift ? lx : sx;
-    if (keyCode == kKeyLeft)
+    if (keyCode == kKeyLeft) {
       delta = -delta;
+    }
     break;
   case kKeyUp:
   case kKeyDown:
     delta = shift ? ly : sy;
-    if (keyCode == kKeyUp)
+    if (keyCode == kKeyUp) {
       delta = -delta;
+    }
     break;
   default:
     return false;
   }
   const BarState& bar = horizontal ? horz : vert;
   const int64_t value = std::clamp<int64_t>(bar.fValue + delta, bar.fMinimum, bar.fMaximum);
-  if (value == bar.fValue)
+  if (value == bar.fValue) {
     return false;
+  }
   CGPoint origin = fOrigin;
-  if (horizontal)
+  if (horizontal) {
     origin.x = static_cast<CGFloat>(-value);
-  else
+  } else {
     origin.y = static_cast<CGFloat>(-value);
+  }
   ScrollToOrigin(origin);
   return true;
 }
 
 void ZorvinArea::DoCursor(Point* where) {
   CXArea::DoCursor(where);
-  if (where == nullptr || !GetTipsEnabled())
+  if (where == nullptr || !GetTipsEnabled()) {
     return;
+  }
   const CGPoint view = PortPointToView(CGPointMake(where->h, where->v));
   const CGRect bounds =
       CGRectMake(0, 0, fContentViewFrame.size.width, fContentViewFrame.size.height);
   // Over a scroll bar the cells beneath it are hidden: no tip for them.
-  if (!CGRectContainsPoint(bounds, view))
+  if (!CGRectContainsPoint(bounds, view)) {
     return;
+  }
   const uint32_t cell =
       CellLocationToIndex(DocPointToRangeCheckedCellLocation(ViewPointToDoc(view), false));
-  if (cell == 0 || cell > static_cast<uint32_t>(fCellCount))
+  if (cell == 0 || cell > static_cast<uint32_t>(fCellCount)) {
     return;
+  }
   const CellData data = fCache.GetCellData(cell);
-  if (data.fCaption == nullptr || data.fCaption[0] == 0)
+  if (data.fCaption == nullptr || data.fCaption[0] == 0) {
     return;
+  }
   const CGRect rect =
       CGRectIntersection(DocRectToView(GetCellRect(CellIndexToLocation(cell), false)), bounds);
   const Rect tip = CGRectToIntegralQDRect(ViewRectToPort(rect));
@@ -280,17 +303,19 @@ void ZorvinArea::GetEditMenuStatus(unsigned char* undo, unsigned char* cut, unsi
                                    unsigned char* selectAll, unsigned char* other) {
   CXArea::GetEditMenuStatus(undo, cut, copy, paste, clear, selectAll, other);
   // The host's menu has seven items and Select All is the last: the framework's seventh answer.
-  if (other != nullptr)
+  if (other != nullptr) {
     *other = (fSelectionKind == kSelectionMultiple && fCellCount > 0) ||
              (fSelectionKind == kSelectionSingle && fCellCount == 1);
+  }
 }
 
 void ZorvinArea::DoSelectAll() {
-  if (fSelectionKind == kSelectionMultiple && fCellCount > 0)
+  if (fSelectionKind == kSelectionMultiple && fCellCount > 0) {
     SelectAllCells();
-  else if (fSelectionKind == kSelectionSingle && fCellCount == 1)
+  } else if (fSelectionKind == kSelectionSingle && fCellCount == 1) {
     SetSelectionToCell(1);
-  else
+  } else {
     return;
+  }
   fNeedsRedraw = true;
 }

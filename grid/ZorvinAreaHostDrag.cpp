@@ -148,8 +148,9 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
   }
   const CGPoint previousOrigin = fOrigin;
   const int64_t value = BarPosition(bar);
-  if (GetScrollsByCell())
+  if (GetScrollsByCell()) {
     AlignScrollToCell();
+  }
   const int32_t step = GetLineStep(!horizontal);
   const bool forward = edge == kRightEdge || edge == kBottomEdge;
   ScrollBarTo(bar, value + (forward ? step : -step));

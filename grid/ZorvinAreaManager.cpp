@@ -93,18 +93,21 @@ void ZorvinAreaManager::DoDrawStructure14(gfx::Graphics* graphics, Rect* rect,
 }
 
 void ZorvinAreaManager::SetDefaultProperties(ZorvinAreaProps* props) {
-  if (props != nullptr)
+  if (props != nullptr) {
     props->fFlags = 0;
+  }
 }
 
 void ZorvinAreaManager::SetStandaloneWindowProperties(ZorvinAreaProps* /*props*/) {}
 
 bool InitZorvinArea() {
-  if (gZorvinAreaManager != nullptr)
+  if (gZorvinAreaManager != nullptr) {
     return true;
+  }
   auto* manager = new (std::nothrow) ZorvinAreaManager;
-  if (manager == nullptr)
+  if (manager == nullptr) {
     return false;
+  }
   if (!manager->IsReady()) {
     delete manager;
     return false;

@@ -14,15 +14,19 @@ namespace {
 // within the first half of the cell, left alone in between.
 int64_t AlignedValue(int64_t value, int64_t maximum, int64_t pitch, int64_t spacing, int64_t cell) {
   // Cells and spacing that both shrink below a pixel have no boundary to snap to.
-  if (pitch <= 0 || value == maximum)
+  if (pitch <= 0 || value == maximum) {
     return value;
+  }
   const int64_t r = value % pitch;
-  if (r == 0)
+  if (r == 0) {
     return value;
-  if (r > spacing + cell / 2)
+  }
+  if (r > spacing + cell / 2) {
     return value + pitch - r;
-  if (r < cell / 2)
+  }
+  if (r < cell / 2) {
     return value - r;
+  }
   return value;
 }
 
@@ -54,23 +58,27 @@ void ZorvinArea::ScrollBarTo(ControlHandle bar, int64_t pixels) {
   SetControl32BitValue(bar, value == maximum
                                 ? GetControl32BitMaximum(bar)
                                 : CGFloatToInt32(static_cast<CGFloat>(value) / factor));
-  if (bar == fVertScrollBar)
+  if (bar == fVertScrollBar) {
     fOrigin.y = static_cast<CGFloat>(-value);
-  else
+  } else {
     fOrigin.x = static_cast<CGFloat>(-value);
-  if (GetScrollsByCell())
+  }
+  if (GetScrollsByCell()) {
     AlignScrollToCell();
+  }
 }
 
 void ZorvinArea::ScrollToBarValue(ControlHandle bar, int32_t value) {
   SetControl32BitValue(bar, value);
   const auto pixels = static_cast<CGFloat>(BarToPixels(bar, GetControl32BitValue(bar)));
-  if (bar == fVertScrollBar)
+  if (bar == fVertScrollBar) {
     fOrigin.y = -pixels;
-  else
+  } else {
     fOrigin.x = -pixels;
-  if (GetScrollsByCell())
+  }
+  if (GetScrollsByCell()) {
     AlignScrollToCell();
+  }
 }
 
 int32_t ZorvinArea::GetPixelLineStep(bool vertical) const {
@@ -80,8 +88,9 @@ int32_t ZorvinArea::GetPixelLineStep(bool vertical) const {
 }
 
 int32_t ZorvinArea::GetLineStep(bool vertical) const {
-  if (!GetScrollsByCell())
+  if (!GetScrollsByCell()) {
     return GetPixelLineStep(vertical);
+  }
   const CGSize cell = DocSizeToScaled(fCellSize);
   // Cells under one scaled pixel step a pixel at a time.
   return std::max(1, CGFloatToInt32(vertical ? cell.height : cell.width));
@@ -89,8 +98,9 @@ int32_t ZorvinArea::GetLineStep(bool vertical) const {
 
 int32_t ZorvinArea::GetPageStep(bool vertical) const {
   const CGFloat view = vertical ? fContentViewFrame.size.height : fContentViewFrame.size.width;
-  if (!GetScrollsByCell())
+  if (!GetScrollsByCell()) {
     return CGFloatToInt32(view * 3 / 4);
+  }
   const int32_t line = GetLineStep(vertical);
   return std::max(line, (CGFloatToInt32(view) / line) * line);
 }
@@ -107,8 +117,9 @@ bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modif
     return false;
   }
   ControlHandle bar = horizontal ? fHorzScrollBar : fVertScrollBar;
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return false;
+  }
   const int32_t step = GetPixelLineStep(!horizontal);
   ScrollBarTo(bar, BarPosition(bar) + (delta >= 0 ? -step : step));
   LoadVisibleCellData();
@@ -118,20 +129,23 @@ bool ZorvinArea::DoScrollWheelEvent(Point where, int32_t delta, uint16_t /*modif
 }
 
 int32_t ZorvinArea::RevealCell(int32_t cell) {
-  if (cell < 1 || cell > fCellCount)
+  if (cell < 1 || cell > fCellCount) {
     return -50;
+  }
   const CGRect r =
       DocRectToView(GetCellRect(CellIndexToLocation(static_cast<uint32_t>(cell)), false));
   const CGRect c = fContentViewFrame;
   CGPoint origin = fOrigin;
-  if (r.origin.x >= c.origin.x && r.origin.x + r.size.width > c.origin.x + c.size.width)
+  if (r.origin.x >= c.origin.x && r.origin.x + r.size.width > c.origin.x + c.size.width) {
     origin.x -= (r.origin.x + r.size.width) - (c.origin.x + c.size.width);
-  else if (r.origin.x < c.origin.x)
+  } else if (r.origin.x < c.origin.x) {
     origin.x += c.origin.x - r.origin.x;
-  if (r.origin.y >= c.origin.y && r.origin.y + r.size.height > c.origin.y + c.size.height)
+  }
+  if (r.origin.y >= c.origin.y && r.origin.y + r.size.height > c.origin.y + c.size.height) {
     origin.y -= (r.origin.y + r.size.height) - (c.origin.y + c.size.height);
-  else if (r.origin.y < c.origin.y)
+  } else if (r.origin.y < c.origin.y) {
     origin.y += c.origin.y - r.origin.y;
+  }
   if (origin.x != fOrigin.x || origin.y != fOrigin.y) {
     fOrigin = origin;
     AdjustScrollbars();
@@ -156,8 +170,9 @@ CGFloat ZorvinArea::BarFactor(ControlHandle bar) const {
 
 int64_t ZorvinArea::BarToPixels(ControlHandle bar, int32_t value) const {
   const CGFloat factor = BarFactor(bar);
-  if (factor == 1)
+  if (factor == 1) {
     return value;
+  }
   // The last value is the document's end exactly, whatever the factor rounds to.
   if (value >= GetControl32BitMaximum(bar)) {
     const bool vertical = bar == fVertScrollBar;
@@ -169,8 +184,9 @@ int64_t ZorvinArea::BarToPixels(ControlHandle bar, int32_t value) const {
 }
 
 int64_t ZorvinArea::BarPosition(ControlHandle bar) const {
-  if (BarFactor(bar) == 1)
+  if (BarFactor(bar) == 1) {
     return GetControl32BitValue(bar);
+  }
   const CGFloat origin = bar == fVertScrollBar ? fOrigin.y : fOrigin.x;
   return origin < 0 ? static_cast<int64_t>(-origin) : 0;
 }
@@ -199,13 +215,15 @@ void ZorvinArea::AdjustViews() {
 }
 
 void ZorvinArea::SetScrollbarFrameAndVisibility(ControlHandle bar, CGRect frame, bool show) {
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return;
+  }
   HideControl(bar);
   SizeControl(bar, CGFloatToInt16(frame.size.width), CGFloatToInt16(frame.size.height));
   MoveControl(bar, CGFloatToInt16(frame.origin.x), CGFloatToInt16(frame.origin.y));
-  if (show)
+  if (show) {
     ShowControl(bar);
+  }
 }
 
 CGRect ZorvinArea::GetPortRelativeViewFrame(CGRect frame) const {
@@ -266,8 +284,9 @@ namespace {
 
 void AdjustScrollbar(ControlHandle bar, CGFloat content, CGFloat view, CGFloat origin,
                      CGFloat factor) {
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return;
+  }
   SetControl32BitMinimum(bar, 0);
   if (content > view) {
     const int32_t maximum = CGFloatToInt32((content - view) / factor);

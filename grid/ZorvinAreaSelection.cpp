@@ -15,23 +15,26 @@ namespace {
 
 int32_t CountSetBits(const uint32_t* words, int32_t bytes) {
   int32_t count = 0;
-  for (int32_t i = 0; i < bytes / 4; ++i)
+  for (int32_t i = 0; i < bytes / 4; ++i) {
     count += __builtin_popcount(words[i]);
+  }
   return count;
 }
 
 } // namespace
 
 bool ZorvinArea::HasSelectionBitFor(uint32_t cell) const {
-  if (fSelectionBits == nullptr || cell < 1 || cell > static_cast<uint32_t>(fCellCount))
+  if (fSelectionBits == nullptr || cell < 1 || cell > static_cast<uint32_t>(fCellCount)) {
     return false;
+  }
   // The bits may have been sized for an older, smaller count.
   return (cell - 1) / 32 < static_cast<uint32_t>(fSelectionBitsSize) / sizeof(uint32_t);
 }
 
 bool ZorvinArea::IsCellSelected(uint32_t cell) const {
-  if (!HasSelectionBitFor(cell))
+  if (!HasSelectionBitFor(cell)) {
     return false;
+  }
   return LongBitTst(fSelectionBits, static_cast<int32_t>(cell - 1));
 }
 
@@ -43,8 +46,9 @@ void ZorvinArea::AdjustSelectionArraySize() {
     const size_t words = static_cast<size_t>(fCellCount) / 32 + 1;
     // Without memory the area has no selection bits: nothing can be selected, nothing breaks.
     fSelectionBits = static_cast<uint32_t*>(calloc(words, sizeof(uint32_t)));
-    if (fSelectionBits != nullptr)
+    if (fSelectionBits != nullptr) {
       fSelectionBitsSize = static_cast<int32_t>(words * sizeof(uint32_t));
+    }
   }
   fSelectedCount = 0;
   fAnchorCell = 0;
@@ -53,41 +57,47 @@ void ZorvinArea::AdjustSelectionArraySize() {
 }
 
 void ZorvinArea::ZeroSelection() {
-  if (fSelectionBits != nullptr)
+  if (fSelectionBits != nullptr) {
     memset(fSelectionBits, 0, static_cast<size_t>(fSelectionBitsSize));
+  }
   fSelectedCount = 0;
   fLastSelectedCell = 0;
 }
 
 void ZorvinArea::SelectCell(uint32_t cell) {
-  if (!HasSelectionBitFor(cell) || IsCellSelected(cell))
+  if (!HasSelectionBitFor(cell) || IsCellSelected(cell)) {
     return;
+  }
   LongBitSet(fSelectionBits, static_cast<int32_t>(cell - 1));
   ++fSelectedCount;
 }
 
 void ZorvinArea::DeselectCell(uint32_t cell) {
-  if (!IsCellSelected(cell))
+  if (!IsCellSelected(cell)) {
     return;
+  }
   assert(fSelectedCount > 0);
   LongBitClear(fSelectionBits, static_cast<int32_t>(cell - 1));
   --fSelectedCount;
 }
 
 void ZorvinArea::ToggleCellSelection(uint32_t cell) {
-  if (IsCellSelected(cell))
+  if (IsCellSelected(cell)) {
     DeselectCell(cell);
-  else
+  } else {
     SelectCell(cell);
+  }
 }
 
 uint32_t ZorvinArea::FindLastSelectedCell(uint32_t cell) const {
-  if (fSelectionBits == nullptr || fSelectedCount == 0)
+  if (fSelectionBits == nullptr || fSelectedCount == 0) {
     return 0;
+  }
   uint32_t n = std::min(cell, static_cast<uint32_t>(fCellCount));
   for (; n >= 1; --n) {
-    if (IsCellSelected(n))
+    if (IsCellSelected(n)) {
       return n;
+    }
   }
   return 0;
 }
@@ -123,12 +133,14 @@ bool IsSelectionKind(int32_t kind) {
 } // namespace
 
 void ZorvinArea::SetSelectionToCell(uint32_t cell) {
-  if (fSelectionBits != nullptr)
+  if (fSelectionBits != nullptr) {
     ZeroSelection();
-  else
+  } else {
     AdjustSelectionArraySize();
-  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount))
+  }
+  if (cell < 1 || cell > static_cast<uint32_t>(fCellCount)) {
     return;
+  }
   SelectCell(cell);
   fAnchorCell = 0;
   fClickedCell = cell;
@@ -137,37 +149,43 @@ void ZorvinArea::SetSelectionToCell(uint32_t cell) {
 
 void ZorvinArea::SelectAllCells() {
   ZeroSelection();
-  for (uint32_t cell = 1; cell <= static_cast<uint32_t>(fCellCount); ++cell)
+  for (uint32_t cell = 1; cell <= static_cast<uint32_t>(fCellCount); ++cell) {
     SelectCell(cell);
+  }
   fLastSelectedCell = static_cast<uint32_t>(fCellCount);
 }
 
 void ZorvinArea::RangeSelect(bool select) {
-  if (fSelectionBits == nullptr)
+  if (fSelectionBits == nullptr) {
     return;
+  }
   const uint32_t lo = std::min(fAnchorCell, fClickedCell);
   const uint32_t hi =
       std::min(std::max(fAnchorCell, fClickedCell), static_cast<uint32_t>(fCellCount));
   for (uint32_t cell = std::max(lo, 1u); cell <= hi; ++cell) {
-    if (select)
+    if (select) {
       SelectCell(cell);
-    else
+    } else {
       DeselectCell(cell);
+    }
   }
   RedrawContentViewImmediately();
 }
 
 int32_t ZorvinArea::ModifySelection(int32_t mode, CArray* cells) {
   const int32_t n = cells != nullptr ? cells->GetArraySize() : 0;
-  if (n <= 0)
+  if (n <= 0) {
     return kErrBadParameter;
+  }
   const bool replace = mode == kSelectReplaceOld || mode == kSelectReplace;
-  if (!replace && mode != kSelectAdd && mode != kSelectRemove)
+  if (!replace && mode != kSelectAdd && mode != kSelectRemove) {
     return kErrBadParameter;
-  if (replace && fSelectionBits != nullptr)
+  }
+  if (replace && fSelectionBits != nullptr) {
     ZeroSelection();
-  else if (fSelectionBits == nullptr)
+  } else if (fSelectionBits == nullptr) {
     AdjustSelectionArraySize();
+  }
   int32_t error = 0;
   int32_t value = 0;
   for (int32_t i = 1; i <= n; ++i) {
@@ -176,16 +194,18 @@ int32_t ZorvinArea::ModifySelection(int32_t mode, CArray* cells) {
       error = kErrCellOutOfRange;
       continue;
     }
-    if (mode == kSelectRemove)
+    if (mode == kSelectRemove) {
       DeselectCell(static_cast<uint32_t>(value));
-    else
+    } else {
       SelectCell(static_cast<uint32_t>(value));
+    }
   }
   assert(CheckSelectionCount());
-  if (replace)
+  if (replace) {
     fLastSelectedCell = error != 0 ? 0 : static_cast<uint32_t>(value);
-  else if (error == 0)
+  } else if (error == 0) {
     fLastSelectedCell = FindLastSelectedCell(static_cast<uint32_t>(fCellCount));
+  }
   return error;
 }
 
@@ -204,40 +224,49 @@ int32_t ZorvinArea::SetSelection(int32_t mode, CArray* cells, int32_t cell) {
 }
 
 int32_t ZorvinArea::GetSelection(CArray* cells) const {
-  if (fSelectionKind == kSelectionSingle)
+  if (fSelectionKind == kSelectionSingle) {
     return 0;
-  if (fSelectionKind != kSelectionMultiple)
+  }
+  if (fSelectionKind != kSelectionMultiple) {
     return kErrBadParameter;
-  if (cells == nullptr || !(cells->IsArrayLongint() || cells->IsArrayInteger()))
+  }
+  if (cells == nullptr || !(cells->IsArrayLongint() || cells->IsArrayInteger())) {
     return 0;
-  if (const int32_t error = cells->SetArraySize(0))
+  }
+  if (const int32_t error = cells->SetArraySize(0)) {
     return error;
-  if (fSelectionBits == nullptr || fSelectedCount <= 0)
+  }
+  if (fSelectionBits == nullptr || fSelectedCount <= 0) {
     return 0;
-  if (const int32_t error = cells->SetArraySize(fSelectedCount))
+  }
+  if (const int32_t error = cells->SetArraySize(fSelectedCount)) {
     return error;
+  }
   int32_t index = 0;
   for (uint32_t cell = 1; cell <= static_cast<uint32_t>(fCellCount) && index < fSelectedCount;
        ++cell) {
-    if (IsCellSelected(cell))
+    if (IsCellSelected(cell)) {
       cells->AtPut(++index, static_cast<int32_t>(cell));
+    }
   }
   return 0;
 }
 
 int32_t ZorvinArea::GetSelectedCell(int32_t* cell) const {
   *cell = 0;
-  if (fSelectionKind == kSelectionSingle)
+  if (fSelectionKind == kSelectionSingle) {
     *cell = static_cast<int32_t>(GetLastSelectedCell());
-  else if (fSelectionKind != kSelectionMultiple)
+  } else if (fSelectionKind != kSelectionMultiple) {
     return kErrBadParameter;
+  }
   return 0;
 }
 
 int32_t ZorvinArea::SetSelectionOptions(int32_t kind, int32_t frameColor, int32_t frameWidth) {
   // The width is kept in 16 bits: a wider one would come back negative.
-  if (frameWidth <= 0 || frameWidth > INT16_MAX || !IsSelectionKind(kind))
+  if (frameWidth <= 0 || frameWidth > INT16_MAX || !IsSelectionKind(kind)) {
     return kErrBadParameter;
+  }
   if (kind != fSelectionKind) {
     fSelectionKind = static_cast<ZorvinSelectionStyle>(kind);
     ZeroSelection();

@@ -70,8 +70,9 @@ int16_t CArray::GetCurrentIndex() const {
 
 void* CArray::ComputeAddress(int32_t index) const {
   FDHandle data = GetDataHandle();
-  if (index < 0 || index > GetArraySize() || data == nullptr || *data == nullptr)
+  if (index < 0 || index > GetArraySize() || data == nullptr || *data == nullptr) {
     return nullptr;
+  }
   return *data + static_cast<size_t>(index) * ElementSize();
 }
 
@@ -81,11 +82,13 @@ void CArray::ReleaseElements(int32_t first, int32_t last) {
     SArrayLocker locker(this);
     for (int32_t i = first; i <= last; ++i) {
       auto* nested = static_cast<CArray*>(ComputeAddress(i));
-      if (nested == nullptr)
+      if (nested == nullptr) {
         continue;
+      }
       nested->SetArraySize(0);
-      if (nested->GetDataHandle() != nullptr)
+      if (nested->GetDataHandle() != nullptr) {
         FourD::DisposeHandle(nested->GetDataHandle());
+      }
       memset(nested, 0, sizeof *nested);
     }
   } else if (IsArrayPicture()) {
@@ -99,8 +102,9 @@ void CArray::ReleaseElements(int32_t first, int32_t last) {
   } else if (IsArrayUnicode()) {
     for (int32_t i = first; i <= last; ++i) {
       auto* text = static_cast<FDStringBlock*>(ComputeAddress(i));
-      if (text != nullptr && text->fString != nullptr)
+      if (text != nullptr && text->fString != nullptr) {
         FourD::DisposeFDStringBlock(text);
+      }
     }
   }
 }
@@ -111,12 +115,14 @@ int32_t CArray::InitNestedArrays(int32_t first, int32_t last) {
   const auto* model = static_cast<const CArray*>(ComputeAddress(0));
   unsigned char kind = model ? model->GetType() : 0;
   size_t size = CArray::ElementSize(kind);
-  if (size == 0)
+  if (size == 0) {
     return 0;
+  }
   for (int32_t i = first; i <= last; ++i) {
     FDHandle data = FourD::NewHandle(static_cast<int32_t>(size));
-    if (data == nullptr)
+    if (data == nullptr) {
       return kFDErrNoMemory;
+    }
     memset(*data, 0, size);
     // The handle's creation may move this array's own data: look the element up afterwards.
     auto* nested = static_cast<CArray*>(ComputeAddress(i));
@@ -127,31 +133,37 @@ int32_t CArray::InitNestedArrays(int32_t first, int32_t last) {
 }
 
 int32_t CArray::SetArraySize(int32_t size) {
-  if (size < 0)
+  if (size < 0) {
     return kFDErrBadParameter;
+  }
   size_t elementSize = ElementSize();
   int32_t count = GetArraySize();
-  if (elementSize == 0 || size == count)
+  if (elementSize == 0 || size == count) {
     return 0;
+  }
   size_t bytes = (static_cast<size_t>(size) + 1) * elementSize;
-  if (bytes > INT32_MAX)
+  if (bytes > INT32_MAX) {
     return kFDErrNoMemory;
+  }
   auto byteSize = static_cast<int32_t>(bytes);
   if (size < count) {
     ReleaseElements(size + 1, count);
     int16_t error = FourD::SetHandleSize(GetDataHandle(), byteSize);
-    if (error != kFDErrNone)
+    if (error != kFDErrNone) {
       return error;
+    }
     SetCount(size);
     return 0;
   }
   int16_t error = FourD::SetHandleSize(GetDataHandle(), byteSize);
-  if (error != kFDErrNone)
+  if (error != kFDErrNone) {
     return error;
+  }
   SetCount(size);
   void* added = ComputeAddress(count + 1);
-  if (added != nullptr)
+  if (added != nullptr) {
     memset(added, 0, static_cast<size_t>(size - count) * elementSize);
+  }
   if (IsArrayOfArrays() && InitNestedArrays(count + 1, size) != 0) {
     SetArraySize(count); // gives back the nested handles made so far
     return kFDErrNoMemory;
@@ -162,22 +174,26 @@ int32_t CArray::SetArraySize(int32_t size) {
 void CArray::At(int32_t index, int32_t& value) const {
   value = 0;
   const void* element = ComputeAddress(index);
-  if (element == nullptr)
+  if (element == nullptr) {
     return;
-  if (IsArrayLongint())
+  }
+  if (IsArrayLongint()) {
     value = ReadAt<int32_t>(element, 0);
-  else if (IsArrayInteger())
+  } else if (IsArrayInteger()) {
     value = ReadAt<int16_t>(element, 0);
+  }
 }
 
 void CArray::AtPut(int32_t index, int32_t value) {
   void* element = ComputeAddress(index);
-  if (element == nullptr)
+  if (element == nullptr) {
     return;
-  if (IsArrayLongint())
+  }
+  if (IsArrayLongint()) {
     WriteAt(element, 0, value);
-  else if (IsArrayInteger())
+  } else if (IsArrayInteger()) {
     WriteAt(element, 0, static_cast<int16_t>(value));
+  }
 }
 
 void CArray::At(int32_t index, double& value) const {
@@ -187,8 +203,9 @@ void CArray::At(int32_t index, double& value) const {
 
 void CArray::AtPut(int32_t index, double value) {
   void* element = IsArrayReal() ? ComputeAddress(index) : nullptr;
-  if (element != nullptr)
+  if (element != nullptr) {
     WriteAt(element, 0, value);
+  }
 }
 
 void CArray::At(int32_t index, FDStringBlock& value) const {
@@ -198,41 +215,49 @@ void CArray::At(int32_t index, FDStringBlock& value) const {
 
 int16_t CArray::AtPut(int32_t index, const PA_Unichar* text) {
   auto* element = static_cast<FDStringBlock*>(IsArrayUnicode() ? ComputeAddress(index) : nullptr);
-  if (element == nullptr)
+  if (element == nullptr) {
     return kFDErrBadParameter;
-  if (element->fString != nullptr)
+  }
+  if (element->fString != nullptr) {
     FourD::DisposeFDStringBlock(element);
+  }
   *element = FDStringBlock{};
   int32_t length = static_cast<int32_t>(FourD::UniLength(text));
-  if (length == 0)
+  if (length == 0) {
     return 0;
+  }
   int16_t error = FourD::CreateFDString(element);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     error = FourD::SetFDString(element, text, length);
+  }
   return error;
 }
 
 int32_t CArray::Find(int32_t value) const {
-  if (!IsArrayLongint() && !IsArrayInteger())
+  if (!IsArrayLongint() && !IsArrayInteger()) {
     return -1;
+  }
   int32_t count = GetArraySize();
   for (int32_t i = 1; i <= count; ++i) {
     int32_t element = 0;
     At(i, element);
-    if (element == value)
+    if (element == value) {
       return i;
+    }
   }
   return -1;
 }
 
 void CArray::Lock() {
-  if (GetDataHandle() != nullptr)
+  if (GetDataHandle() != nullptr) {
     FourD::HLock(GetDataHandle());
+  }
 }
 
 void CArray::Unlock() {
-  if (GetDataHandle() != nullptr)
+  if (GetDataHandle() != nullptr) {
     FourD::HUnlock(GetDataHandle());
+  }
 }
 
 signed char CArray::GetState() const {
@@ -240,18 +265,21 @@ signed char CArray::GetState() const {
 }
 
 void CArray::SetState(signed char state) {
-  if (GetDataHandle() != nullptr)
+  if (GetDataHandle() != nullptr) {
     FourD::HSetState(GetDataHandle(), state);
+  }
 }
 
 SArrayLocker::SArrayLocker(CArray* array) : fArray(array), fState(0) {
-  if (fArray == nullptr)
+  if (fArray == nullptr) {
     return;
+  }
   fState = fArray->GetState();
   fArray->Lock();
 }
 
 SArrayLocker::~SArrayLocker() {
-  if (fArray != nullptr)
+  if (fArray != nullptr) {
     fArray->SetState(fState);
+  }
 }

@@ -16,8 +16,9 @@ int16_t CFourDBaseArrayVar::GetArray(ValueBlock* block, CArray** array) {
   *array = nullptr;
   ClearValueBlock(block, 0);
   int16_t error = GetValue(block);
-  if (error != kFDErrNone)
+  if (error != kFDErrNone) {
     return error;
+  }
   if (GetValueKind(block) != GetKind()) {
     // Not an array of this kind: whatever the host copied out is given back.
     FreeValueBlock(block);
@@ -29,8 +30,9 @@ int16_t CFourDBaseArrayVar::GetArray(ValueBlock* block, CArray** array) {
 
 int16_t CFourDBaseArrayVar::GetElement(ValueBlock* block, int32_t index, CArray** array) {
   int16_t error = GetArray(block, array);
-  if (error == kFDErrNone && (*array)->ComputeAddress(index) == nullptr)
+  if (error == kFDErrNone && (*array)->ComputeAddress(index) == nullptr) {
     error = kFDErrBadParameter;
+  }
   return error;
 }
 
@@ -42,14 +44,16 @@ int32_t CFourDBaseArrayVar::GetSize() {
 
 template <typename T>
 int16_t CFourDBaseArrayVar::GetNumberAt(int32_t index, T* value) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   *value = 0;
   ValueBlock block;
   CArray* array = nullptr;
   int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     array->At(index, *value);
+  }
   return error;
 }
 
@@ -58,8 +62,9 @@ int16_t CFourDBaseArrayVar::SetNumberAt(int32_t index, T value) {
   ValueBlock block;
   CArray* array = nullptr;
   int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     array->AtPut(index, value);
+  }
   return error;
 }
 
@@ -80,21 +85,25 @@ int16_t CFourDRealArrayVar::SetAt(int32_t index, double value) {
 }
 
 int16_t CFourDUnicodeArrayVar::GetAt(int32_t index, PA_Unichar* text, size_t capacity) {
-  if (text == nullptr || capacity == 0)
+  if (text == nullptr || capacity == 0) {
     return kFDErrBadParameter;
+  }
   text[0] = 0;
   ValueBlock block;
   CArray* array = nullptr;
   int16_t error = GetElement(&block, index, &array);
-  if (error != kFDErrNone)
+  if (error != kFDErrNone) {
     return error;
+  }
   FDStringBlock element{};
   array->At(index, element);
   size_t length = element.fString && element.fLength > 0 ? static_cast<size_t>(element.fLength) : 0;
-  if (length >= capacity)
+  if (length >= capacity) {
     length = capacity - 1;
-  if (length > 0)
+  }
+  if (length > 0) {
     memcpy(text, element.fString, length * sizeof(PA_Unichar));
+  }
   text[length] = 0;
   return 0;
 }
@@ -103,8 +112,9 @@ int16_t CFourDUnicodeArrayVar::SetAt(int32_t index, const PA_Unichar* text) {
   ValueBlock block;
   CArray* array = nullptr;
   int16_t error = GetElement(&block, index, &array);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     error = array->AtPut(index, text);
+  }
   return error;
 }
 
@@ -113,11 +123,13 @@ int16_t CFourDBase2DArrayVar::GetCell(ValueBlock* block, int32_t row, int32_t co
   *rowArray = nullptr;
   CArray* array = nullptr;
   int16_t error = GetElement(block, row, &array);
-  if (error != kFDErrNone)
+  if (error != kFDErrNone) {
     return error;
+  }
   auto* nested = static_cast<CArray*>(array->ComputeAddress(row));
-  if (nested->GetType() != fRowKind || nested->ComputeAddress(column) == nullptr)
+  if (nested->GetType() != fRowKind || nested->ComputeAddress(column) == nullptr) {
     return kFDErrBadParameter;
+  }
   *rowArray = nested;
   return 0;
 }
@@ -125,21 +137,24 @@ int16_t CFourDBase2DArrayVar::GetCell(ValueBlock* block, int32_t row, int32_t co
 int32_t CFourDBase2DArrayVar::GetRowSize(int32_t row) {
   ValueBlock block;
   CArray* array = nullptr;
-  if (GetElement(&block, row, &array) != kFDErrNone)
+  if (GetElement(&block, row, &array) != kFDErrNone) {
     return 0;
+  }
   const auto* nested = static_cast<const CArray*>(array->ComputeAddress(row));
   return nested->GetType() == fRowKind ? nested->GetArraySize() : 0;
 }
 
 int16_t CFourDLong2DArrayVar::GetAt(int32_t row, int32_t column, int32_t* value) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   *value = 0;
   ValueBlock block;
   CArray* rowArray = nullptr;
   int16_t error = GetCell(&block, row, column, &rowArray);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     rowArray->At(column, *value);
+  }
   return error;
 }
 
@@ -147,7 +162,8 @@ int16_t CFourDLong2DArrayVar::SetAt(int32_t row, int32_t column, int32_t value) 
   ValueBlock block;
   CArray* rowArray = nullptr;
   int16_t error = GetCell(&block, row, column, &rowArray);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     rowArray->AtPut(column, value);
+  }
   return error;
 }

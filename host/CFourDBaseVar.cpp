@@ -60,11 +60,13 @@ CFourDBaseVar::CFourDBaseVar(const char* name, int16_t kind, bool interprocess)
 }
 
 void CFourDBaseVar::SetName(const char* name, size_t length) {
-  if (length > kFourDVarNameLength)
+  if (length > kFourDVarNameLength) {
     length = kFourDVarNameLength;
+  }
   fName[0] = static_cast<unsigned char>(length);
-  if (length > 0)
+  if (length > 0) {
     memcpy(fName + 1, name, length);
+  }
 }
 
 // Each byte gives at most one unit, so the name always fits.
@@ -97,13 +99,15 @@ int16_t CFourDBaseVar::DefinedType() {
 }
 
 void CFourDBaseVar::Declare() {
-  if (FourD::IsCompiled() || DefinedType() == fKind)
+  if (FourD::IsCompiled() || DefinedType() == fKind) {
     return;
+  }
   PA_Unichar text[kFourDDeclarationCapacity];
   GetDeclaration(text);
   int32_t length = static_cast<int32_t>(FourD::UniLength(text));
-  if (length == 0)
+  if (length == 0) {
     return;
+  }
   FDHandle tokens = nullptr;
   if (FourD::TokenizeProcV12(text, length, &tokens) == kFDErrNone && tokens != nullptr) {
     FourD::ExecTokenizedProcV12(tokens);
@@ -112,31 +116,36 @@ void CFourDBaseVar::Declare() {
 }
 
 void CFourDBaseVar::GetDeclaration(PA_Unichar* text) {
-  if (text == nullptr)
+  if (text == nullptr) {
     return;
+  }
   text[0] = 0;
   int32_t command = DeclarationCommand(fKind);
   char commandName[kFDMaxStringUnits * 3];
   if (command == 0 || FourD::GetCommandName(command, commandName, sizeof commandName) != 0 ||
-      commandName[0] == '\0')
+      commandName[0] == '\0') {
     return;
+  }
   char declaration[kFourDDeclarationCapacity];
   int length = snprintf(declaration, sizeof declaration, "%s(%s%.*s)", commandName,
                         fInterprocess ? "<>" : "", static_cast<int>(fName[0]), fName + 1);
-  if (length > 0 && static_cast<size_t>(length) < sizeof declaration)
+  if (length > 0 && static_cast<size_t>(length) < sizeof declaration) {
     FourD::BytesToUni(declaration, static_cast<size_t>(length), text, kFourDDeclarationCapacity);
+  }
 }
 
 int16_t CFourDBaseVar::GetValue(ValueBlock* value) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   Declare();
   return ReadHostValue(value);
 }
 
 int16_t CFourDBaseVar::SetValue(ValueBlock* value, unsigned char clearOld) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   Declare();
   return WriteHostValue(value, clearOld);
 }

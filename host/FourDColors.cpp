@@ -4,8 +4,9 @@
 namespace FourD {
 
 int16_t GetRGBColor(int32_t color, RGBColor* rgb) {
-  if (rgb == nullptr)
+  if (rgb == nullptr) {
     return kFDErrBadParameter;
+  }
   *rgb = RGBColor{0, 0, 0};
   FDEngineBlock block{};
   block.fParam1 = color;
@@ -26,8 +27,9 @@ uint32_t GetARGBColorFrom4DColor(int32_t color) {
 }
 
 uint32_t GetARGBColorFromRGBColor(const RGBColor* rgb) {
-  if (rgb == nullptr)
+  if (rgb == nullptr) {
     return 0;
+  }
   FDEngineBlock block{};
   block.fParam1 = rgb->red;
   block.fParam2 = rgb->green;

@@ -12,8 +12,9 @@ constexpr uint32_t kFirstHostWithFlagsRequest = 0x1200;
 } // namespace
 
 int16_t GetPluginResourceID(int16_t* resID) {
-  if (resID == nullptr)
+  if (resID == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   int16_t error = CallHost(kFDGetResourceID, block);
   *resID = error == kFDErrNone ? static_cast<int16_t>(block.fParam1) : 0;
@@ -21,11 +22,13 @@ int16_t GetPluginResourceID(int16_t* resID) {
 }
 
 int16_t GetProgramFlags(uint32_t* flags) {
-  if (flags == nullptr)
+  if (flags == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
-  if ((fVersion & 0xFFFF) >= kFirstHostWithFlagsRequest)
+  if ((fVersion & 0xFFFF) >= kFirstHostWithFlagsRequest) {
     block.fParam1 = kFDProgramFlagsRequest;
+  }
   int16_t error = CallHost(kFDGetProgramFlags, block);
   *flags = error == kFDErrNone ? static_cast<uint32_t>(block.fParam1) : 0;
   return error;
@@ -53,8 +56,9 @@ int32_t GetWindowProcess(void* window) {
 }
 
 int16_t GetCommandName(int32_t command, char* name, size_t capacity) {
-  if (name == nullptr || capacity == 0)
+  if (name == nullptr || capacity == 0) {
     return kFDErrBadParameter;
+  }
   name[0] = '\0';
   FDEngineBlock block{};
   block.fParam1 = command;
@@ -73,20 +77,23 @@ int32_t RecordNumber(int32_t table) {
 }
 
 int16_t GetFileName(int32_t table, PA_Unichar* name, size_t capacity) {
-  if (name == nullptr || capacity == 0)
+  if (name == nullptr || capacity == 0) {
     return kFDErrBadParameter;
+  }
   name[0] = 0;
   FDEngineBlock block{};
   block.fParam1 = table;
   int16_t error = CallHost(kFDGetFileName, block);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     UniCopy(OutText(block), name, capacity);
+  }
   return error;
 }
 
 int16_t GetFieldType(int32_t table, int32_t field, int32_t* type) {
-  if (type == nullptr)
+  if (type == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fParam1 = table;
   block.fParam2 = field;

@@ -9,12 +9,14 @@ namespace {
 
 // The value is already in block.fValue; the text comes back in fUString.
 int16_t Format(FDEngineBlock& block, PA_Unichar* out, size_t capacity) {
-  if (out == nullptr || capacity == 0)
+  if (out == nullptr || capacity == 0) {
     return kFDErrBadParameter;
+  }
   out[0] = 0;
   int16_t error = CallHost(kFDFormatValue, block);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     UniCopy(OutText(block), out, capacity);
+  }
   return error;
 }
 
@@ -35,8 +37,9 @@ int16_t FormatLong(int32_t value, const PA_Unichar* format, PA_Unichar* out, siz
 }
 
 int16_t FormatDate(const DateBlock* value, int32_t format, PA_Unichar* out, size_t capacity) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   SetValueDate(&block.fValue, *value);
   block.fParam1 = format;

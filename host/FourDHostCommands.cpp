@@ -18,8 +18,9 @@ int16_t LongResult(int32_t command, ValueBlock* params, int32_t count, int32_t* 
   ValueBlock result;
   ClearValueBlock(&result, kFDLongint);
   int16_t error = ExecuteCommandByID(command, params, count, &result);
-  if (error == kFDErrNone && Value2Long(&result, out) != 0)
+  if (error == kFDErrNone && Value2Long(&result, out) != 0) {
     error = kFDErrBadParameter;
+  }
   FreeValueBlock(&result);
   return error;
 }
@@ -27,8 +28,9 @@ int16_t LongResult(int32_t command, ValueBlock* params, int32_t count, int32_t* 
 } // namespace
 
 int16_t GetPictureSizeByCommand(FDPicture picture, int32_t* byteSize) {
-  if (byteSize == nullptr)
+  if (byteSize == nullptr) {
     return kFDErrBadParameter;
+  }
   *byteSize = 0;
   ValueBlock param;
   ClearValueBlock(&param, kFDPicture);
@@ -37,8 +39,9 @@ int16_t GetPictureSizeByCommand(FDPicture picture, int32_t* byteSize) {
 }
 
 int16_t GetPictureDimensions(FDPicture picture, int32_t* width, int32_t* height) {
-  if (width == nullptr || height == nullptr)
+  if (width == nullptr || height == nullptr) {
     return kFDErrBadParameter;
+  }
   *width = 0;
   *height = 0;
   ValueBlock params[3];
@@ -55,8 +58,9 @@ int16_t GetPictureDimensions(FDPicture picture, int32_t* width, int32_t* height)
 }
 
 int16_t CurrentFormEvent(int32_t* event) {
-  if (event == nullptr)
+  if (event == nullptr) {
     return kFDErrBadParameter;
+  }
   *event = 0;
   return LongResult(kCommandFormEvent, nullptr, 0, event);
 }
@@ -66,26 +70,31 @@ int16_t ObjectGetDragAndDropOptions(const PA_Unichar* objectName, bool* draggabl
                                     bool* automaticDrag, bool* droppable, bool* automaticDrop) {
   bool* outputs[4] = {draggable, automaticDrag, droppable, automaticDrop};
   for (bool* output : outputs) {
-    if (output == nullptr)
+    if (output == nullptr) {
       return kFDErrBadParameter;
+    }
     *output = false;
   }
   FDStringBlock name{};
   int16_t error = CreateFDString(&name);
-  if (error == kFDErrNone)
+  if (error == kFDErrNone) {
     error = SetFDString(&name, objectName, static_cast<int32_t>(UniLength(objectName)));
+  }
   if (error == kFDErrNone) {
     ValueBlock params[5];
     ClearValueBlock(&params[0], kFDText);
     SetValueText(&params[0], name);
-    for (int i = 1; i < 5; ++i)
+    for (int i = 1; i < 5; ++i) {
       ClearValueBlock(&params[i], kFDBoolean);
+    }
     error = ExecuteCommandByID(kCommandObjectGetDragAndDropOptions, params, 5, nullptr);
-    for (int i = 0; error == kFDErrNone && i < 4; ++i)
+    for (int i = 0; error == kFDErrNone && i < 4; ++i) {
       *outputs[i] = GetValueBoolean(&params[i + 1]);
+    }
   }
-  if (name.fString != nullptr)
+  if (name.fString != nullptr) {
     DisposeFDStringBlock(&name);
+  }
   return error;
 }
 

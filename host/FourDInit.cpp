@@ -26,22 +26,26 @@ constexpr uint32_t kPluginReply = 0x1400;
 } // namespace
 
 int16_t CallHost(int16_t selector, FDEngineBlock& block) {
-  if (fCallBack11Address == nullptr)
+  if (fCallBack11Address == nullptr) {
     return kFDErrNotAvailable;
+  }
   fCallBack11Address(selector, &block);
   return block.fError;
 }
 
 void Init(FDPackInitBlock* initBlock) {
-  if (initBlock == nullptr)
+  if (initBlock == nullptr) {
     return;
+  }
   initBlock->fPluginReply = kPluginReply;
   fVersion = initBlock->fHostVersion & 0xFFFF;
   fCallBack11Address = initBlock->fCallBack;
-  if (GetPluginResourceID(&fProcResId) != kFDErrNone)
+  if (GetPluginResourceID(&fProcResId) != kFDErrNone) {
     fProcResId = 0;
-  if (GetProgramFlags(&fProgramInfo) != kFDErrNone)
+  }
+  if (GetProgramFlags(&fProgramInfo) != kFDErrNone) {
     fProgramInfo = 0;
+  }
   fStartupProcess = CurrentProcess();
   // No floating-window compatibility is needed on this platform.
   fBuggyStandardWindowCompat = nullptr;

@@ -9,16 +9,18 @@ int16_t sLastMemoryError = kFDErrNone;
 
 int32_t Op(int32_t op, FDHandle handle, int32_t value, int16_t* error) {
   int16_t result = MemoryOperation(op, &handle, &value);
-  if (error != nullptr)
+  if (error != nullptr) {
     *error = result;
+  }
   return result == kFDErrNone ? value : 0;
 }
 
 } // namespace
 
 int16_t MemoryOperation(int32_t op, FDHandle* handle, int32_t* value) {
-  if (handle == nullptr || value == nullptr)
+  if (handle == nullptr || value == nullptr) {
     return sLastMemoryError = kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fParam1 = op;
   block.fHandle = *handle;
@@ -35,8 +37,9 @@ int16_t LastMemoryError() {
 
 FDHandle NewHandle(int32_t size) {
   FDHandle handle = nullptr;
-  if (MemoryOperation(kFDMemNew, &handle, &size) != kFDErrNone)
+  if (MemoryOperation(kFDMemNew, &handle, &size) != kFDErrNone) {
     return nullptr;
+  }
   return handle;
 }
 

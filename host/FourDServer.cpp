@@ -12,8 +12,9 @@ int16_t WriteOnServer(int32_t callID, int16_t selector, FDHandle data) {
 }
 
 int16_t ReadOnServer(int32_t callID, int16_t selector, FDHandle* reply) {
-  if (reply == nullptr)
+  if (reply == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fParam1 = callID;
   block.fParam2 = selector;

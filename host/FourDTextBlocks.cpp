@@ -6,8 +6,9 @@ namespace FourD {
 namespace {
 
 int16_t OnBlock(int16_t selector, FDStringBlock* text) {
-  if (text == nullptr)
+  if (text == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fPtr1 = text;
   return CallHost(selector, block);
@@ -26,8 +27,9 @@ int16_t DisposeFDStringBlock(FDStringBlock* block) {
 }
 
 int16_t SetFDString(FDStringBlock* text, const PA_Unichar* units, int32_t length) {
-  if (text == nullptr || length < 0 || (units == nullptr && length > 0))
+  if (text == nullptr || length < 0 || (units == nullptr && length > 0)) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fPtr1 = text;
   block.fPtr2 = const_cast<PA_Unichar*>(units);

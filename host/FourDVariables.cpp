@@ -6,8 +6,9 @@ namespace FourD {
 namespace {
 
 int16_t GetNamed(int16_t selector, const PA_Unichar* name, ValueBlock* value) {
-  if (name == nullptr || value == nullptr)
+  if (name == nullptr || value == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fUName = name;
   int16_t error = CallHost(selector, block);
@@ -17,8 +18,9 @@ int16_t GetNamed(int16_t selector, const PA_Unichar* name, ValueBlock* value) {
 
 int16_t SetNamed(int16_t selector, const PA_Unichar* name, const ValueBlock* value,
                  unsigned char clearOld) {
-  if (name == nullptr || value == nullptr)
+  if (name == nullptr || value == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fUName = name;
   block.fValue = *value;

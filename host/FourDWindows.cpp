@@ -4,8 +4,9 @@
 namespace FourD {
 
 bool GetNextEvent(int32_t mask, EventRecord* event) {
-  if (event == nullptr)
+  if (event == nullptr) {
     return false;
+  }
   FDEngineBlock block{};
   block.fParam1 = mask;
   block.fPtr1 = event;
@@ -13,8 +14,9 @@ bool GetNextEvent(int32_t mask, EventRecord* event) {
 }
 
 int16_t SetAreaClipModeV13(int32_t* areaRef, int32_t mode) {
-  if (areaRef == nullptr)
+  if (areaRef == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fPtr1 = areaRef;
   block.fParam1 = mode;
@@ -30,8 +32,9 @@ int16_t InvalidateAreaRect14(int32_t areaRef, const Rect* rect, bool immediately
 }
 
 int16_t GetAreaKeyEventInfo(int32_t* keyCode, int32_t* charCode) {
-  if (keyCode == nullptr || charCode == nullptr)
+  if (keyCode == nullptr || charCode == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   int16_t error = CallHost(kFDGetAreaKeyEventInfo, block);
   *keyCode = error == kFDErrNone ? block.fParam1 : 0;
@@ -85,21 +88,27 @@ void* MacWindowToHWND(void* window) {
 }
 
 int16_t GetAreaWindow(int32_t* areaRefCell, void** window, void** hwnd) {
-  if (window != nullptr)
+  if (window != nullptr) {
     *window = nullptr;
-  if (hwnd != nullptr)
+  }
+  if (hwnd != nullptr) {
     *hwnd = nullptr;
-  if (areaRefCell == nullptr)
+  }
+  if (areaRefCell == nullptr) {
     return kFDErrBadParameter;
+  }
   FDEngineBlock block{};
   block.fPtr1 = areaRefCell;
   const int16_t error = CallHost(kFDGetAreaWindow, block);
-  if (error != kFDErrNone)
+  if (error != kFDErrNone) {
     return error;
-  if (window != nullptr)
+  }
+  if (window != nullptr) {
     *window = block.fPtr2;
-  if (hwnd != nullptr)
+  }
+  if (hwnd != nullptr) {
     *hwnd = block.fPtr3;
+  }
   return kFDErrNone;
 }
 

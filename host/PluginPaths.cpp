@@ -22,15 +22,17 @@ constexpr size_t kResourcesUnits = sizeof kResources / sizeof kResources[0];
 // A path that does not fit is left out rather than cut, since a cut path names something else.
 void StorePath(const char* path, char* out, size_t capacity) {
   const size_t length = strlen(path);
-  if (length < capacity)
+  if (length < capacity) {
     memcpy(out, path, length + 1);
+  }
 }
 
 void StoreWidePath(const char* path) {
   static PA_Unichar wide[PATH_MAX + 1];
   const size_t units = FourD::BytesToUni(path, strlen(path), wide, PATH_MAX + 1);
-  if (units < kPluginFilePathUnits)
+  if (units < kPluginFilePathUnits) {
     memcpy(sPluginFilePath, wide, (units + 1) * sizeof(PA_Unichar));
+  }
 }
 
 void StoreFolder(const char* path) {
@@ -44,8 +46,9 @@ void StoreFolder(const char* path) {
 
 void RecordLibrary() {
   Dl_info info;
-  if (dladdr(reinterpret_cast<void*>(&RecordLibrary), &info) == 0 || info.dli_fname == nullptr)
+  if (dladdr(reinterpret_cast<void*>(&RecordLibrary), &info) == 0 || info.dli_fname == nullptr) {
     return;
+  }
   // The host may have loaded us by a relative path and change folders later.
   static char resolved[PATH_MAX];
   const char* path = realpath(info.dli_fname, resolved) != nullptr ? resolved : info.dli_fname;
@@ -60,8 +63,9 @@ void RecordProcess() {
   FourD::fProcessHandle = dlopen(nullptr, RTLD_LAZY);
   static char path[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0)
+  if (length <= 0) {
     return;
+  }
   path[length] = 0;
   StorePath(path, FourD::fProcessFilePath, sizeof FourD::fProcessFilePath);
 }
@@ -79,11 +83,13 @@ size_t MakeResourcesFolderPath(const PA_Unichar* libraryPath, PA_Unichar* out, s
   size_t keep = 0;
   int separators = 0;
   for (size_t i = length; i > 0 && separators < 2; --i) {
-    if (libraryPath[i - 1] == '/' && ++separators == 2)
+    if (libraryPath[i - 1] == '/' && ++separators == 2) {
       keep = i;
+    }
   }
-  if (keep + kResourcesUnits + 1 > capacity)
+  if (keep + kResourcesUnits + 1 > capacity) {
     return 0;
+  }
   memcpy(out, libraryPath, keep * sizeof(PA_Unichar));
   memcpy(out + keep, kResources, sizeof kResources);
   out[keep + kResourcesUnits] = 0;
@@ -92,12 +98,14 @@ size_t MakeResourcesFolderPath(const PA_Unichar* libraryPath, PA_Unichar* out, s
 
 const PA_Unichar* GetPluginBundleResourcesFolderPath() {
   static PA_Unichar* sResourcesFolderPath = nullptr;
-  if (sResourcesFolderPath != nullptr)
+  if (sResourcesFolderPath != nullptr) {
     return sResourcesFolderPath;
+  }
   const size_t capacity = FourD::UniLength(sPluginFilePath) + kResourcesUnits + 1;
   auto* path = new (std::nothrow) PA_Unichar[capacity];
-  if (path == nullptr)
+  if (path == nullptr) {
     return nullptr;
+  }
   MakeResourcesFolderPath(sPluginFilePath, path, capacity);
   sResourcesFolderPath = path;
   return sResourcesFolderPath;

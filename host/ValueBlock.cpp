@@ -10,19 +10,23 @@ constexpr int32_t kErrUnhandledKind = -1999;
 
 // Truncates toward zero; values outside the long range are clamped rather than left undefined.
 int32_t TruncateToLong(double value) {
-  if (isnan(value))
+  if (isnan(value)) {
     return 0;
-  if (value >= 2147483647.0)
+  }
+  if (value >= 2147483647.0) {
     return INT32_MAX;
-  if (value <= -2147483648.0)
+  }
+  if (value <= -2147483648.0) {
     return INT32_MIN;
+  }
   return static_cast<int32_t>(value);
 }
 
 void FreeHandleValue(ValueBlock* block) {
   FDHandle data = GetValueBlobHandle(block);
-  if (data != nullptr)
+  if (data != nullptr) {
     FourD::DisposeHandle(data);
+  }
   WriteValueAt<int32_t>(block, 0);
   WriteValueAt<FDHandle>(block, nullptr, kValueBlockHandleOffset);
 }
@@ -71,8 +75,9 @@ void SetValueBlob(ValueBlock* block, int32_t size, FDHandle data) {
 }
 
 int32_t Long2ValueBlock(int32_t value, ValueBlock* block) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return kFDErrBadParameter;
+  }
   switch (GetValueKind(block)) {
   case kFDReal:
     WriteValueAt<double>(block, value);
@@ -90,11 +95,13 @@ int32_t Long2ValueBlock(int32_t value, ValueBlock* block) {
 }
 
 int32_t Value2Long(const ValueBlock* block, int32_t* value) {
-  if (value == nullptr)
+  if (value == nullptr) {
     return kFDErrBadParameter;
+  }
   *value = 0;
-  if (block == nullptr)
+  if (block == nullptr) {
     return kFDErrBadParameter;
+  }
   switch (GetValueKind(block)) {
   case kFDReal:
     *value = TruncateToLong(GetValueReal(block));
@@ -115,13 +122,15 @@ int32_t Value2Long(const ValueBlock* block, int32_t* value) {
 }
 
 void FreeValueBlock(ValueBlock* block) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return;
+  }
   switch (GetValueKind(block)) {
   case kFDText: {
     FDStringBlock text = GetValueText(block);
-    if (text.fString != nullptr)
+    if (text.fString != nullptr) {
       FourD::DisposeFDStringBlock(&text);
+    }
     WriteValueAt(block, FDStringBlock{});
     break;
   }
@@ -129,8 +138,9 @@ void FreeValueBlock(ValueBlock* block) {
     // Freed as it is read and written everywhere, whatever the host version: as a picture
     // reference. Freeing it as a size and a handle on older hosts leaked every picture.
     FDPicture picture = GetValuePicture(block);
-    if (picture != nullptr)
+    if (picture != nullptr) {
       FourD::DisposeFDPicture(picture);
+    }
     WriteValueAt<FDPicture>(block, nullptr);
     break;
   }

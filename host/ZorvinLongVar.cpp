@@ -6,8 +6,9 @@
 ZorvinLongVar gZVCurrentCell("gZVCurrentCell");
 
 void ZorvinLongVar::Declare() {
-  if (FourD::IsCompiled() || DefinedType() == kFDLongint)
+  if (FourD::IsCompiled() || DefinedType() == kFDLongint) {
     return;
+  }
   ValueBlock zero;
   ClearValueBlock(&zero, kFDLongint);
   SetValueLong(&zero, 0);

@@ -71,13 +71,16 @@ void CXParam::GetVarRec(ValueBlock& value) const {
 }
 
 void* CXParam::GetPointerPtr() const {
-  if (!FourD::IsCompiled())
+  if (!FourD::IsCompiled()) {
     return fCell;
-  if (fCell == nullptr)
+  }
+  if (fCell == nullptr) {
     return nullptr;
+  }
   const auto* block = static_cast<const unsigned char*>(fCell);
-  if (block[0] != kFDPointer)
+  if (block[0] != kFDPointer) {
     return nullptr;
+  }
   const auto* word = ReadAt<const void*>(block + kValueBlockValueOffset);
   // The word points at the host's pointer record, whose first cell is the pointer itself.
   return word != nullptr ? ReadAt<void*>(word) : nullptr;

@@ -24,17 +24,21 @@ void ToUnits(const char* text, PA_Unichar* out) {
 Identity CollectIdentity() {
   Identity identity;
   char host[kClientNameUnits] = {};
-  if (gethostname(host, sizeof host - 1) == 0)
+  if (gethostname(host, sizeof host - 1) == 0) {
     ToUnits(host, identity.fMachine);
+  }
   const passwd* account = getpwuid(geteuid());
-  if (account == nullptr)
+  if (account == nullptr) {
     return identity;
+  }
   ToUnits(account->pw_name, identity.fUser);
   char owner[kClientNameUnits] = {};
-  if (account->pw_gecos != nullptr)
+  if (account->pw_gecos != nullptr) {
     strncpy(owner, account->pw_gecos, sizeof owner - 1);
-  if (char* comma = strchr(owner, ','))
+  }
+  if (char* comma = strchr(owner, ',')) {
     *comma = 0;
+  }
   ToUnits(owner[0] != 0 ? owner : account->pw_name, identity.fOwner);
   return identity;
 }
@@ -44,8 +48,9 @@ Identity CollectIdentity() {
 void FourDPlug::SendClientIdentity() {
   const Identity identity = CollectIdentity();
   FDHandle message = MakeIdentityMessage(identity.fOwner, identity.fMachine, identity.fUser);
-  if (message == nullptr)
+  if (message == nullptr) {
     return;
+  }
   FourD::WriteOnServer(0, kFrameClientIdentity, message);
   FourD::DisposeHandle(message);
 }

@@ -7,8 +7,9 @@ std::string FormatCommandManifest(const CommandInfo* table, int count) {
   char field[16];
   for (int selector = 1; selector <= count; ++selector) {
     const CommandInfo& command = table[selector - 1];
-    if (command.fName == nullptr)
+    if (command.fName == nullptr) {
       continue;
+    }
     snprintf(field, sizeof field, "%d ", selector);
     manifest += field;
     manifest += command.fName;
@@ -20,8 +21,9 @@ std::string FormatCommandManifest(const CommandInfo* table, int count) {
       snprintf(field, sizeof field, i == 0 ? "%02X" : ",%02X", command.fParamTypes[i]);
       manifest += field;
     }
-    if (paramCount == 0)
+    if (paramCount == 0) {
       manifest += '-';
+    }
     manifest += '\n';
   }
   return manifest;

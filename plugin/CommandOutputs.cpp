@@ -7,21 +7,24 @@ bool TextHasCharacters(const FDStringBlock* block) {
 }
 
 void ResetTextOutput(FDStringBlock* block) {
-  if (TextHasCharacters(block))
+  if (TextHasCharacters(block)) {
     FourD::SetEmptyFDString(block);
-  else
+  } else {
     FourD::CreateFDString(block);
+  }
 }
 
 void RenewTextOutput(FDStringBlock* block) {
-  if (TextHasCharacters(block))
+  if (TextHasCharacters(block)) {
     FourD::DisposeFDStringBlock(block);
+  }
   FourD::CreateFDString(block);
 }
 
 void GiveTextCharacters(FDStringBlock* block) {
-  if (!TextHasCharacters(block))
+  if (!TextHasCharacters(block)) {
     FourD::CreateFDString(block);
+  }
 }
 
 int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text, int32_t length) {
@@ -29,11 +32,13 @@ int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text, int32_t leng
 }
 
 int16_t SetTextOutput(FDStringBlock* block, const PA_Unichar* text) {
-  if (text == nullptr)
+  if (text == nullptr) {
     return 0;
+  }
   int32_t length = 0;
-  while (text[length] != 0)
+  while (text[length] != 0) {
     ++length;
+  }
   return SetTextOutput(block, text, length);
 }
 
@@ -42,21 +47,24 @@ bool HasTextInput(const FDStringBlock* block) {
 }
 
 ZVText TextInput(const FDStringBlock* block) {
-  if (!HasTextInput(block))
+  if (!HasTextInput(block)) {
     return ZVText();
+  }
   return ZVText(block->fString, static_cast<size_t>(block->fLength));
 }
 
 int16_t SetTextOutputFromPStr(FDStringBlock* block, const unsigned char* text) {
   PA_Unichar units[255];
   const int32_t length = text[0];
-  for (int32_t i = 0; i < length; ++i)
+  for (int32_t i = 0; i < length; ++i) {
     units[i] = text[1 + i];
+  }
   return SetTextOutput(block, units, length);
 }
 
 void ResetPictureOutput(FDPicture* cell) {
-  if (*cell != nullptr)
+  if (*cell != nullptr) {
     FourD::DisposeFDPicture(*cell);
+  }
   *cell = nullptr;
 }

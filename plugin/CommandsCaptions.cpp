@@ -39,8 +39,9 @@ int32_t AlignmentToJustification(int32_t alignment) {
 
 int32_t ZV_SetCaptionFont(int32_t area, FDStringBlock* fontName, int32_t size, int32_t style) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr || !HasTextInput(fontName))
+  if (grid == nullptr || !HasTextInput(fontName)) {
     return kZVErrBadParameter;
+  }
   return grid->SetCaptionTextStyle(TextInput(fontName).c_str(), size, style);
 }
 
@@ -49,8 +50,9 @@ int32_t ZV_GetCaptionFont(int32_t area, FDStringBlock* fontName, int32_t* size, 
   *size = 0;
   *style = 0;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   SetTextOutput(fontName, grid->GetCaptionTextFont());
   *size = grid->GetCaptionTextSize();
   *style = grid->GetCaptionTextStyle();
@@ -59,8 +61,9 @@ int32_t ZV_GetCaptionFont(int32_t area, FDStringBlock* fontName, int32_t* size, 
 
 int32_t ZV_SetCaptionColors(int32_t area, int32_t fore, int32_t back) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   grid->SetCaptionTextColors(fore, back);
   return kZVErrNone;
 }
@@ -69,8 +72,9 @@ int32_t ZV_GetCaptionColors(int32_t area, int32_t* fore, int32_t* back) {
   *fore = 0;
   *back = 0;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   *fore = grid->GetCaptionTextForeColor();
   *back = grid->GetCaptionTextBackColor();
   return kZVErrNone;
@@ -78,8 +82,9 @@ int32_t ZV_GetCaptionColors(int32_t area, int32_t* fore, int32_t* back) {
 
 int32_t ZV_SetCaptionAlignment(int32_t area, int32_t horizontal, int32_t vertical) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->SetCaptionAlignment(horizontal, vertical);
 }
 
@@ -87,8 +92,9 @@ int32_t ZV_GetCaptionAlignment(int32_t area, int32_t* horizontal, int32_t* verti
   *horizontal = -1;
   *vertical = -1;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   *horizontal = grid->GetCaptionHorzAlignment();
   *vertical = grid->GetCaptionVertAlignment();
   return kZVErrNone;
@@ -97,11 +103,13 @@ int32_t ZV_GetCaptionAlignment(int32_t area, int32_t* horizontal, int32_t* verti
 int32_t ZVObs_SetCaptionStyle(int32_t area, FDStringBlock* fontName, int32_t size, int32_t style,
                               int32_t justification, int32_t fore, int32_t back) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr || !HasTextInput(fontName))
+  if (grid == nullptr || !HasTextInput(fontName)) {
     return kZVErrBadParameter;
+  }
   int32_t error = grid->SetCaptionTextStyle(TextInput(fontName).c_str(), size, style);
-  if (error != kZVErrNone)
+  if (error != kZVErrNone) {
     return error;
+  }
   const int32_t horizontal = JustificationToAlignment(justification);
   error = horizontal == -1 ? kZVErrNone : grid->SetCaptionAlignment(horizontal, -1);
   grid->SetCaptionTextColors(fore, back);
@@ -117,8 +125,9 @@ int32_t ZVObs_GetCaptionStyle(int32_t area, FDStringBlock* fontName, int32_t* si
   *fore = 0;
   *back = 0;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   SetTextOutput(fontName, grid->GetCaptionTextFont());
   *size = grid->GetCaptionTextSize();
   *style = grid->GetCaptionTextStyle();

@@ -12,11 +12,13 @@ namespace {
 // The caption getter's other form: the caller asks which cell lies at a point.
 bool AsksForHitTest(const FDStringBlock* expression) {
   static constexpr PA_Unichar kCell[] = {'c', 'e', 'l', 'l'};
-  if (expression->fLength != 4 || expression->fString == nullptr)
+  if (expression->fLength != 4 || expression->fString == nullptr) {
     return false;
+  }
   for (int i = 0; i < 4; ++i) {
-    if (expression->fString[i] != kCell[i])
+    if (expression->fString[i] != kCell[i]) {
       return false;
+    }
   }
   return true;
 }
@@ -38,14 +40,16 @@ void WriteCellRect(CGRect rect, int32_t* left, int32_t* top, int32_t* right, int
 // The place a drop at a window point would go: the cell before which it lands, -1 past the last
 // cell or when there are no cells, 0 when no cell is found.
 int32_t CellAtWindowPoint(const ZorvinArea* grid, int32_t h, int32_t v) {
-  if (grid->GetCellCount() <= 0)
+  if (grid->GetCellCount() <= 0) {
     return -1;
+  }
   const CGPoint port = CGPointMake(static_cast<CGFloat>(h), static_cast<CGFloat>(v));
   uint32_t cell = 0;
   const DropCellPart part =
       grid->GetDropCellAtDocPoint(0, grid->ViewPointToDoc(grid->PortPointToView(port)), &cell);
-  if (cell == 0)
+  if (cell == 0) {
     return 0;
+  }
   const int64_t place = static_cast<int64_t>(cell) + part;
   return place > grid->GetCellCount() ? -1 : static_cast<int32_t>(place);
 }
@@ -57,14 +61,16 @@ constexpr PA_Unichar kNoText[] = {0};
 int32_t ZV_SetCellOptions(int32_t area, int32_t width, int32_t height, FDPicture picture,
                           int32_t format, int32_t radiusH, int32_t radiusV) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   int32_t byteSize = 0;
   int32_t pictureWidth = 0;
   int32_t pictureHeight = 0;
   if (picture != nullptr) {
-    if (FourD::GetPictureSizeByCommand(picture, &byteSize) != kFDErrNone)
+    if (FourD::GetPictureSizeByCommand(picture, &byteSize) != kFDErrNone) {
       byteSize = 0;
+    }
     if (FourD::GetPictureDimensions(picture, &pictureWidth, &pictureHeight) != kFDErrNone) {
       pictureWidth = 0;
       pictureHeight = 0;
@@ -82,21 +88,25 @@ int32_t ZV_SetCellOptions(int32_t area, int32_t width, int32_t height, FDPicture
     height = pictureHeight;
     backFormat = 0;
   }
-  if (radiusH >= 0 && radiusV == 0)
+  if (radiusH >= 0 && radiusV == 0) {
     radiusV = radiusH;
+  }
   if (radiusH < 0 || radiusV < 0 || int64_t{width} < 2 * int64_t{radiusH} ||
-      int64_t{height} < 2 * int64_t{radiusV})
+      int64_t{height} < 2 * int64_t{radiusV}) {
     return kZVErrBadParameter;
+  }
   // Radii go first so that the new size never meets corners too big for it; a later failure
   // leaves the cells square.
   grid->SetCellCornerRadii(0, 0);
   int32_t error = grid->SetCellSize(width, height);
-  if (error != kZVErrNone)
+  if (error != kZVErrNone) {
     return error;
+  }
   grid->SetCellCornerRadii(radiusH, radiusV);
   error = grid->SetBackPicture(picture);
-  if (error != kZVErrNone)
+  if (error != kZVErrNone) {
     return error;
+  }
   return grid->SetBackPictureDisplayFormat(backFormat);
 }
 
@@ -109,11 +119,13 @@ int32_t ZV_GetCellOptions(int32_t area, int32_t* width, int32_t* height, FDPictu
   *radiusH = 0;
   *radiusV = 0;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   int32_t error = grid->GetBackPicture(picture);
-  if (error != kZVErrNone)
+  if (error != kZVErrNone) {
     return error;
+  }
   *format = grid->GetBackPictureDisplayFormat();
   *width = grid->GetCellWidth();
   *height = grid->GetCellHeight();
@@ -125,12 +137,15 @@ int32_t ZV_GetCellOptions(int32_t area, int32_t* width, int32_t* height, FDPictu
 int32_t ZV_SetCellPicture(int32_t area, FDStringBlock* expression, int32_t left, int32_t top,
                           int32_t right, int32_t bottom, int32_t format) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
-  if (format == 0)
+  }
+  if (format == 0) {
     format = kZVFormatTruncatedTopLeft;
-  if (!IsValidPictureDisplayFormat(format) || right < left || bottom < top)
+  }
+  if (!IsValidPictureDisplayFormat(format) || right < left || bottom < top) {
     return kZVErrBadParameter;
+  }
   if (!HasTextInput(expression)) {
     grid->ClearPictureExpression();
     grid->SetPictureRect(CGRectZero);
@@ -149,8 +164,9 @@ int32_t ZV_GetCellPicture(int32_t area, FDStringBlock* expression, int32_t* left
   *bottom = 0;
   *format = 0;
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   SetTextOutput(expression, grid->GetPictureExpression());
   WriteCellRect(grid->GetPictureRect(), left, top, right, bottom);
   *format = grid->GetPictureDisplayFormat();
@@ -160,8 +176,9 @@ int32_t ZV_GetCellPicture(int32_t area, FDStringBlock* expression, int32_t* left
 int32_t ZV_SetCellCaption(int32_t area, FDStringBlock* expression, int32_t left, int32_t top,
                           int32_t right, int32_t bottom, FDStringBlock* format) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr || right < left || bottom < top)
+  if (grid == nullptr || right < left || bottom < top) {
     return kZVErrBadParameter;
+  }
   if (!HasTextInput(expression)) {
     grid->ClearCaptionExpression();
     grid->SetCaptionRect(CGRectZero);
@@ -180,8 +197,9 @@ int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left
   if (AsksForHitTest(expression)) {
     // Answers a cell number, not an error code, and writes nothing; 0 is no cell.
     ZorvinArea* grid = ZVLookUpArea(area);
-    if (grid == nullptr)
+    if (grid == nullptr) {
       return 0;
+    }
     return CellAtWindowPoint(grid, *left, *top);
   }
   ResetTextOutput(expression);
@@ -191,8 +209,9 @@ int32_t ZV_GetCellCaption(int32_t area, FDStringBlock* expression, int32_t* left
   *bottom = 0;
   ResetTextOutput(format);
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   SetTextOutput(expression, grid->GetCaptionExpression());
   WriteCellRect(grid->GetCaptionRect(), left, top, right, bottom);
   SetTextOutput(format, grid->GetCaptionTextFormat());

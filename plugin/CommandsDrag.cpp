@@ -8,8 +8,9 @@
 int32_t ZV_SetDragOptions(int32_t area, int32_t flags, int32_t caretWidth, int32_t caretColor,
                           int32_t blinkInterval) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->SetDragOptions(flags, caretWidth, caretColor, blinkInterval);
 }
 
@@ -17,8 +18,9 @@ int32_t ZV_SetDragOptions(int32_t area, int32_t flags, int32_t caretWidth, int32
 int32_t ZV_GetDragOptions(int32_t area, int32_t* flags, int32_t* caretWidth, int32_t* caretColor,
                           int32_t* blinkInterval) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   *flags = grid->GetDragFlags();
   *caretWidth = grid->GetCaretWidth();
   *caretColor = grid->GetCaretColor();
@@ -28,29 +30,33 @@ int32_t ZV_GetDragOptions(int32_t area, int32_t* flags, int32_t* caretWidth, int
 
 int32_t ZVObs_SetDragSignatures(int32_t area, CArray* signatures) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->SetDragSignatures(signatures);
 }
 
 int32_t ZVObs_GetDragSignatures(int32_t area, CArray* signatures) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->GetDragSignatures(signatures);
 }
 
 int32_t ZVObs_SetDropSignatures(int32_t area, CArray* signatures) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->SetDropSignatures(signatures);
 }
 
 int32_t ZVObs_GetDropSignatures(int32_t area, CArray* signatures) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   return grid->GetDropSignatures(signatures);
 }
 
@@ -60,11 +66,13 @@ int32_t ZVObs_GetDragSource(int32_t area, int32_t* sourceArea, int32_t* sourcePr
                             FDStringBlock* signature) {
   RenewTextOutput(signature);
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   const ZorvinArea* source = ZVLookUpArea(grid->GetDragSourceArea());
-  if (source == nullptr)
+  if (source == nullptr) {
     return kZVErrBadParameter;
+  }
   *sourceArea = source->GetAreaRef();
   *sourceProcess = source->GetAreaProcess();
   return SetTextOutput(signature, grid->GetDropSig());
@@ -73,8 +81,9 @@ int32_t ZVObs_GetDragSource(int32_t area, int32_t* sourceArea, int32_t* sourcePr
 // No reset: a failing call leaves the caller's cell as it was.
 int32_t ZV_GetDropCell(int32_t area, int32_t* cell) {
   ZorvinArea* grid = ZVLookUpArea(area);
-  if (grid == nullptr)
+  if (grid == nullptr) {
     return kZVErrBadParameter;
+  }
   *cell = grid->Get4DDropCell();
   return kZVErrNone;
 }

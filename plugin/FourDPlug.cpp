@@ -18,19 +18,22 @@ int32_t ProcessNumberOf(const void* params) {
 }
 
 void WriteLongCell(void* cell, int32_t value) {
-  if (cell != nullptr)
+  if (cell != nullptr) {
     memcpy(cell, &value, sizeof value);
+  }
 }
 
 void WritePointerCell(void* cell, void* value) {
-  if (cell != nullptr)
+  if (cell != nullptr) {
     memcpy(cell, &value, sizeof value);
+  }
 }
 
 void* ReadPointerCell(const void* cell) {
   void* value = nullptr;
-  if (cell != nullptr)
+  if (cell != nullptr) {
     memcpy(&value, cell, sizeof value);
+  }
   return value;
 }
 
@@ -41,24 +44,30 @@ constexpr int kAreaBlockEntriesRead[] = {0, 1, 2, 3, 5};
 // the plug-in.
 bool BlockIsComplete(const CommandInfo& command, const CXParam* params, const CXResult* result) {
   const bool isArea = (command.fFlags & kCommandIsArea) != 0;
-  if (command.fResultType != 0 && result == nullptr)
+  if (command.fResultType != 0 && result == nullptr) {
     return false;
+  }
   if (isArea) {
-    if (params == nullptr)
+    if (params == nullptr) {
       return false;
+    }
     for (int i : kAreaBlockEntriesRead) {
-      if (params[i].GetCell() == nullptr)
+      if (params[i].GetCell() == nullptr) {
         return false;
+      }
     }
     return true;
   }
-  if (command.fParamCount == 0)
+  if (command.fParamCount == 0) {
     return true;
-  if (params == nullptr)
+  }
+  if (params == nullptr) {
     return false;
+  }
   for (uint32_t i = 0; i < command.fParamCount; ++i) {
-    if (params[i].GetCell() == nullptr)
+    if (params[i].GetCell() == nullptr) {
       return false;
+    }
   }
   return true;
 }
@@ -78,10 +87,12 @@ void FourDPlug::Init(FDPackInitBlock* /*initBlock*/) {
   fPlugInfo->fResourceID = FourD::fProcResId;
   fPlugInfo->fReserved2 = 0;
   CreateRegistries();
-  if (!TrackClientsOnServer())
+  if (!TrackClientsOnServer()) {
     return;
-  if (FourD::Is4DClient() && !FourD::Is4DServer())
+  }
+  if (FourD::Is4DClient() && !FourD::Is4DServer()) {
     SendClientIdentity();
+  }
 }
 
 void FourDPlug::BigInit() {}
@@ -95,11 +106,13 @@ void FourDPlug::Deinit() {
 void FourDPlug::HandleProcessStart(int32_t /*process*/) {}
 
 void FourDPlug::HandleProcessEnd(int32_t process) {
-  if ((FourD::fVersion & 0xFFFF) < 0x1130)
+  if ((FourD::fVersion & 0xFFFF) < 0x1130) {
     return;
+  }
   FourDClient* client = FindClientOfProcess(process);
-  if (client != nullptr)
+  if (client != nullptr) {
     DisconnectClient(client);
+  }
 }
 
 bool FourDPlug::CommandNeedsBigInit(int32_t, CXParam*, CXResult*) {
@@ -115,23 +128,28 @@ void FourDPlug::HandleCommand(int32_t selector, CXParam* params, CXResult* resul
     BigInit();
     fBigInitDone = true;
   }
-  if (!CanCallCommand(selector, params, result))
+  if (!CanCallCommand(selector, params, result)) {
     return;
-  if (selector < 1 || selector > fPlugInfo->fCommandCount || fPlugInfo->fCommandTable == nullptr)
+  }
+  if (selector < 1 || selector > fPlugInfo->fCommandCount || fPlugInfo->fCommandTable == nullptr) {
     return;
+  }
   const CommandInfo& command = fPlugInfo->fCommandTable[selector - 1];
-  if (command.fGlue == nullptr)
+  if (command.fGlue == nullptr) {
     return;
+  }
   if (!BlockIsComplete(command, params, result)) {
-    if (result != nullptr && command.fResultType != 0)
+    if (result != nullptr && command.fResultType != 0) {
       result->SetLong(kZVErrBadParameter);
+    }
     return;
   }
   try {
     command.fGlue(params, result);
   } catch (const std::bad_alloc&) {
-    if (command.fResultType != 0)
+    if (command.fResultType != 0) {
       result->SetLong(kZVErrNoMemory);
+    }
   }
 }
 
@@ -145,15 +163,17 @@ void FourDPlug::DoFuncOnServer(FourDClient*, int16_t, FDHandle, FDHandle*) {}
 
 void FourDPlug::PlugMain(int32_t selector, CXParam* params, CXResult* result, void* /*hostData*/) {
   FourDPlug* plug = gFourDPlug;
-  if (plug == nullptr)
+  if (plug == nullptr) {
     return;
+  }
   auto* block = reinterpret_cast<ReadWriteBlock*>(params);
   switch (selector) {
   case kFDInitPlugin:
   case kFDServerInitPlugin: {
     auto* initBlock = reinterpret_cast<FDPackInitBlock*>(params);
-    if (initBlock == nullptr)
+    if (initBlock == nullptr) {
       return;
+    }
     FourD::Init(initBlock);
     plug->Init(initBlock);
     return;
@@ -187,8 +207,9 @@ void FourDPlug::PlugMain(int32_t selector, CXParam* params, CXResult* result, vo
     break;
   }
   if (selector >= 1 && selector <= plug->fPlugInfo->fCommandCount &&
-      plug->fPlugInfo->fCommandTable != nullptr)
+      plug->fPlugInfo->fCommandTable != nullptr) {
     plug->HandleCommand(selector, params, result);
+  }
 }
 
 void FourDPlug::CreateRegistries() {
@@ -202,22 +223,26 @@ void FourDPlug::CreateRegistries() {
 void FourDPlug::ReleaseRegistries(bool disposeHostObjects) {
   if (fServerCalls != nullptr) {
     while (auto* call = static_cast<ServerCall*>(remove_from_beginning(fServerCalls))) {
-      if (disposeHostObjects && call->fData != nullptr)
+      if (disposeHostObjects && call->fData != nullptr) {
         FourD::DisposeHandle(call->fData);
-      if (disposeHostObjects && call->fResult != nullptr)
+      }
+      if (disposeHostObjects && call->fResult != nullptr) {
         FourD::DisposeHandle(call->fResult);
+      }
       delete call;
     }
     destroy_list(&fServerCalls);
   }
   if (fClients != nullptr) {
-    while (auto* client = static_cast<FourDClient*>(remove_from_beginning(fClients)))
+    while (auto* client = static_cast<FourDClient*>(remove_from_beginning(fClients))) {
       delete client;
+    }
     destroy_list(&fClients);
   }
   if (fCallIDReplies != nullptr) {
-    while (void* reply = remove_from_beginning(fCallIDReplies))
+    while (void* reply = remove_from_beginning(fCallIDReplies)) {
       free(reply);
+    }
     destroy_list(&fCallIDReplies);
   }
 }

@@ -24,43 +24,50 @@ int HasCallID(void* item, void* callID) {
 }
 
 int32_t IncomingSize(const ReadWriteBlock* block, const void* data) {
-  if (data == nullptr || block->fDataSize == nullptr)
+  if (data == nullptr || block->fDataSize == nullptr) {
     return 0;
+  }
   return *block->fDataSize;
 }
 
 void SetOutgoingSize(ReadWriteBlock* block, int32_t size) {
-  if (block->fDataSize != nullptr)
+  if (block->fDataSize != nullptr) {
     *block->fDataSize = size;
+  }
 }
 
 // A copy of the incoming bytes in a new host handle; null without memory or for a bad size.
 FDHandle CopyToHandle(const void* data, int32_t size) {
-  if (size < 0)
+  if (size < 0) {
     return nullptr;
+  }
   FDHandle handle = FourD::NewHandle(size);
-  if (handle != nullptr && size > 0)
+  if (handle != nullptr && size > 0) {
     memcpy(*handle, data, size);
+  }
   return handle;
 }
 
 } // namespace
 
 FourDClient* FourDPlug::FindClient(int32_t cookie) const {
-  if (fClients == nullptr)
+  if (fClients == nullptr) {
     return nullptr;
+  }
   return static_cast<FourDClient*>(first_that(fClients, HasCookie, &cookie));
 }
 
 FourDClient* FourDPlug::FindClientOfProcess(int32_t process) const {
-  if (fClients == nullptr)
+  if (fClients == nullptr) {
     return nullptr;
+  }
   return static_cast<FourDClient*>(first_that(fClients, HasProcess, &process));
 }
 
 ServerCall* FourDPlug::FindServerCall(int32_t callID) const {
-  if (fServerCalls == nullptr)
+  if (fServerCalls == nullptr) {
     return nullptr;
+  }
   return static_cast<ServerCall*>(first_that(fServerCalls, HasCallID, &callID));
 }
 
@@ -73,15 +80,19 @@ int32_t FourDPlug::CountServerCalls() const {
 }
 
 int32_t FourDPlug::HandleClientConnectOnServer(const ReadWriteBlock* block) {
-  if (block == nullptr || fClients == nullptr)
+  if (block == nullptr || fClients == nullptr) {
     return 0;
-  if (!CanClientConnectOnServer(block->fCookie))
+  }
+  if (!CanClientConnectOnServer(block->fCookie)) {
     return 0;
-  if (FindClient(block->fCookie) != nullptr)
+  }
+  if (FindClient(block->fCookie) != nullptr) {
     return 1;
+  }
   auto* client = new (std::nothrow) FourDClient{};
-  if (client == nullptr)
+  if (client == nullptr) {
     return 0;
+  }
   client->fCookie = block->fCookie;
   client->fProcessNumber = block->fProcessNumber;
   if (add_to_end(fClients, client) != 0) {
@@ -93,11 +104,13 @@ int32_t FourDPlug::HandleClientConnectOnServer(const ReadWriteBlock* block) {
 }
 
 void FourDPlug::HandleClientDisconnectOnServer(const ReadWriteBlock* block) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return;
+  }
   FourDClient* client = FindClient(block->fCookie);
-  if (client != nullptr)
+  if (client != nullptr) {
     DisconnectClient(client);
+  }
 }
 
 void FourDPlug::DisconnectClient(FourDClient* client) {
@@ -107,20 +120,24 @@ void FourDPlug::DisconnectClient(FourDClient* client) {
 }
 
 void FourDPlug::HandleWriteOnServer(const ReadWriteBlock* block, const void* data) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return;
+  }
   FourDClient* client = FindClient(block->fCookie);
-  if (client == nullptr)
+  if (client == nullptr) {
     return;
+  }
   const int32_t size = IncomingSize(block, data);
   if (block->fCallID == 0) {
-    if (block->fSelector == kFrameClientIdentity)
+    if (block->fSelector == kFrameClientIdentity) {
       ReadIdentityMessage(data, size, client);
+    }
     return;
   }
   FDHandle arguments = CopyToHandle(data, size);
-  if (arguments == nullptr)
+  if (arguments == nullptr) {
     return;
+  }
   if (block->fCallID > 0) {
     DoProcOnServer(client, block->fSelector, arguments);
     FourD::DisposeHandle(arguments);
@@ -136,22 +153,26 @@ void FourDPlug::HandleWriteOnServer(const ReadWriteBlock* block, const void* dat
 }
 
 void* FourDPlug::HandleReadOnServer(ReadWriteBlock* block) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return nullptr;
+  }
   SetOutgoingSize(block, 0);
   if (block->fCallID != 0) {
     ServerCall* call = FindServerCall(block->fCallID);
-    if (call == nullptr || call->fResult == nullptr)
+    if (call == nullptr || call->fResult == nullptr) {
       return nullptr;
+    }
     SetOutgoingSize(block, FourD::GetHandleSize(call->fResult));
     FourD::HLock(call->fResult);
     return *call->fResult;
   }
-  if (block->fSelector != kFrameCallIDRequest || fCallIDReplies == nullptr)
+  if (block->fSelector != kFrameCallIDRequest || fCallIDReplies == nullptr) {
     return nullptr;
+  }
   auto* reply = static_cast<unsigned char*>(malloc(4));
-  if (reply == nullptr)
+  if (reply == nullptr) {
     return nullptr;
+  }
   if (add_to_end(fCallIDReplies, reply) != 0) {
     free(reply);
     return nullptr;
@@ -168,21 +189,26 @@ void* FourDPlug::HandleReadOnServer(ReadWriteBlock* block) {
 }
 
 void FourDPlug::HandleCleanupOnServer(const ReadWriteBlock* block, void* data) {
-  if (block == nullptr)
+  if (block == nullptr) {
     return;
+  }
   if (block->fCallID == 0) {
     // Only a call-ID buffer of ours is freed; anything else is not ours to free.
-    if (data != nullptr && fCallIDReplies != nullptr && remove_from_list(fCallIDReplies, data))
+    if (data != nullptr && fCallIDReplies != nullptr && remove_from_list(fCallIDReplies, data)) {
       free(data);
+    }
     return;
   }
   ServerCall* call = FindServerCall(block->fCallID);
-  if (call == nullptr)
+  if (call == nullptr) {
     return;
-  if (call->fData != nullptr)
+  }
+  if (call->fData != nullptr) {
     FourD::DisposeHandle(call->fData);
-  if (call->fResult != nullptr)
+  }
+  if (call->fResult != nullptr) {
     FourD::DisposeHandle(call->fResult);
+  }
   remove_from_list(fServerCalls, call);
   delete call;
 }

@@ -55,14 +55,15 @@ char HostStyleStageLetter(int stage) {
 void FourDPlug::GetVersionCString(uint32_t version, char* text) {
   const VersionParts v = Split(version);
   const char letter = StageLetter(v.fStage);
-  if (letter != 0 && v.fFixLevel != 0)
+  if (letter != 0 && v.fFixLevel != 0) {
     snprintf(text, 256, "%d.%d.%d%c%d", v.fMajor, v.fMinor, v.fFixLevel, letter, v.fRevision);
-  else if (letter != 0)
+  } else if (letter != 0) {
     snprintf(text, 256, "%d.%d%c%d", v.fMajor, v.fMinor, letter, v.fRevision);
-  else if (v.fFixLevel != 0)
+  } else if (v.fFixLevel != 0) {
     snprintf(text, 256, "%d.%d.%d", v.fMajor, v.fMinor, v.fFixLevel);
-  else
+  } else {
     snprintf(text, 256, "%d.%d", v.fMajor, v.fMinor);
+  }
 }
 
 void FourDPlug::GetVersionString(uint32_t version, unsigned char* text) {

@@ -24,8 +24,9 @@ constexpr CommandInfo Command(const char* name, GlueProc glue,
   info.fName = name;
   info.fParamCount = static_cast<uint32_t>(types.size());
   uint32_t i = 0;
-  for (uint8_t type : types)
+  for (uint8_t type : types) {
     info.fParamTypes[i++] = type;
+  }
   info.fResultType = kFDTypeLongOut;
   info.fGlue = glue;
   return info;

@@ -18,8 +18,9 @@ int32_t RequestCallID(int32_t* callID) {
   FDHandle reply = nullptr;
   const int16_t error = FourD::ReadOnServer(0, kFrameCallIDRequest, &reply);
   if (error != 0 || reply == nullptr) {
-    if (reply != nullptr)
+    if (reply != nullptr) {
       FourD::DisposeHandle(reply);
+    }
     return error != 0 ? error : kErrNoCallID;
   }
   int32_t result = kErrBadCallID;
@@ -47,21 +48,25 @@ int32_t CallOnServer(int16_t selector, FDHandle data, FDHandle* reply) {
   } else if (error == kZVErrNone) {
     const auto functionID = static_cast<int32_t>(static_cast<uint32_t>(callID) | 0x80000000u);
     error = FourD::WriteOnServer(functionID, selector, data);
-    if (error == kZVErrNone)
+    if (error == kZVErrNone) {
       error = FourD::ReadOnServer(functionID, selector, reply);
+    }
   }
   sServerCallInProgress = false;
   return error;
 }
 
 int32_t CallWithCopy(int16_t selector, const void* bytes, int32_t size, FDHandle* reply) {
-  if (bytes != nullptr && size < 0)
+  if (bytes != nullptr && size < 0) {
     return kZVErrBadParameter;
+  }
   FDHandle data = FourD::NewHandle(bytes != nullptr ? size : 0);
-  if (data == nullptr)
+  if (data == nullptr) {
     return kZVErrNoMemory;
-  if (bytes != nullptr && size > 0)
+  }
+  if (bytes != nullptr && size > 0) {
     memcpy(*data, bytes, size);
+  }
   const int32_t error = CallOnServer(selector, data, reply);
   FourD::DisposeHandle(data);
   return error;
@@ -74,8 +79,9 @@ int32_t FourDPlug::CallProcOnServer(int16_t selector, FDHandle data) {
 }
 
 int32_t FourDPlug::CallFuncOnServer(int16_t selector, FDHandle data, FDHandle* reply) {
-  if (reply == nullptr)
+  if (reply == nullptr) {
     return kZVErrBadParameter;
+  }
   *reply = nullptr;
   return CallOnServer(selector, data, reply);
 }
@@ -86,8 +92,9 @@ int32_t FourDPlug::CallProcOnServer(int16_t selector, const void* bytes, int32_t
 
 int32_t FourDPlug::CallFuncOnServer(int16_t selector, const void* bytes, int32_t size,
                                     FDHandle* reply) {
-  if (reply == nullptr)
+  if (reply == nullptr) {
     return kZVErrBadParameter;
+  }
   *reply = nullptr;
   return CallWithCopy(selector, bytes, size, reply);
 }

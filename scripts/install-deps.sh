@@ -8,6 +8,7 @@ packages=(
   libcairo2-dev libpango1.0-dev libtiff-dev libpng-dev libjpeg62-turbo-dev
   fontconfig fonts-dejavu-core
   libsdl2-dev xvfb xauth xdotool
+  clang-format-16
 )
 
 missing=()

@@ -12,25 +12,30 @@ inline std::string Named(const std::string& words, size_t index) {
   std::string name;
   for (unsigned char c : words) {
     const bool plain = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (plain)
+    if (plain) {
       name += static_cast<char>(c);
-    else if (!name.empty() && name.back() != '_')
+    } else if (!name.empty() && name.back() != '_') {
       name += '_';
+    }
   }
-  if (name.size() > 40)
+  if (name.size() > 40) {
     name.resize(40);
-  if (name.empty())
+  }
+  if (name.empty()) {
     name = "empty";
-  if (!name.empty() && name.back() != '_')
+  }
+  if (!name.empty() && name.back() != '_') {
     name += '_';
+  }
   return name + std::to_string(index);
 }
 
 // Characters outside ASCII become separators.
 inline std::string Narrow(const char16_t* words) {
   std::string narrow;
-  for (const char16_t* c = words; c != nullptr && *c != 0; ++c)
+  for (const char16_t* c = words; c != nullptr && *c != 0; ++c) {
     narrow += *c < 0x80 ? static_cast<char>(*c) : ' ';
+  }
   return narrow;
 }
 

@@ -4,8 +4,9 @@ namespace {
 
 void WriteDigits(uint32_t value, int digits, char* dst) {
   static const char kDigits[] = "0123456789ABCDEF";
-  if (dst == nullptr)
+  if (dst == nullptr) {
     return;
+  }
   for (int i = digits - 1; i >= 0; --i) {
     dst[i] = kDigits[value & 0xF];
     value >>= 4;
@@ -38,12 +39,15 @@ void LongToHex(uint32_t value, char* dst) {
 }
 
 unsigned char HexToNibble(char digit) {
-  if (digit >= '0' && digit <= '9')
+  if (digit >= '0' && digit <= '9') {
     return static_cast<unsigned char>(digit - '0');
-  if (digit >= 'a' && digit <= 'f')
+  }
+  if (digit >= 'a' && digit <= 'f') {
     return static_cast<unsigned char>(digit - 'a' + 10);
-  if (digit >= 'A' && digit <= 'F')
+  }
+  if (digit >= 'A' && digit <= 'F') {
     return static_cast<unsigned char>(digit - 'A' + 10);
+  }
   return 0;
 }
 

@@ -17,8 +17,9 @@ unsigned char GetTradCharCode(const EventRecord* event) {
 }
 
 bool KeyPressed(int16_t keyCode) {
-  if (keyCode < 0 || keyCode >= static_cast<int16_t>(sizeof(KeyMap) * 8))
+  if (keyCode < 0 || keyCode >= static_cast<int16_t>(sizeof(KeyMap) * 8)) {
     return false;
+  }
   KeyMap keys = {};
   GetKeys(keys);
   return IsHeld(keys, keyCode);
@@ -37,8 +38,9 @@ uint16_t GetModifiers(void) {
   GetKeys(keys);
   uint16_t modifiers = 0;
   for (const auto& key : kModifierKeys) {
-    if (IsHeld(keys, key.keyCode))
+    if (IsHeld(keys, key.keyCode)) {
       modifiers |= key.mask;
+    }
   }
   return modifiers;
 }

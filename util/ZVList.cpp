@@ -42,11 +42,13 @@ void LinkEmpty(GenericList* list) {
 }
 
 int NewList(GenericList** list, GenericListLessThan lt) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return -50;
+  }
   *list = static_cast<GenericList*>(malloc(sizeof(GenericList)));
-  if (*list == nullptr)
+  if (*list == nullptr) {
     return -108;
+  }
   LinkEmpty(*list);
   (*list)->fLessThan = lt;
   return 0;
@@ -59,8 +61,9 @@ bool IsRealNode(const GenericList* list, const ListNode* node) {
 int InsertBefore(GenericList* list, ListNode* next, void* item) {
   CheckItem(item);
   auto* node = static_cast<ListNode*>(malloc(sizeof(ListNode)));
-  if (node == nullptr)
+  if (node == nullptr) {
     return -108;
+  }
   node->fItem = item;
   node->fPrev = next->fPrev;
   node->fNext = next;
@@ -80,10 +83,12 @@ void* Unlink(GenericList* list, ListNode* node) {
     placeholder = {nullptr, node->fPrev, node->fNext};
     list->fCurrent = &placeholder;
   } else if (list->fCurrent == &placeholder) {
-    if (placeholder.fNext == node)
+    if (placeholder.fNext == node) {
       placeholder.fNext = node->fNext;
-    if (placeholder.fPrev == node)
+    }
+    if (placeholder.fPrev == node) {
       placeholder.fPrev = node->fPrev;
+    }
   }
   void* item = node->fItem;
   free(node);
@@ -100,8 +105,9 @@ ListNode* Last(GenericList* list) {
 
 // Searches from `from` in one direction; moves the cursor to the match.
 void* SearchForward(GenericList* list, ListNode* from, GenericListPredicate pred, void* arg) {
-  if (pred == nullptr)
+  if (pred == nullptr) {
     return nullptr;
+  }
   for (ListNode* node = from; node != nullptr && node != &list->fAfterLast; node = node->fNext) {
     if (IsRealNode(list, node) && pred(node->fItem, arg)) {
       list->fCurrent = node;
@@ -112,8 +118,9 @@ void* SearchForward(GenericList* list, ListNode* from, GenericListPredicate pred
 }
 
 void* SearchBackward(GenericList* list, ListNode* from, GenericListPredicate pred, void* arg) {
-  if (pred == nullptr)
+  if (pred == nullptr) {
     return nullptr;
+  }
   for (ListNode* node = from; node != nullptr && node != &list->fBeforeFirst; node = node->fPrev) {
     if (IsRealNode(list, node) && pred(node->fItem, arg)) {
       list->fCurrent = node;
@@ -136,8 +143,9 @@ int initialize_sorted_list(GenericList** list, GenericListLessThan lt) {
 }
 
 void destroy_list(GenericList** list) {
-  if (list == nullptr || *list == nullptr)
+  if (list == nullptr || *list == nullptr) {
     return;
+  }
   remove_all(*list);
   free(*list);
   *list = nullptr;
@@ -145,62 +153,73 @@ void destroy_list(GenericList** list) {
 
 int add_to_beginning(GenericList* list, void* item) {
   CheckItem(item);
-  if (list == nullptr)
+  if (list == nullptr) {
     return -50;
+  }
   return InsertBefore(list, First(list), item);
 }
 
 int add_to_end(GenericList* list, void* item) {
   CheckItem(item);
-  if (list == nullptr)
+  if (list == nullptr) {
     return -50;
+  }
   return InsertBefore(list, &list->fAfterLast, item);
 }
 
 int add_to_list(GenericList* list, void* item) {
   CheckItem(item);
-  if (list == nullptr)
+  if (list == nullptr) {
     return -50;
-  if (list->fLessThan == nullptr)
+  }
+  if (list->fLessThan == nullptr) {
     return add_to_end(list, item);
+  }
   // Past every item the new one does not sort before, so equal items keep insertion order.
   ListNode* node = First(list);
-  while (node != &list->fAfterLast && !list->fLessThan(item, node->fItem))
+  while (node != &list->fAfterLast && !list->fLessThan(item, node->fItem)) {
     node = node->fNext;
+  }
   return InsertBefore(list, node, item);
 }
 
 void* remove_from_list(GenericList* list, void* item) {
-  if (list == nullptr || item == nullptr)
+  if (list == nullptr || item == nullptr) {
     return nullptr;
+  }
   for (ListNode* node = Last(list); node != &list->fBeforeFirst; node = node->fPrev) {
-    if (node->fItem == item)
+    if (node->fItem == item) {
       return Unlink(list, node);
+    }
   }
   return nullptr;
 }
 
 void* remove_from_beginning(GenericList* list) {
-  if (list == nullptr || list->fCount == 0)
+  if (list == nullptr || list->fCount == 0) {
     return nullptr;
+  }
   return Unlink(list, First(list));
 }
 
 void* remove_from_end(GenericList* list) {
-  if (list == nullptr || list->fCount == 0)
+  if (list == nullptr || list->fCount == 0) {
     return nullptr;
+  }
   return Unlink(list, Last(list));
 }
 
 void* remove_current(GenericList* list) {
-  if (list == nullptr || !IsRealNode(list, list->fCurrent))
+  if (list == nullptr || !IsRealNode(list, list->fCurrent)) {
     return nullptr;
+  }
   return Unlink(list, list->fCurrent);
 }
 
 void remove_all(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return;
+  }
   ListNode* node = First(list);
   while (node != &list->fAfterLast) {
     ListNode* next = node->fNext;
@@ -218,15 +237,17 @@ void* peek_at_end(GenericList* list) {
 }
 
 void* first_in_list(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return nullptr;
+  }
   list->fCurrent = First(list);
   return list->fCurrent->fItem;
 }
 
 void* last_in_list(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return nullptr;
+  }
   list->fCurrent = Last(list);
   return list->fCurrent->fItem;
 }
@@ -236,29 +257,35 @@ void* current_in_list(GenericList* list) {
 }
 
 void* next_in_list(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return nullptr;
-  if (list->fCurrent != &list->fAfterLast)
+  }
+  if (list->fCurrent != &list->fAfterLast) {
     list->fCurrent = list->fCurrent->fNext;
+  }
   return list->fCurrent->fItem;
 }
 
 void* previous_in_list(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return nullptr;
-  if (list->fCurrent != &list->fBeforeFirst)
+  }
+  if (list->fCurrent != &list->fBeforeFirst) {
     list->fCurrent = list->fCurrent->fPrev;
+  }
   return list->fCurrent->fItem;
 }
 
 void reset_to_beginning(GenericList* list) {
-  if (list != nullptr)
+  if (list != nullptr) {
     list->fCurrent = &list->fBeforeFirst;
+  }
 }
 
 void reset_to_end(GenericList* list) {
-  if (list != nullptr)
+  if (list != nullptr) {
     list->fCurrent = &list->fAfterLast;
+  }
 }
 
 int32_t num_of_objects(const GenericList* list) {
@@ -270,22 +297,26 @@ int is_empty(const GenericList* list) {
 }
 
 int is_in_list(const GenericList* list, const void* item) {
-  if (list == nullptr || item == nullptr)
+  if (list == nullptr || item == nullptr) {
     return 0;
+  }
   for (const ListNode* node = list->fBeforeFirst.fNext; node != &list->fAfterLast;
        node = node->fNext) {
-    if (node->fItem == item)
+    if (node->fItem == item) {
       return 1;
+    }
   }
   return 0;
 }
 
 GenericList* copy_list(GenericList* list) {
-  if (list == nullptr)
+  if (list == nullptr) {
     return nullptr;
+  }
   GenericList* copy = nullptr;
-  if (NewList(&copy, list->fLessThan) != 0)
+  if (NewList(&copy, list->fLessThan) != 0) {
     return nullptr;
+  }
   for (ListNode* node = First(list); node != &list->fAfterLast; node = node->fNext) {
     if (add_to_end(copy, node->fItem) != 0) {
       destroy_list(&copy);
@@ -296,10 +327,12 @@ GenericList* copy_list(GenericList* list) {
 }
 
 void perform_on_list(GenericList* list, GenericListAction fn, void* arg) {
-  if (list == nullptr || fn == nullptr)
+  if (list == nullptr || fn == nullptr) {
     return;
-  for (ListNode* node = First(list); node != &list->fAfterLast; node = node->fNext)
+  }
+  for (ListNode* node = First(list); node != &list->fAfterLast; node = node->fNext) {
     fn(node->fItem, arg);
+  }
 }
 
 void* first_that(GenericList* list, GenericListPredicate pred, void* arg) {
@@ -319,11 +352,13 @@ void* previous_that(GenericList* list, GenericListPredicate pred, void* arg) {
 }
 
 GenericList* all_such_that(GenericList* list, GenericListPredicate pred, void* arg) {
-  if (list == nullptr || pred == nullptr)
+  if (list == nullptr || pred == nullptr) {
     return nullptr;
+  }
   GenericList* matches = nullptr;
-  if (NewList(&matches, list->fLessThan) != 0)
+  if (NewList(&matches, list->fLessThan) != 0) {
     return nullptr;
+  }
   for (ListNode* node = First(list); node != &list->fAfterLast; node = node->fNext) {
     if (pred(node->fItem, arg) && add_to_end(matches, node->fItem) != 0) {
       destroy_list(&matches);
@@ -334,13 +369,15 @@ GenericList* all_such_that(GenericList* list, GenericListPredicate pred, void* a
 }
 
 void remove_all_such_that(GenericList* list, GenericListPredicate pred, void* arg) {
-  if (list == nullptr || pred == nullptr)
+  if (list == nullptr || pred == nullptr) {
     return;
+  }
   ListNode* node = First(list);
   while (node != &list->fAfterLast) {
     ListNode* next = node->fNext;
-    if (pred(node->fItem, arg))
+    if (pred(node->fItem, arg)) {
       Unlink(list, node);
+    }
     node = next;
   }
 }

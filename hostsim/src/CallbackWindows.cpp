@@ -126,8 +126,9 @@ void WindowService(int16_t selector, FDEngineBlock& b) {
     // Outside an update, an event's drawing goes straight to its window.
     const Delivery& delivery = CurrentDelivery();
     b.fPtr1 = delivery.updateContext;
-    if (b.fPtr1 == nullptr && delivery.area != nullptr && delivery.area->window != nullptr)
+    if (b.fPtr1 == nullptr && delivery.area != nullptr && delivery.area->window != nullptr) {
       b.fPtr1 = &delivery.area->window->context;
+    }
     break;
   }
   case kFDHWNDToMacWindow:

@@ -73,8 +73,9 @@ uint32_t GetSysColor(int index) {
 ZVCursor* CreateCursorFromPixels(int32_t width, int32_t height, const uint32_t* pixels,
                                  int32_t hotX, int32_t hotY) {
   if (pixels == nullptr || width < 1 || height < 1 || width > kMaxCursorSide ||
-      height > kMaxCursorSide || hotX < 0 || hotY < 0 || hotX >= width || hotY >= height)
+      height > kMaxCursorSide || hotX < 0 || hotY < 0 || hotX >= width || hotY >= height) {
     return nullptr;
+  }
   try {
     auto* cursor = new ZVCursor{{width, height, hotX, hotY, 0}, {}};
     cursor->fPixels.assign(pixels, pixels + size_t(width) * size_t(height));
@@ -101,8 +102,9 @@ ZVCursor* LoadStockCursor(int32_t which) {
 }
 
 ZVCursor* SetCursor(ZVCursor* cursor) {
-  if (!IsKnown(cursor))
+  if (!IsKnown(cursor)) {
     return nullptr;
+  }
   return std::exchange(sCurrent, cursor);
 }
 
@@ -111,18 +113,21 @@ ZVCursor* GetCursor(void) {
 }
 
 int32_t DestroyCursor(ZVCursor* cursor) {
-  if (IsStock(cursor) || !IsKnown(cursor))
+  if (IsStock(cursor) || !IsKnown(cursor)) {
     return 0;
+  }
   MadeCursors().erase(cursor);
-  if (sCurrent == cursor)
+  if (sCurrent == cursor) {
     sCurrent = &sArrow;
+  }
   delete cursor;
   return 1;
 }
 
 int32_t GetCursorInfo(const ZVCursor* cursor, ZVCursorInfo* info) {
-  if (info == nullptr)
+  if (info == nullptr) {
     return 0;
+  }
   if (!IsKnown(cursor)) {
     std::memset(info, 0, sizeof *info);
     return 0;
@@ -133,8 +138,9 @@ int32_t GetCursorInfo(const ZVCursor* cursor, ZVCursorInfo* info) {
 
 uint32_t GetCursorPixel(const ZVCursor* cursor, int32_t x, int32_t y) {
   if (!IsKnown(cursor) || cursor->fPixels.empty() || x < 0 || y < 0 || x >= cursor->fInfo.fWidth ||
-      y >= cursor->fInfo.fHeight)
+      y >= cursor->fInfo.fHeight) {
     return 0;
+  }
   return cursor->fPixels[size_t(y) * size_t(cursor->fInfo.fWidth) + size_t(x)];
 }
 

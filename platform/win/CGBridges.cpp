@@ -6,8 +6,9 @@ namespace {
 
 CGRect ConvertCorners(const gfx::Graphics* graphics, CGRect rect, bool toDevice) {
   gfx::Matrix matrix;
-  if (graphics && graphics->GetTransform(&matrix) == gfx::Status::Ok && !toDevice)
+  if (graphics && graphics->GetTransform(&matrix) == gfx::Status::Ok && !toDevice) {
     matrix.Invert(); // a singular transform is never set, so this succeeds
+  }
   gfx::PointF a = matrix.TransformPoint(gfx::PointF(rect.origin.x, rect.origin.y));
   gfx::PointF b = matrix.TransformPoint(
       gfx::PointF(rect.origin.x + rect.size.width, rect.origin.y + rect.size.height));

@@ -166,30 +166,36 @@ Rect CGRectToIntegralQDRect(CGRect rect) {
 }
 
 int32_t CGFloatToInt32(CGFloat value) {
-  if (std::isnan(value))
+  if (std::isnan(value)) {
     return 0;
-  if (value >= static_cast<CGFloat>(INT32_MAX))
+  }
+  if (value >= static_cast<CGFloat>(INT32_MAX)) {
     return INT32_MAX;
-  if (value <= static_cast<CGFloat>(INT32_MIN))
+  }
+  if (value <= static_cast<CGFloat>(INT32_MIN)) {
     return INT32_MIN;
+  }
   return static_cast<int32_t>(value);
 }
 
 int64_t CGFloatToInt64(CGFloat value) {
   constexpr CGFloat kLimit = 4.0e18;
-  if (std::isnan(value))
+  if (std::isnan(value)) {
     return 0;
+  }
   return static_cast<int64_t>(std::clamp(value, -kLimit, kLimit));
 }
 
 int16_t CGFloatToInt16(CGFloat value) {
-  if (std::isnan(value))
+  if (std::isnan(value)) {
     return 0;
+  }
   return static_cast<int16_t>(std::clamp(value, CGFloat{-32768}, CGFloat{32767}));
 }
 
 int16_t CGFloatRoundToInt16(CGFloat value) {
-  if (std::isnan(value))
+  if (std::isnan(value)) {
     return 0;
+  }
   return static_cast<int16_t>(std::lround(std::clamp(value, CGFloat{-32768}, CGFloat{32767})));
 }

@@ -14,8 +14,9 @@ gfx::Brush* WinColors::s3DLightBrush = nullptr;
 namespace {
 
 gfx::Brush* Cached(gfx::Brush*& cache, int sysColor) {
-  if (cache == nullptr)
+  if (cache == nullptr) {
     cache = WinColors::CreateSysColorBrush(sysColor);
+  }
   return cache;
 }
 
@@ -29,8 +30,9 @@ gfx::SolidBrush* WinColors::CreateSysColorBrush(int index) {
 }
 
 gfx::Brush* WinColors::GetWhiteBrush() {
-  if (sWhiteBrush == nullptr)
+  if (sWhiteBrush == nullptr) {
     sWhiteBrush = new (std::nothrow) gfx::SolidBrush(gfx::Color(255, 255, 255));
+  }
   return sWhiteBrush;
 }
 

@@ -25,16 +25,18 @@ bool SameText(const PA_Unichar* a, const PA_Unichar* b) {
 
 size_t Length(const PA_Unichar* text) {
   size_t length = 0;
-  while (text[length] != 0)
+  while (text[length] != 0) {
     ++length;
+  }
   return length;
 }
 
 } // namespace
 
 const ImageCodecInfo* GetImageEncoders(size_t* count) {
-  if (count != nullptr)
+  if (count != nullptr) {
     *count = sizeof kEncoders / sizeof kEncoders[0];
+  }
   return kEncoders;
 }
 
@@ -46,10 +48,12 @@ int GetEncoderClsid(const PA_Unichar* mimeType, gfx::ImageEncoder* clsid) {
 
 int GetEncoderClsid(const PA_Unichar* mimeType, gfx::ImageEncoder* clsid,
                     const ImageCodecInfo* encoders, size_t count) {
-  if (count == 0)
+  if (count == 0) {
     return -1;
-  if (mimeType == nullptr || clsid == nullptr || encoders == nullptr)
+  }
+  if (mimeType == nullptr || clsid == nullptr || encoders == nullptr) {
     return 0;
+  }
   for (size_t i = 0; i < count; ++i) {
     if (encoders[i].MimeType != nullptr && SameText(encoders[i].MimeType, mimeType)) {
       *clsid = encoders[i].Clsid;
@@ -60,14 +64,17 @@ int GetEncoderClsid(const PA_Unichar* mimeType, gfx::ImageEncoder* clsid,
 }
 
 bool CreateDragCursorFromPNGFile(const PA_Unichar* path, DragCursor* cursor) {
-  if (cursor == nullptr)
+  if (cursor == nullptr) {
     return false;
+  }
   *cursor = DragCursor{};
-  if (path == nullptr)
+  if (path == nullptr) {
     return false;
+  }
   std::unique_ptr<gfx::Bitmap> bitmap = gfx::Bitmap::FromFile(path);
-  if (bitmap == nullptr || bitmap->GetLastStatus() != gfx::Status::Ok)
+  if (bitmap == nullptr || bitmap->GetLastStatus() != gfx::Status::Ok) {
     return false;
+  }
   const int32_t width = bitmap->GetWidth();
   const int32_t height = bitmap->GetHeight();
   std::vector<uint32_t> pixels;
@@ -87,19 +94,22 @@ bool CreateDragCursorFromPNGFile(const PA_Unichar* path, DragCursor* cursor) {
   const int32_t hotX = width / 2;
   const int32_t hotY = height / 2;
   ZVCursor* made = CreateCursorFromPixels(width, height, pixels.data(), hotX, hotY);
-  if (made == nullptr)
+  if (made == nullptr) {
     return false;
+  }
   *cursor = DragCursor{made, false, hotX, hotY};
   return true;
 }
 
 bool CreateDragCursorFromPNGResourceFile(const PA_Unichar* fileName, DragCursor* cursor) {
-  if (cursor == nullptr)
+  if (cursor == nullptr) {
     return false;
+  }
   *cursor = DragCursor{};
   const PA_Unichar* folder = GetPluginBundleResourcesFolderPath();
-  if (folder == nullptr || fileName == nullptr)
+  if (folder == nullptr || fileName == nullptr) {
     return false;
+  }
   const size_t folderLength = Length(folder);
   const size_t nameLength = Length(fileName);
   std::vector<PA_Unichar> path;
@@ -110,8 +120,9 @@ bool CreateDragCursorFromPNGResourceFile(const PA_Unichar* fileName, DragCursor*
   }
   memcpy(path.data(), folder, folderLength * sizeof(PA_Unichar));
   size_t at = folderLength;
-  if (at > 0 && path[at - 1] != '/' && (nameLength == 0 || fileName[0] != '/'))
+  if (at > 0 && path[at - 1] != '/' && (nameLength == 0 || fileName[0] != '/')) {
     path[at++] = '/';
+  }
   memcpy(path.data() + at, fileName, nameLength * sizeof(PA_Unichar));
   path[at + nameLength] = 0;
   return CreateDragCursorFromPNGFile(path.data(), cursor);

@@ -7,8 +7,9 @@
 
 CGPoint WinPoints::GetLocalMouse(HWND window) {
   POINT point{};
-  if (GetCursorPos(&point) == 0 || ScreenToClient(window, &point) == 0)
+  if (GetCursorPos(&point) == 0 || ScreenToClient(window, &point) == 0) {
     return CGPointZero;
+  }
   return CGPointMake(static_cast<CGFloat>(point.x), static_cast<CGFloat>(point.y));
 }
 
@@ -20,8 +21,9 @@ CGPoint WinPoints::GlobalToLocalPoint(GrafPtr window, CGPoint point) {
   HWND hwnd = FourD::MacWindowToHWND(window);
   POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
   if (hwnd == nullptr || ClientToScreen(GetProcessWindow(), &p) == 0 ||
-      ScreenToClient(hwnd, &p) == 0)
+      ScreenToClient(hwnd, &p) == 0) {
     return CGPointZero;
+  }
   return CGPointMake(static_cast<CGFloat>(p.x), static_cast<CGFloat>(p.y));
 }
 
@@ -29,8 +31,9 @@ CGPoint WinPoints::LocalToGlobalPoint(GrafPtr window, CGPoint point) {
   HWND hwnd = FourD::MacWindowToHWND(window);
   POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
   if (hwnd == nullptr || ClientToScreen(hwnd, &p) == 0 ||
-      ScreenToClient(GetProcessWindow(), &p) == 0)
+      ScreenToClient(GetProcessWindow(), &p) == 0) {
     return CGPointZero;
+  }
   return CGPointMake(static_cast<CGFloat>(p.x), static_cast<CGFloat>(p.y));
 }
 
@@ -53,18 +56,21 @@ void MatchArea(CXArea* candidate, void* data) {
   auto* search = static_cast<AreaSearch*>(data);
   auto* area = dynamic_cast<ZorvinArea*>(candidate);
   if (search->fFound != nullptr || area == nullptr || area->GetMacWindow() != search->fWindow ||
-      !area->OnCurrentPage())
+      !area->OnCurrentPage()) {
     return;
-  if (CGRectContainsPoint(ContentView::GetPortRelativeBounds(area), search->fLocal))
+  }
+  if (CGRectContainsPoint(ContentView::GetPortRelativeBounds(area), search->fLocal)) {
     search->fFound = area;
+  }
 }
 
 } // namespace
 
 ZorvinArea* WinPoints::FindAreaAtGlobalPoint(CGPoint point) {
   GrafPtr window = FindWindowAtGlobalPoint(point);
-  if (window == nullptr || gZorvinAreaManager == nullptr)
+  if (window == nullptr || gZorvinAreaManager == nullptr) {
     return nullptr;
+  }
   AreaSearch search{window, GlobalToLocalPoint(window, point), nullptr};
   gZorvinAreaManager->DoToAllAreas(MatchArea, &search);
   return search.fFound;

@@ -25,8 +25,9 @@ const unsigned char kControlTitle[] = "\x0A"
 using LiveScrollProc = void (*)(ControlHandle, uint32_t, WPARAM);
 
 ZorvinArea* AreaOfControl(ControlHandle control) {
-  if (control == nullptr)
+  if (control == nullptr) {
     return nullptr;
+  }
   return reinterpret_cast<ZorvinArea*>(GetControlReference(control));
 }
 
@@ -35,8 +36,9 @@ ZorvinArea* AreaOfControl(ControlHandle control) {
 ControlHandle ZorvinAreaControlsWin::CreateScrollbar(GrafPtr window, ZorvinArea* area) {
   const Rect empty{0, 0, 0, 0};
   ControlHandle control = NewControl(window, &empty, kControlTitle, 0, 0, 0, 0, kScrollBarProc, 0);
-  if (control != nullptr)
+  if (control != nullptr) {
     SetControlReference(control, reinterpret_cast<intptr_t>(area));
+  }
   return control;
 }
 
@@ -44,39 +46,49 @@ int32_t ZorvinAreaControlsWin::GetScrollbarSize() {
   static int32_t sSize = 0;
   if (sSize == 0) {
     sSize = GetSystemMetrics(SM_CXVSCROLL);
-    if (sSize == 0)
+    if (sSize == 0) {
       sSize = 16;
+    }
   }
   return sSize;
 }
 
 void ZorvinAreaControlsWin::TagOneLiveScrollbar(ControlHandle control) {
-  if (control == nullptr)
+  if (control == nullptr) {
     return;
+  }
   HWND bar = ASI_ControlToHWND(control);
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return;
-  if (GetPropW(bar, kMacScrollBarProp) == nullptr)
+  }
+  if (GetPropW(bar, kMacScrollBarProp) == nullptr) {
     SetPropW(bar, kMacScrollBarProp, control);
-  if (GetPropW(bar, kLiveScrollProcProp) == nullptr)
+  }
+  if (GetPropW(bar, kLiveScrollProcProp) == nullptr) {
     SetPropW(bar, kLiveScrollProcProp, reinterpret_cast<void*>(&LiveScroll));
+  }
 }
 
 void ZorvinAreaControlsWin::UntagOneLiveScrollbar(ControlHandle control) {
-  if (control == nullptr)
+  if (control == nullptr) {
     return;
+  }
   HWND bar = ASI_ControlToHWND(control);
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return;
-  if (GetPropW(bar, kMacScrollBarProp) != nullptr)
+  }
+  if (GetPropW(bar, kMacScrollBarProp) != nullptr) {
     RemovePropW(bar, kMacScrollBarProp);
-  if (GetPropW(bar, kLiveScrollProcProp) != nullptr)
+  }
+  if (GetPropW(bar, kLiveScrollProcProp) != nullptr) {
     RemovePropW(bar, kLiveScrollProcProp);
+  }
 }
 
 bool ZorvinAreaControlsWin::IsScrollbarTagged(ControlHandle control) {
-  if (control == nullptr)
+  if (control == nullptr) {
     return false;
+  }
   HWND bar = ASI_ControlToHWND(control);
   return bar != nullptr && GetPropW(bar, kMacScrollBarProp) != nullptr;
 }
@@ -93,8 +105,9 @@ void ZorvinAreaControlsWin::UntagLiveScrollbars(ZorvinArea* area) {
 
 void ZorvinAreaControlsWin::InstallLiveScrollWndProc(ZorvinArea* area) {
   HWND window = area->GetHWND();
-  if (area->IsLiveScrollInstalled() || !IsWindow(window))
+  if (area->IsLiveScrollInstalled() || !IsWindow(window)) {
     return;
+  }
   const auto count = reinterpret_cast<intptr_t>(GetPropW(window, kInstallCountProp));
   if (count == 0) {
     SetPropW(window, kOldScrollProcProp,
@@ -109,12 +122,14 @@ void ZorvinAreaControlsWin::RemoveLiveScrollWndProc(ZorvinArea* area) {
   // Only areas that counted themselves in take themselves out: an area that never installed
   // (being printed, or whose window was gone) must not restore the procedure under the others.
   HWND window = area->GetHWND();
-  if (!area->IsLiveScrollInstalled() || !IsWindow(window))
+  if (!area->IsLiveScrollInstalled() || !IsWindow(window)) {
     return;
+  }
   area->SetLiveScrollInstalled(false);
   const auto count = reinterpret_cast<intptr_t>(GetPropW(window, kInstallCountProp));
-  if (count <= 0)
+  if (count <= 0) {
     return;
+  }
   if (count == 1) {
     SetWindowLongPtrA(window, GWLP_WNDPROC,
                       reinterpret_cast<intptr_t>(GetPropW(window, kOldScrollProcProp)));
@@ -130,29 +145,34 @@ LRESULT ZorvinAreaControlsWin::WndScrollProc(HWND window, uint32_t message, WPAR
     auto control = static_cast<ControlHandle>(GetPropW(bar, kMacScrollBarProp));
     auto live = reinterpret_cast<LiveScrollProc>(GetPropW(bar, kLiveScrollProcProp));
     if (control != nullptr && live != nullptr && (wParam & 0xFFFF) == SB_THUMBTRACK &&
-        GetParent(bar) == window)
+        GetParent(bar) == window) {
       live(control, message, wParam);
+    }
   }
   auto old = reinterpret_cast<WNDPROC>(GetPropW(window, kOldScrollProcProp));
-  if (old != nullptr)
+  if (old != nullptr) {
     return CallWindowProcA(old, window, message, wParam, lParam);
+  }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message*/, WPARAM wParam) {
   HWND bar = ASI_ControlToHWND(control);
   ZorvinArea* area = AreaOfControl(control);
-  if (bar == nullptr || area == nullptr)
+  if (bar == nullptr || area == nullptr) {
     return;
+  }
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_TRACKPOS;
-  if (GetScrollInfo(bar, SB_CTL, &info) == 0)
+  if (GetScrollInfo(bar, SB_CTL, &info) == 0) {
     return;
+  }
   const int64_t span = info.nPage < 2 ? int64_t{info.nMax} - info.nMin
                                       : int64_t{info.nMax} - info.nPage - info.nMin + 1;
-  if (span < 1)
+  if (span < 1) {
     return;
+  }
   // The message's word holds only 16 bits of the position; the track position, when it agrees
   // with them, holds all 32.
   const auto word = static_cast<int32_t>((wParam >> 16) & 0xFFFF);
@@ -165,12 +185,14 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
   SetControl32BitValue(control, static_cast<int32_t>(mapped));
   SynchControlHWND(control);
   const int32_t value = GetControl32BitValue(control);
-  if (value == old)
+  if (value == old) {
     return;
+  }
   area->ScrollToBarValue(control, value);
   const std::unique_ptr<gfx::Graphics> graphics = ContentView::WindowGraphics(area);
-  if (graphics == nullptr)
+  if (graphics == nullptr) {
     return;
+  }
   const gfx::GraphicsState state = graphics->Save();
   ContentView::Draw(area, graphics.get());
   graphics->Restore(state);
@@ -178,13 +200,15 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
 
 void ZorvinAreaControlsWin::SynchControlHWND(ControlHandle control) {
   HWND bar = control != nullptr ? ASI_ControlToHWND(control) : nullptr;
-  if (bar == nullptr)
+  if (bar == nullptr) {
     return;
+  }
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
-  if (GetScrollInfo(bar, SB_CTL, &info) == 0 || info.nPage <= 1)
+  if (GetScrollInfo(bar, SB_CTL, &info) == 0 || info.nPage <= 1) {
     return;
+  }
   SCROLLINFO lowered = info;
   lowered.fMask = SIF_RANGE;
   lowered.nMax = static_cast<int32_t>(info.nMax - (info.nPage - 1));
@@ -194,8 +218,9 @@ void ZorvinAreaControlsWin::SynchControlHWND(ControlHandle control) {
 }
 
 void ZorvinAreaControlsWin::DrawScrollbar(ControlHandle control) {
-  if (control == nullptr || *control == nullptr || (*control)->contrlVis == 0)
+  if (control == nullptr || *control == nullptr || (*control)->contrlVis == 0) {
     return;
+  }
   Draw1Control(control);
   GrafPtr current = nullptr;
   GetPort(&current);
@@ -208,10 +233,12 @@ void ZorvinAreaControlsWin::DrawScrollbar(ControlHandle control) {
 
 int16_t ZorvinAreaControlsWin::HandleControlClick(ZorvinArea* /*area*/, ControlHandle control,
                                                   int16_t part, Point where) {
-  if (part == 0)
+  if (part == 0) {
     return 0;
-  if (part == kControlIndicatorPart)
+  }
+  if (part == kControlIndicatorPart) {
     return TrackLiveControl(control, where);
+  }
   return TrackControl(control, where, &ScrollActionProc);
 }
 
@@ -222,11 +249,13 @@ int16_t ZorvinAreaControlsWin::TrackLiveControl(ControlHandle /*control*/, Point
 
 void ZorvinAreaControlsWin::ScrollActionProc(ControlHandle control, int16_t part) {
   ZorvinArea* area = AreaOfControl(control);
-  if (area == nullptr)
+  if (area == nullptr) {
     return;
+  }
   const bool vertical = control == area->GetVertScrollBar();
-  if (area->GetScrollsByCell())
+  if (area->GetScrollsByCell()) {
     area->AlignScrollToCell();
+  }
   const int32_t line = area->GetLineStep(vertical);
   const int32_t page = area->GetPageStep(vertical);
   int64_t value = area->BarPosition(control);

@@ -22,8 +22,9 @@ public:
     }
   }
   ~HostArea() {
-    if (fName.fString != nullptr)
+    if (fName.fString != nullptr) {
       FourD::DisposeFDStringBlock(&fName);
+    }
   }
 
   EventRecord Send(uint16_t what, intptr_t message = 0) {
@@ -68,8 +69,9 @@ TEST_F(AreaCommand, StaleAndForgedReferencesGetMinus50) {
   HostArea host;
   host.Send(kAreaInit);
   int32_t ref = host.fRefCell;
-  for (int32_t forged : {0, -1, ref + 1, INT32_MIN})
+  for (int32_t forged : {0, -1, ref + 1, INT32_MIN}) {
     EXPECT_EQ(GetAreaFlags(forged), -50) << forged;
+  }
   host.Send(kAreaDeinit);
   EXPECT_EQ(GetAreaFlags(ref), -50);
   EXPECT_EQ(ZVLookUpArea(ref), nullptr);

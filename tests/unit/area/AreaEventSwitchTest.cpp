@@ -106,9 +106,11 @@ TEST_P(AreaEventSwitch, CallsOneOperationAndWritesItsReply) {
 INSTANTIATE_TEST_SUITE_P(Events, AreaEventSwitch, ::testing::ValuesIn(kSwitchRows),
                          [](const auto& info) {
                            std::string name = info.param.fName;
-                           for (char& c : name)
-                             if (!isalnum(static_cast<unsigned char>(c)))
+                           for (char& c : name) {
+                             if (!isalnum(static_cast<unsigned char>(c))) {
                                c = '_';
+                             }
+                           }
                            return name;
                          });
 

@@ -107,8 +107,9 @@ TEST_F(AreaTest, ReferencesAreNeverZeroNorReusedAndForgedOnesFindNothing) {
   later.DispatchEvent(&init, &fRect, nullptr, nullptr, &fresh);
   EXPECT_GT(fresh, second + 1);
 
-  for (int32_t forged : {0, -1, first, second + 1000, INT32_MAX})
+  for (int32_t forged : {0, -1, first, second + 1000, INT32_MAX}) {
     EXPECT_EQ(fManager.IsAnArea(forged), nullptr) << forged;
+  }
 }
 
 TEST_F(AreaTest, EventsForStaleOrForgedCellsReachNoArea) {

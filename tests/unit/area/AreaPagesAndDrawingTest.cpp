@@ -76,8 +76,9 @@ TEST_F(AreaTest, AnAreaOnEveryPageOnlyFollowsVisibility) {
 
 TEST_F(AreaTest, VisibilityEventsReportOnlyChanges) {
   RecordingArea* area = NewArea();
-  for (int16_t flag : {1, 0, 0, 5, 1})
+  for (int16_t flag : {1, 0, 0, 5, 1}) {
     Send(area, kAreaVisibilityChange, 7, 0, Point{flag, 0});
+  }
   EXPECT_EQ(area->fCalls, (Calls{"DidBecomeInvisible", "DidBecomeVisible"}));
 }
 
@@ -86,8 +87,8 @@ namespace {
 // A small host device context the update event hands over.
 struct Surface {
   explicit Surface(int width, int height)
-      : fPixels(static_cast<size_t>(width) * height, 0xFFFFFFFF), fContext{width, height, width * 4,
-                                                                           fPixels.data()} {}
+      : fPixels(static_cast<size_t>(width) * height, 0xFFFFFFFF),
+        fContext{width, height, width * 4, fPixels.data()} {}
   uint32_t At(int x, int y) const { return fPixels[static_cast<size_t>(y) * fContext.fWidth + x]; }
 
   std::vector<uint32_t> fPixels;

@@ -33,8 +33,9 @@ protected:
     event.when = when;
     int32_t ref = 0;
     fManager.DispatchEvent(&event, &fRect, u16(u"grid"), u16(u"object"), &ref);
-    if (RecordingArea* area = fManager.AreaOf(ref))
+    if (RecordingArea* area = fManager.AreaOf(ref)) {
       area->Params().fPage = page;
+    }
     return ref;
   }
 

@@ -38,8 +38,9 @@ struct AreaTestHost {
     switch (selector) {
     case kFDInvalidateAreaRect: {
       Invalidation seen{block->fParam1, block->fPtr1 == nullptr, {}, block->fParam2 != 0};
-      if (block->fPtr1 != nullptr)
+      if (block->fPtr1 != nullptr) {
         seen.fRect = *static_cast<Rect*>(block->fPtr1);
+      }
       sInvalidations.push_back(seen);
       return;
     }
@@ -47,8 +48,9 @@ struct AreaTestHost {
       sEditMenuItems.push_back(block->fParam1);
       return;
     case kFDGetAreaKeyEventInfo:
-      if (!sKeyInfoAvailable)
+      if (!sKeyInfoAvailable) {
         break;
+      }
       block->fParam1 = sKeyCode;
       block->fParam2 = sCharCode;
       return;
@@ -98,8 +100,9 @@ public:
   void HandleDataToField() override { Record("HandleDataToField"); }
   void DoIdle() override {
     Record("DoIdle");
-    if (fOnIdle)
+    if (fOnIdle) {
       fOnIdle();
+    }
   }
   void DoCursor(Point* where) override {
     Record("DoCursor " + std::to_string(where->h) + "," + std::to_string(where->v));

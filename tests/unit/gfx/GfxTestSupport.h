@@ -43,9 +43,11 @@ struct Canvas {
   // Pixels whose alpha is above half, among those of a rectangle.
   int CountInked(int x0, int y0, int width, int height) {
     int count = 0;
-    for (int y = y0; y < y0 + height; ++y)
-      for (int x = x0; x < x0 + width; ++x)
+    for (int y = y0; y < y0 + height; ++y) {
+      for (int x = x0; x < x0 + width; ++x) {
         count += At(x, y).GetA() > 127;
+      }
+    }
     return count;
   }
 

@@ -247,8 +247,9 @@ TEST(GraphicsOnDeviceContext, UnusableContextsAreRefusedAndNeverDrawn) {
   }
   Graphics none(static_cast<const FDDeviceContext*>(nullptr));
   EXPECT_EQ(none.Clear(kRed), Status::InvalidParameter);
-  for (uint32_t p : pixels)
+  for (uint32_t p : pixels) {
     ASSERT_EQ(p, 0u);
+  }
 }
 
 TEST(GraphicsFill, MissingOrFailedObjectsAreRefused) {

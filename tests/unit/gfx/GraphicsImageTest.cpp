@@ -84,13 +84,15 @@ TEST(GraphicsImage, NaturalSizeAtAPointFollowsTheTransform) {
 
 TEST(GraphicsImage, DrawingABitmapOntoItselfCopiesFromTheOldPixels) {
   Canvas canvas(8, 1);
-  for (int x = 0; x < 8; ++x)
+  for (int x = 0; x < 8; ++x) {
     canvas.bitmap.SetPixel(x, 0, Color(255, uint8_t(x * 10), 0, 0));
+  }
   canvas.graphics.SetInterpolationMode(InterpolationModeNearestNeighbor);
   // Shifts by one pixel to the right, overlapping itself.
   canvas.graphics.DrawImage(&canvas.bitmap, RectF(1, 0, 7, 1), 0, 0, 7, 1, UnitPixel);
-  for (int x = 1; x < 8; ++x)
+  for (int x = 1; x < 8; ++x) {
     EXPECT_EQ(canvas.At(x, 0).GetR(), (x - 1) * 10) << x;
+  }
 }
 
 TEST(GraphicsImage, BadArgumentsAreRefusedWithoutDrawing) {
@@ -143,8 +145,9 @@ TEST(BitmapFromNativeImage, UnusableImagesAreRefused) {
                                {2, 2, 4, pixels},
                                {2, 2, 8, nullptr},
                                {70000, 1, 280000, pixels}};
-  for (const FDNativeImage& image : bad)
+  for (const FDNativeImage& image : bad) {
     EXPECT_EQ(Bitmap(&image).GetLastStatus(), Status::InvalidParameter) << image.fWidth;
+  }
   EXPECT_EQ(Bitmap(static_cast<const FDNativeImage*>(nullptr)).GetLastStatus(),
             Status::InvalidParameter);
 }

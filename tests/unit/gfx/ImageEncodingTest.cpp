@@ -31,8 +31,9 @@ void ExpectSamePixels(Bitmap& expected, Bitmap& actual, int tolerance) {
       expected.GetPixel(x, y, &a);
       actual.GetPixel(x, y, &b);
       ASSERT_NEAR(a.GetA(), b.GetA(), tolerance) << x << "," << y;
-      if (a.GetA() == 0)
+      if (a.GetA() == 0) {
         continue; // no colour to compare
+      }
       ASSERT_NEAR(a.GetR(), b.GetR(), tolerance) << x << "," << y;
       ASSERT_NEAR(a.GetG(), b.GetG(), tolerance) << x << "," << y;
       ASSERT_NEAR(a.GetB(), b.GetB(), tolerance) << x << "," << y;
@@ -44,14 +45,16 @@ void ExpectSamePixels(Bitmap& expected, Bitmap& actual, int tolerance) {
 std::unique_ptr<Bitmap> DecodeTiff(const std::vector<uint8_t>& bytes, uint16_t* samples) {
   char path[] = "/tmp/gfx_tiff_XXXXXX";
   int fd = mkstemp(path);
-  if (fd < 0)
+  if (fd < 0) {
     return nullptr;
+  }
   bool written = write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
   close(fd);
   TIFF* tiff = written ? TIFFOpen(path, "r") : nullptr;
   unlink(path);
-  if (!tiff)
+  if (!tiff) {
     return nullptr;
+  }
   uint32_t width = 0, height = 0;
   TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
   TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
@@ -59,8 +62,9 @@ std::unique_ptr<Bitmap> DecodeTiff(const std::vector<uint8_t>& bytes, uint16_t* 
   std::vector<uint32_t> raster(size_t(width) * height);
   bool ok = TIFFReadRGBAImageOriented(tiff, width, height, raster.data(), ORIENTATION_TOPLEFT, 0);
   TIFFClose(tiff);
-  if (!ok)
+  if (!ok) {
     return nullptr;
+  }
   auto bitmap = std::make_unique<Bitmap>(int(width), int(height));
   BitmapData data;
   bitmap->LockBits(nullptr, ImageLockModeWrite, PixelFormat32bppPARGB, &data);

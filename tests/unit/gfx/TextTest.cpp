@@ -144,14 +144,16 @@ TEST_F(Text, ALongWordBreaksBetweenCharactersAddingNothing) {
   const float width = 40;
   size_t perLine = 0;
   while (perLine < 24 &&
-         Measure(std::u16string(perLine + 1, u'I').c_str(), RectF(), format).Width <= width)
+         Measure(std::u16string(perLine + 1, u'I').c_str(), RectF(), format).Width <= width) {
     ++perLine;
+  }
   ASSERT_GT(perLine, 1u);
   ASSERT_LT(perLine, 12u);
   std::u16string byHand;
   for (size_t i = 0; i < 24; ++i) {
-    if (i > 0 && i % perLine == 0)
+    if (i > 0 && i % perLine == 0) {
       byHand += u'\n';
+    }
     byHand += u'I';
   }
   SolidBrush black(kBlack);
@@ -161,9 +163,11 @@ TEST_F(Text, ALongWordBreaksBetweenCharactersAddingNothing) {
   handBroken.graphics.DrawString(byHand.c_str(), -1, &font, RectF(10, 10, 0, 0), format, &black);
   EXPECT_GT(broken.CountInked(0, 0, 120, 160), 24);
   int differing = 0;
-  for (int y = 0; y < 160; ++y)
-    for (int x = 0; x < 120; ++x)
+  for (int y = 0; y < 160; ++y) {
+    for (int x = 0; x < 120; ++x) {
       differing += broken.At(x, y).GetValue() != handBroken.At(x, y).GetValue();
+    }
+  }
   EXPECT_EQ(differing, 0);
 }
 

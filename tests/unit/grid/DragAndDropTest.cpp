@@ -100,8 +100,9 @@ protected:
     gZorvinAreaManager->DoToAllAreas(
         [](CXArea* area, void* data) {
           auto* found = static_cast<std::pair<void*, ZorvinArea*>*>(data);
-          if (area->GetHWND() == found->first)
+          if (area->GetHWND() == found->first) {
             found->second = static_cast<ZorvinArea*>(area);
+          }
         },
         &search);
     return search.second;
@@ -119,15 +120,17 @@ protected:
   // The pixel at window point (x, y) as 0xRRGGBB.
   static uint32_t Pixel(int32_t window, int x, int y) {
     const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(window));
-    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight)
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight) {
       return 0xDEAD;
+    }
     const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
     return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
   }
   static bool AnyInRow(int32_t window, int x0, int x1, int y, uint32_t color) {
     for (int x = x0; x < x1; ++x) {
-      if (Pixel(window, x, y) == color)
+      if (Pixel(window, x, y) == color) {
         return true;
+      }
     }
     return false;
   }

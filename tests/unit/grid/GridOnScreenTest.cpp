@@ -50,8 +50,9 @@ protected:
     for (int shift = 0; shift < 24; shift += 8) {
       const int a = static_cast<int>((actual >> shift) & 0xFF);
       const int e = static_cast<int>((expected >> shift) & 0xFF);
-      if (std::abs(a - e) > 24)
+      if (std::abs(a - e) > 24) {
         return false;
+      }
     }
     return true;
   }

@@ -42,8 +42,9 @@ protected:
   // The pixel at point (x, y) of the first window as 0xRRGGBB (the surfaces are opaque).
   static uint32_t Pixel(int x, int y) {
     const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(1));
-    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight)
+    if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight) {
       return 0xDEAD;
+    }
     const auto* row = reinterpret_cast<const unsigned char*>(dc->fPixels) + y * dc->fRowBytes;
     return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
   }

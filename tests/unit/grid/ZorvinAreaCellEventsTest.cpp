@@ -42,8 +42,9 @@ TEST_F(ZorvinAreaCellEvents, PostedEventsComeOnePerIdleOldestFirst) {
   fArea->PostCellEvent(16, 3);
   fArea->PostCellEvent(4, 9); // not in the mask: taken from the queue, not heard
   fArea->PostCellEvent(16, 5);
-  for (int i = 0; i < 4; ++i)
+  for (int i = 0; i < 4; ++i) {
     fArea->DoIdle();
+  }
   EXPECT_EQ(fHeard, (std::vector<std::string>{"True\t16\t3", "True\t16\t5"}));
 }
 

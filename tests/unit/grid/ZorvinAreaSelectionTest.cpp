@@ -46,16 +46,18 @@ protected:
     CArray& array = fArrays.emplace_back();
     memcpy(&array, block, sizeof block);
     int32_t i = 0;
-    for (int32_t cell : cells)
+    for (int32_t cell : cells) {
       array.AtPut(++i, cell);
+    }
     return &array;
   }
 
   std::string Selected() const {
     std::string list;
     for (uint32_t cell = 1; cell <= 10; ++cell) {
-      if (fArea->IsCellSelected(cell))
+      if (fArea->IsCellSelected(cell)) {
         list += std::to_string(cell) + " ";
+      }
     }
     return list;
   }
@@ -94,8 +96,9 @@ TEST_F(ZorvinAreaSelection, AddAndRemoveApplyTheValidCellsAndReportTheOthers) {
 
 TEST_F(ZorvinAreaSelection, OtherModesAndEmptyArraysChangeNothing) {
   EXPECT_EQ(fArea->ModifySelection(1, Cells({4})), 0);
-  for (int32_t mode : {-1, 3, 5, 8})
+  for (int32_t mode : {-1, 3, 5, 8}) {
     EXPECT_EQ(fArea->ModifySelection(mode, Cells({6})), -50) << mode;
+  }
   EXPECT_EQ(fArea->ModifySelection(1, Cells({})), -50);
   EXPECT_EQ(Selected(), "4 ");
 }

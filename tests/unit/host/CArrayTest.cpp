@@ -15,8 +15,9 @@ CArray MakeArray(unsigned char kind, int32_t count) {
   auto bytes = static_cast<int32_t>((count + 1) * CArray::ElementSize(kind));
   FDHandle data = FourD::NewHandle(bytes);
   EXPECT_NE(data, nullptr);
-  if (data != nullptr)
+  if (data != nullptr) {
     memset(*data, 0, static_cast<size_t>(bytes));
+  }
   memcpy(block + kFDArrayCountOffset, &count, sizeof count);
   memcpy(block + kFDArrayHandleOffset, &data, sizeof data);
   CArray array;
@@ -51,8 +52,9 @@ TEST(CArrayKinds, ElementSizesFollowTheHostLayout) {
                {9, 0},
                {33, 0},
                {18, 0}};
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
     EXPECT_EQ(CArray::ElementSize(c.kind), c.size) << int(c.kind);
+  }
 }
 
 TEST_F(HostTest, HostTextArrayIsReadAndWrittenInPlace) {
@@ -81,8 +83,9 @@ TEST_F(HostTest, HostTextArrayIsReadAndWrittenInPlace) {
 
 TEST_F(HostTest, ShrinkingATextArrayToZeroDisposesEveryText) {
   CArray array = MakeArray(kFDArrayText, 3);
-  for (int32_t i = 1; i <= 3; ++i)
+  for (int32_t i = 1; i <= 3; ++i) {
     ASSERT_EQ(array.AtPut(i, U(u"text")), 0);
+  }
   EXPECT_EQ(zvhost::CountLiveObjects().textBlocks, 3);
   EXPECT_EQ(array.SetArraySize(0), 0);
   EXPECT_EQ(array.GetArraySize(), 0);

@@ -15,8 +15,9 @@ std::u16string ResourcesFor(const std::u16string& library, size_t capacity = 600
   PA_Unichar out[600];
   const size_t units =
       MakeResourcesFolderPath(reinterpret_cast<const PA_Unichar*>(library.c_str()), out, capacity);
-  if (units == 0)
+  if (units == 0) {
     return u"<none>";
+  }
   EXPECT_EQ(out[units], 0);
   return std::u16string(reinterpret_cast<const char16_t*>(out), units);
 }

@@ -46,14 +46,15 @@ TEST(ValueBlock, LongGoesIntoTheBlockByItsKind) {
     ValueBlock block = Block(c.kind);
     EXPECT_EQ(Long2ValueBlock(c.value, &block), c.error) << int(c.kind);
     EXPECT_EQ(GetValueKind(&block), c.kind);
-    if (c.kind == kFDReal)
+    if (c.kind == kFDReal) {
       EXPECT_EQ(GetValueReal(&block), c.expectedReal);
-    else if (c.kind == kFDBoolean)
+    } else if (c.kind == kFDBoolean) {
       EXPECT_EQ(block.fBytes[2], c.expectedLong);
-    else if (c.error == 0)
+    } else if (c.error == 0) {
       EXPECT_EQ(GetValueLong(&block), c.expectedLong);
-    else
+    } else {
       EXPECT_EQ(GetValueLong(&block), 0); // unchanged
+    }
   }
   EXPECT_NE(Long2ValueBlock(1, nullptr), 0);
 }

@@ -56,12 +56,14 @@ void ServerEntry(int16_t selector, FDEngineBlock* block) {
   case kFDReadOnServer:
     gServer->fReads.push_back({block->fParam1, block->fParam2, ""});
     block->fError = gServer->fReadError;
-    if (block->fError != 0)
+    if (block->fError != 0) {
       return;
-    if (block->fParam1 == 0 && gServer->fAnswerID)
+    }
+    if (block->fParam1 == 0 && gServer->fAnswerID) {
       block->fHandle = NewHandleWith(gServer->fID);
-    else if (block->fParam1 != 0)
+    } else if (block->fParam1 != 0) {
       block->fHandle = NewHandleWith(gServer->fReply);
+    }
     return;
   default:
     zvhost::CallBackEntry()(selector, block);
@@ -164,8 +166,9 @@ private:
 
 std::string Narrow(const PA_Unichar* text) {
   std::string out;
-  for (; *text != 0; ++text)
+  for (; *text != 0; ++text) {
     out += static_cast<char>(*text);
+  }
   return out;
 }
 

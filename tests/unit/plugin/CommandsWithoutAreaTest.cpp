@@ -26,8 +26,9 @@ const std::map<int, std::string> kAfterFailedCall = {
 std::vector<std::string> Words(const std::string& text) {
   std::istringstream in(text);
   std::vector<std::string> words;
-  for (std::string word; in >> word;)
+  for (std::string word; in >> word;) {
     words.push_back(word);
+  }
   return words;
 }
 
@@ -43,15 +44,17 @@ TEST_F(CommandsWithoutArea, AnswerMinus50AndResetOnlyWhatTheyReset) {
   int checked = 0;
   for (int selector = 1; selector <= kZorviCommandCount; ++selector) {
     const CommandInfo& command = gZorvi_GlueTable[selector - 1];
-    if (!TakesArea(command))
+    if (!TakesArea(command)) {
       continue;
+    }
     const char* name = command.fName;
     SCOPED_TRACE(name);
     ParamBlock block(selector);
     block.SetLong(0, 12345);
     for (size_t i = 1; i < block.Count(); ++i) {
-      if (block.KindAt(i) == kFDPicture && (command.fParamTypes[i] & kFDTypeOutput))
+      if (block.KindAt(i) == kFDPicture && (command.fParamTypes[i] & kFDTypeOutput)) {
         block.PictureAt(i) = MakeHostPicture();
+      }
     }
     EXPECT_EQ(block.Run(), -50);
     const auto found = kAfterFailedCall.find(selector);

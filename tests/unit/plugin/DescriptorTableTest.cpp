@@ -72,8 +72,9 @@ const ExpectedCommand kCommands[] = {
 
 std::map<int, const ExpectedCommand*> BySelector() {
   std::map<int, const ExpectedCommand*> commands;
-  for (const ExpectedCommand& command : kCommands)
+  for (const ExpectedCommand& command : kCommands) {
     commands[command.fSelector] = &command;
+  }
   return commands;
 }
 
@@ -159,8 +160,9 @@ TEST(CommandManifest, OneLinePerAssignedCommandInSelectorOrder) {
   const std::string manifest = FormatCommandManifest(gZorvi_GlueTable, kZorviCommandCount);
   std::vector<std::string> lines;
   size_t start = 0;
-  for (size_t end; (end = manifest.find('\n', start)) != std::string::npos; start = end + 1)
+  for (size_t end; (end = manifest.find('\n', start)) != std::string::npos; start = end + 1) {
     lines.push_back(manifest.substr(start, end - start));
+  }
   EXPECT_EQ(start, manifest.size()) << "the last line ends with a line break";
   ASSERT_EQ(lines.size(), std::size(kCommands) + 1);
   EXPECT_EQ(lines[0], "1 Zorvi_Area 80000000 00 -");

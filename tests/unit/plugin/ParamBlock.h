@@ -25,23 +25,27 @@ public:
       Cell& cell = fCells[i];
       cell.fKind = command.fParamTypes[i] & kFDTypeKindMask;
       memset(cell.fBytes, 0, sizeof cell.fBytes);
-      if (cell.fKind == kFDLongint)
+      if (cell.fKind == kFDLongint) {
         SetLong(i, kLongSentinel);
-      else if (cell.fKind == kFDText)
+      } else if (cell.fKind == kFDText) {
         SetText(i, u"old");
-      else if (cell.fKind == kFDArrayLongint || cell.fKind == kFDArrayText)
+      } else if (cell.fKind == kFDArrayLongint || cell.fKind == kFDArrayText) {
         cell.fBytes[kFDArrayKindOffset] = static_cast<unsigned char>(cell.fKind);
+      }
     }
-    for (Cell& cell : fCells)
+    for (Cell& cell : fCells) {
       fPointers.push_back(cell.fBytes);
+    }
   }
 
   ~ParamBlock() {
     for (Cell& cell : fCells) {
-      if (cell.fKind == kFDText && Text(cell).fString != nullptr)
+      if (cell.fKind == kFDText && Text(cell).fString != nullptr) {
         FourD::DisposeFDStringBlock(&Text(cell));
-      if (cell.fKind == kFDPicture && Picture(cell) != nullptr)
+      }
+      if (cell.fKind == kFDPicture && Picture(cell) != nullptr) {
         FourD::DisposeFDPicture(Picture(cell));
+      }
     }
   }
 
@@ -64,10 +68,12 @@ public:
   // A null text leaves the block without characters, as a fresh variable has it.
   void SetText(size_t i, const char16_t* text) {
     FDStringBlock& block = Text(fCells[i]);
-    if (block.fString != nullptr)
+    if (block.fString != nullptr) {
       FourD::DisposeFDStringBlock(&block);
-    if (text == nullptr)
+    }
+    if (text == nullptr) {
       return;
+    }
     FourD::CreateFDString(&block);
     const auto* units = reinterpret_cast<const PA_Unichar*>(text);
     FourD::SetFDString(&block, units,
@@ -76,8 +82,9 @@ public:
   FDStringBlock& TextBlock(size_t i) { return Text(fCells[i]); }
   std::u16string TextAt(size_t i) {
     const FDStringBlock& block = Text(fCells[i]);
-    if (block.fString == nullptr)
+    if (block.fString == nullptr) {
       return {};
+    }
     return std::u16string(reinterpret_cast<const char16_t*>(block.fString), block.fLength);
   }
 

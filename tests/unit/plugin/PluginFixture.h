@@ -32,7 +32,8 @@ protected:
 };
 
 inline std::u16string TextOf(const FDStringBlock& block) {
-  if (block.fString == nullptr)
+  if (block.fString == nullptr) {
     return {};
+  }
   return std::u16string(reinterpret_cast<const char16_t*>(block.fString), block.fLength);
 }

@@ -51,8 +51,9 @@ public:
   void SetLastCallID(int32_t id) { fLastCallID = id; }
 
   static std::string Bytes(FDHandle handle) {
-    if (handle == nullptr)
+    if (handle == nullptr) {
       return "<null>";
+    }
     return std::string(*handle, FourD::GetHandleSize(handle));
   }
 

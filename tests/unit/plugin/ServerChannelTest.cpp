@@ -42,8 +42,9 @@ protected:
     ReadWriteBlock block{callID, selector, &size, kCookie, 0};
     void* reply = nullptr;
     FourDPackex(kFDServerRead, &block, nullptr, &reply);
-    if (answer != nullptr)
+    if (answer != nullptr) {
       *answer = reply;
+    }
     if (reply == nullptr) {
       EXPECT_EQ(size, 0);
       return "<null>";
@@ -69,8 +70,9 @@ protected:
 
   static std::string Units(const PA_Unichar* text) {
     std::string out;
-    for (; *text != 0; ++text)
+    for (; *text != 0; ++text) {
       out += static_cast<char>(*text);
+    }
     return out;
   }
 
@@ -153,8 +155,9 @@ TEST_F(ServerChannel, IdentityMessageNamesTheClient) {
 TEST_F(ServerChannel, IdentityMessageMayCarryNamesOf255Units) {
   Connect(kCookie);
   std::string bytes(1, '\xFF');
-  for (int i = 0; i < 255; ++i)
+  for (int i = 0; i < 255; ++i) {
     bytes += std::string("x\0", 2);
+  }
   bytes += std::string("\x00\x01y\x00", 4);
   Write(kCookie, 0, -2, bytes);
   const FourDClient* client = fPlug.FindClient(kCookie);

@@ -15,15 +15,17 @@ TEST_F(WithoutGrid, EveryCommandButTheVersionCommandsAnswersMinus2093AndWritesNo
   for (int selector = 2; selector <= kZorviCommandCount; ++selector) {
     const CommandInfo& command = gZorvi_GlueTable[selector - 1];
     const GlueProc glue = command.fGlue;
-    if (glue == nullptr || selector == 67 || selector == 68)
+    if (glue == nullptr || selector == 67 || selector == 68) {
       continue;
+    }
     const char* name = command.fName;
     SCOPED_TRACE(name);
     ParamBlock block(selector);
     block.SetLong(0, 1);
     std::vector<std::vector<unsigned char>> before;
-    for (size_t i = 0; i < block.Count(); ++i)
+    for (size_t i = 0; i < block.Count(); ++i) {
       before.emplace_back(block.Bytes(i), block.Bytes(i) + 32);
+    }
     EXPECT_EQ(block.Run(), -2093);
     for (size_t i = 0; i < block.Count(); ++i) {
       EXPECT_EQ(memcmp(before[i].data(), block.Bytes(i), 32), 0) << "parameter " << i;

@@ -81,8 +81,9 @@ TEST(Hex, ReadsDigitsOfEitherCase) {
       {"12", 0x12000000},       // ends early: no read past the terminator
       {"", 0},
   };
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
     EXPECT_EQ(HexToLong(c.text), c.asLong) << c.text;
+  }
   EXPECT_EQ(HexToShort("beef"), 0xBEEF);
   EXPECT_EQ(HexToChar("7f"), 0x7F);
   EXPECT_EQ(HexToNibble('F'), 15);

@@ -34,8 +34,9 @@ protected:
   void SetUp() override { ASSERT_EQ(initialize_list(&fList), 0); }
   void TearDown() override { destroy_list(&fList); }
   void Fill(std::initializer_list<int> indices) {
-    for (int i : indices)
+    for (int i : indices) {
       ASSERT_EQ(add_to_end(fList, &fValues[i]), 0);
+    }
   }
   GenericList* fList = nullptr;
   int fValues[6] = {0, 1, 2, 3, 4, 5};
