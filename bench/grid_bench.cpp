@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "bench/BenchSetup.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
 #include "tests/unit/grid/ZorvinAreaTestAccess.h"
@@ -31,12 +32,12 @@ void BM_LayoutAndLoadVisibleCells(benchmark::State& state) {
   {
     auto area = std::make_unique<ZorvinArea>();
     ZorvinAreaTestAccess::SetAreaFrame(*area, CGRectMake(0, 0, 500, 400));
-    area->SetCaptionExpression(U(kCaption));
-    area->SetCountExpression(U(state.range(0) == 1000 ? kCount1000 : kCount10M));
+    Must(area->SetCaptionExpression(U(kCaption)));
+    Must(area->SetCountExpression(U(state.range(0) == 1000 ? kCount1000 : kCount10M)));
     for (auto _ : state) {
       area->UpdateLayout();
       // Drops the nine visible cells, which reloads them.
-      area->UpdateData(kZVUpdatePurge, 1, 9);
+      Must(area->UpdateData(kZVUpdatePurge, 1, 9));
     }
     state.counters["cells"] = static_cast<double>(area->GetCellCount());
   }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSetup.h"
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
@@ -74,12 +75,12 @@ public:
     fArea->SetupNativeSelectionColor();
     fArea->SetupNativeCaptionThings();
     fArea->SetPictureRect(CGRectMake(10, 10, 140, 110));
-    fArea->SetPictureDisplayFormat(6);
+    Must(fArea->SetPictureDisplayFormat(6));
     fArea->SetCaptionRect(CGRectMake(0, 125, 160, 35));
-    fArea->SetCaptionAlignment(1, captionVertAlignment);
-    fArea->SetCountExpression(U(count));
-    fArea->SetPictureExpression(U(u"pic"));
-    fArea->SetCaptionExpression(U(u"\"Cell \"+String(gZVCurrentCell)"));
+    Must(fArea->SetCaptionAlignment(1, captionVertAlignment));
+    Must(fArea->SetCountExpression(U(count)));
+    Must(fArea->SetPictureExpression(U(u"pic")));
+    Must(fArea->SetCaptionExpression(U(u"\"Cell \"+String(gZVCurrentCell)")));
     Access::SetContentFrame(*fArea, CGRectMake(0, 0, kWidth, kHeight));
     fArea->LoadVisibleCellData();
     fWindow = std::make_unique<gfx::Bitmap>(kWidth, kHeight, gfx::PixelFormat32bppRGB);
@@ -162,7 +163,7 @@ BENCHMARK(BM_ScrollStep)->Arg(1000)->Arg(10000000);
 void BM_RedrawByCellSize(benchmark::State& state) {
   RenderSetup setup(u"100");
   const auto side = static_cast<int32_t>(state.range(0));
-  setup.fArea->SetCellSize(side, side);
+  Must(setup.fArea->SetCellSize(side, side));
   setup.fArea->SetPictureRect(CGRectMake(0, 0, static_cast<float>(side), side - 35.0f));
   setup.fArea->SetCaptionRect(CGRectMake(0, side - 35.0f, static_cast<float>(side), 35));
   setup.fArea->LoadVisibleCellData();

@@ -21,14 +21,14 @@ public:
   void ClearDrags() { Clear(&fDrags, &fNumDrags); }
   void ClearDrops() { Clear(&fDrops, &fNumDrops); }
   // 0, or -108 with the list left empty.
-  int32_t InitDrags(int32_t count) { return Init(&fDrags, &fNumDrags, count); }
-  int32_t InitDrops(int32_t count) { return Init(&fDrops, &fNumDrops, count); }
+  [[nodiscard]] int32_t InitDrags(int32_t count) { return Init(&fDrags, &fNumDrags, count); }
+  [[nodiscard]] int32_t InitDrops(int32_t count) { return Init(&fDrops, &fNumDrops, count); }
   // `text` is cut to 255 units. -50 without a list or for an index outside it.
-  int32_t SetDragSign(int32_t index, const PA_Unichar* text);
-  int32_t SetDropSign(int32_t index, const PA_Unichar* text);
+  [[nodiscard]] int32_t SetDragSign(int32_t index, const PA_Unichar* text);
+  [[nodiscard]] int32_t SetDropSign(int32_t index, const PA_Unichar* text);
   // `out` (kSignatureUnits) is emptied first; -50 without a list, -29201 outside it.
-  int32_t GetDragSign(int32_t index, PA_Unichar* out) const;
-  int32_t GetDropSign(int32_t index, PA_Unichar* out) const;
+  [[nodiscard]] int32_t GetDragSign(int32_t index, PA_Unichar* out) const;
+  [[nodiscard]] int32_t GetDropSign(int32_t index, PA_Unichar* out) const;
   int32_t GetNumDrags() const { return fNumDrags; }
   int32_t GetNumDrops() const { return fNumDrops; }
   bool AcceptsDrags() const { return fNumDrags > 0 && fDrags != nullptr; }
@@ -40,9 +40,11 @@ public:
 
 private:
   static void Clear(PA_Unichar** block, int32_t* count);
-  static int32_t Init(PA_Unichar** block, int32_t* count, int32_t n);
-  static int32_t Set(PA_Unichar* block, int32_t count, int32_t index, const PA_Unichar* text);
-  static int32_t Get(const PA_Unichar* block, int32_t count, int32_t index, PA_Unichar* out);
+  [[nodiscard]] static int32_t Init(PA_Unichar** block, int32_t* count, int32_t n);
+  [[nodiscard]] static int32_t Set(PA_Unichar* block, int32_t count, int32_t index,
+                                   const PA_Unichar* text);
+  [[nodiscard]] static int32_t Get(const PA_Unichar* block, int32_t count, int32_t index,
+                                   PA_Unichar* out);
 
   int32_t fNumDrags = 0;
   int32_t fNumDrops = 0;

@@ -38,7 +38,7 @@ public:
   // block in view stays loaded while it is in view, past the maximum if it must be.
   void BeginPass();
 
-  int32_t SetMaxByteSize(uint32_t bytes);
+  [[nodiscard]] int32_t SetMaxByteSize(uint32_t bytes);
   uint32_t GetMaxByteSize() const { return fMaxByteSize; }
 
   uint32_t GetCount() const { return fCount; }

@@ -109,7 +109,7 @@ public:
   bool DoMouseDown(EventRecord* event) override;
   bool DoScrollWheelEvent(Point where, int32_t delta, uint16_t modifiers) override;
   void DoIdle() override;
-  int32_t RevealCell(int32_t cell);
+  [[nodiscard]] int32_t RevealCell(int32_t cell);
   CGPoint GetOrigin() const { return fOrigin; }
   CGFloat GetScale() const { return fScale; }
   ControlHandle GetHorzScrollBar() const { return fHorzScrollBar; }
@@ -154,7 +154,7 @@ public:
   void RedrawCellImmediately(CellLocation location);
   void InvalidateVisibleSelectedCells();
   // A picture of one cell as drawn, TIFF-encoded, which the caller owns.
-  int32_t CaptureCell(int32_t cell, FDPicture* picture);
+  [[nodiscard]] int32_t CaptureCell(int32_t cell, FDPicture* picture);
   bool IsCellSelected(uint32_t cell) const;
 
   // Cell look: where pictures and captions go inside a cell, and how
@@ -162,25 +162,26 @@ public:
   CGRect GetPictureRect() const { return fPictureRect; }
   int32_t SetCaptionRect(CGRect rect);
   CGRect GetCaptionRect() const { return fCaptionRect; }
-  int32_t SetPictureDisplayFormat(int32_t format);
+  [[nodiscard]] int32_t SetPictureDisplayFormat(int32_t format);
   int32_t GetPictureDisplayFormat() const { return fPictureFormat; }
   int32_t SetCaptionTextFormat(const PA_Unichar* format);
   const PA_Unichar* GetCaptionTextFormat() const { return fCaptionTextFormat; }
 
   // Back colour and back picture, behind every cell
   void SetBackColor(int32_t color) override;
-  int32_t SetBackPicture(FDPicture picture);
+  [[nodiscard]] int32_t SetBackPicture(FDPicture picture);
   // Hands the caller a copy it owns (or none), after disposing of what `picture` held.
-  int32_t GetBackPicture(FDPicture* picture) const;
-  int32_t SetBackPictureDisplayFormat(int32_t format);
+  [[nodiscard]] int32_t GetBackPicture(FDPicture* picture) const;
+  [[nodiscard]] int32_t SetBackPictureDisplayFormat(int32_t format);
   int32_t GetBackPictureDisplayFormat() const { return fBackPictureFormat; }
 
   // Caption text: font, alignment in the caption rectangle, colours
-  int32_t SetCaptionTextStyle(const PA_Unichar* fontName, int32_t size, int32_t style);
+  [[nodiscard]] int32_t SetCaptionTextStyle(const PA_Unichar* fontName, int32_t size,
+                                            int32_t style);
   const PA_Unichar* GetCaptionTextFont() const { return fCaptionFontName; }
   int32_t GetCaptionTextSize() const { return fCaptionTextSize; }
   int32_t GetCaptionTextStyle() const { return fCaptionTextStyle; }
-  int32_t SetCaptionAlignment(int32_t horizontal, int32_t vertical);
+  [[nodiscard]] int32_t SetCaptionAlignment(int32_t horizontal, int32_t vertical);
   int32_t GetCaptionHorzAlignment() const { return fCaptionHorzAlignment; }
   int32_t GetCaptionVertAlignment() const { return fCaptionVertAlignment; }
   void SetCaptionTextColors(int32_t fore, int32_t back);
@@ -205,16 +206,16 @@ public:
   const gfx::SolidBrush* GetSelectionBrush() const { return fSelectionBrush.get(); }
 
   // Drag and drop settings: caret options and signature lists (0, -50, -108 or -29201)
-  int32_t SetDragOptions(int32_t flags, int32_t caretWidth, int32_t caretColor,
-                         int32_t blinkInterval);
+  [[nodiscard]] int32_t SetDragOptions(int32_t flags, int32_t caretWidth, int32_t caretColor,
+                                       int32_t blinkInterval);
   int32_t GetDragFlags() const { return fDragFlags; }
   int32_t GetCaretWidth() const { return fCaretWidth; }
   int32_t GetCaretColor() const { return fCaretColor; }
   int32_t GetCaretBlinkInterval() const { return fCaretBlinkInterval; }
-  int32_t SetDragSignatures(CArray* signatures);
-  int32_t SetDropSignatures(CArray* signatures);
-  int32_t GetDragSignatures(CArray* signatures) const;
-  int32_t GetDropSignatures(CArray* signatures) const;
+  [[nodiscard]] int32_t SetDragSignatures(CArray* signatures);
+  [[nodiscard]] int32_t SetDropSignatures(CArray* signatures);
+  [[nodiscard]] int32_t GetDragSignatures(CArray* signatures) const;
+  [[nodiscard]] int32_t GetDropSignatures(CArray* signatures) const;
   // The reference of the last internal drop's source area (which may be gone by now), and the
   // drop signature that matched.
   int32_t GetDragSourceArea() const { return fDragSourceArea; }
@@ -262,18 +263,18 @@ public:
   bool IsCaretVertical() const;
 
   // Layout setters and getters (0, or -50 for a bad argument)
-  int32_t SetCellsInBand(int32_t cells);
+  [[nodiscard]] int32_t SetCellsInBand(int32_t cells);
   int32_t GetCellsInBand() const { return fCellsInBand; }
-  int32_t SetAlignment(int32_t horizontal, int32_t vertical);
+  [[nodiscard]] int32_t SetAlignment(int32_t horizontal, int32_t vertical);
   int32_t GetHorzAlignment() const { return fHorzAlignment; }
   int32_t GetVertAlignment() const { return fVertAlignment; }
-  int32_t SetCellSize(int32_t width, int32_t height);
+  [[nodiscard]] int32_t SetCellSize(int32_t width, int32_t height);
   int32_t GetCellWidth() const;
   int32_t GetCellHeight() const;
-  int32_t SetCellSpacing(int32_t x, int32_t y);
+  [[nodiscard]] int32_t SetCellSpacing(int32_t x, int32_t y);
   int32_t GetCellXSpacing() const;
   int32_t GetCellYSpacing() const;
-  int32_t SetCellCornerRadii(int32_t xRadius, int32_t yRadius);
+  [[nodiscard]] int32_t SetCellCornerRadii(int32_t xRadius, int32_t yRadius);
   int32_t GetCellCornerXRadius() const { return fCornerXRadius; }
   int32_t GetCellCornerYRadius() const { return fCornerYRadius; }
   int32_t GetCellCount() const { return fCellCount; }
@@ -330,28 +331,28 @@ public:
   CGPoint DocPointToGlobal(CGPoint point) const;
 
   // Cell data: expressions, loading, cache
-  int32_t SetCountExpression(const PA_Unichar* text);
+  [[nodiscard]] int32_t SetCountExpression(const PA_Unichar* text);
   void ClearCountExpression();
-  int32_t SetPictureExpression(const PA_Unichar* text);
+  [[nodiscard]] int32_t SetPictureExpression(const PA_Unichar* text);
   // The expression, format and rectangle together, so that cells load once, already fitted;
   // nothing changes when the expression does not parse.
-  int32_t SetCellPicture(const PA_Unichar* text, CGRect rect, int32_t format);
+  [[nodiscard]] int32_t SetCellPicture(const PA_Unichar* text, CGRect rect, int32_t format);
   void ClearPictureExpression();
-  int32_t SetCaptionExpression(const PA_Unichar* text);
+  [[nodiscard]] int32_t SetCaptionExpression(const PA_Unichar* text);
   void ClearCaptionExpression();
   const PA_Unichar* GetCountExpression() const { return fCountExpressionText; }
   const PA_Unichar* GetPictureExpression() const { return fPictureExpressionText; }
   const PA_Unichar* GetCaptionExpression() const { return fCaptionExpressionText; }
-  int32_t UpdateData(int32_t kind, uint32_t first, uint32_t second);
-  int32_t SetMaxCacheByteSize(uint32_t bytes) { return fCache.SetMaxByteSize(bytes); }
+  [[nodiscard]] int32_t UpdateData(int32_t kind, uint32_t first, uint32_t second);
+  [[nodiscard]] int32_t SetMaxCacheByteSize(uint32_t bytes) { return fCache.SetMaxByteSize(bytes); }
   uint32_t GetMaxCacheByteSize() const { return fCache.GetMaxByteSize(); }
   // Evaluates the visible cells not cached yet; the number evaluated.
   int32_t LoadVisibleCellData();
   void LoadCellData(uint32_t cell);
   // The picture as the cell keeps it: reduced to the size it is drawn at, or the part of it that
   // shows.
-  int32_t EvalPictureExpression(CellData* data);
-  int32_t EvalCaptionExpression(PA_Unichar** caption);
+  [[nodiscard]] int32_t EvalPictureExpression(CellData* data);
+  [[nodiscard]] int32_t EvalCaptionExpression(PA_Unichar** caption);
   bool IsLoadingCellData() const { return fLoadDepth > 0; }
   // Closed by its manager: a command still running on it leaves its window alone.
   bool IsClosed() const { return fClosed; }
@@ -372,14 +373,14 @@ public:
   void SetSelectionToCell(uint32_t cell);
   void SelectAllCells();
   void RangeSelect(bool select);
-  int32_t ModifySelection(int32_t mode, CArray* cells);
-  int32_t SetSelection(int32_t mode, CArray* cells, int32_t cell);
-  int32_t GetSelection(CArray* cells) const;
-  int32_t GetSelectedCell(int32_t* cell) const;
-  int32_t SetSelectionOptions(int32_t kind, int32_t frameColor, int32_t frameWidth);
+  [[nodiscard]] int32_t ModifySelection(int32_t mode, CArray* cells);
+  [[nodiscard]] int32_t SetSelection(int32_t mode, CArray* cells, int32_t cell);
+  [[nodiscard]] int32_t GetSelection(CArray* cells) const;
+  [[nodiscard]] int32_t GetSelectedCell(int32_t* cell) const;
+  [[nodiscard]] int32_t SetSelectionOptions(int32_t kind, int32_t frameColor, int32_t frameWidth);
 
   // The database's event handler: a method called with the area, an event code and a cell
-  int32_t SetEventHandler(const PA_Unichar* name, uint32_t mask);
+  [[nodiscard]] int32_t SetEventHandler(const PA_Unichar* name, uint32_t mask);
   const PA_Unichar* GetEventHandler(uint32_t* mask) const;
   int32_t CallEventHandler(int32_t code, int32_t cell);
   // Whether the manager still lists this area: database code may have closed it.
@@ -402,7 +403,8 @@ private:
   friend class ZorvinAreaTestAccess;
   friend class ZorvinAreaLookTestAccess;
 
-  int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy, FDHandle* tokens);
+  [[nodiscard]] int32_t ParseExpression(const PA_Unichar* text, PA_Unichar** textCopy,
+                                        FDHandle* tokens);
   void ReplacePictureExpression(PA_Unichar* text, FDHandle tokens);
   // Cells keep their pictures fitted: whatever changes the fitted size drops them.
   // Answers whether there was anything to drop.
@@ -410,7 +412,7 @@ private:
   // Drops them and loads the visible cells again.
   void ReloadFittedPictures();
   // The picture's bitmap as the cell keeps it, in `data`; a host error.
-  int32_t MakeCellPicture(FDPicture picture, CellData* data);
+  [[nodiscard]] int32_t MakeCellPicture(FDPicture picture, CellData* data);
   void Refresh();
   void ReleaseBackPicture();
   void ResetLayout();

@@ -235,11 +235,13 @@ void ZorvinArea::LoadCellData(uint32_t cell) {
   };
   gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
   CellData data;
+  // An expression that fails leaves the cell without a picture or a caption: loading is lazy and
+  // has no one to answer to.
   if (fPictureExpression != nullptr) {
-    EvalPictureExpression(&data);
+    static_cast<void>(EvalPictureExpression(&data));
   }
   if (fCaptionExpression != nullptr && unchanged()) {
-    EvalCaptionExpression(&data.fCaption);
+    static_cast<void>(EvalCaptionExpression(&data.fCaption));
   }
   data.fLoaded = true;
   // What was evaluated for slots that are gone is dropped, and so is what comes after database

@@ -40,7 +40,10 @@ void ZorvinArea::ReloadFittedPictures() {
 int32_t ZorvinArea::MakeCellPicture(FDPicture picture, CellData* data) {
   int32_t width = 0;
   int32_t height = 0;
-  FourD::GetPictureDimensions(picture, &width, &height);
+  if (FourD::GetPictureDimensions(picture, &width, &height) != kFDErrNone) {
+    width = 0;
+    height = 0;
+  }
   const CGRect rect = CGRectMake(0, 0, fPictureRect.size.width, fPictureRect.size.height);
   const CGRect drawn = FitCGRectInCGRect(
       CGRectMake(0, 0, width, height),

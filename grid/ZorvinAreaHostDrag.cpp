@@ -210,7 +210,9 @@ void ZorvinArea::DoDragLeave() {
 
 int32_t ZorvinArea::Get4DDropCell() {
   int32_t event = 0;
-  FourD::CurrentFormEvent(&event);
+  if (FourD::CurrentFormEvent(&event) != kFDErrNone) {
+    return 0;
+  }
   if (event == kFormEventDrop) {
     return fHostDropCell;
   }

@@ -30,8 +30,8 @@ void Deinit();
 bool IsInitialized();
 
 // Environment
-int16_t GetPluginResourceID(int16_t* resID);
-int16_t GetProgramFlags(uint32_t* flags);
+[[nodiscard]] int16_t GetPluginResourceID(int16_t* resID);
+[[nodiscard]] int16_t GetProgramFlags(uint32_t* flags);
 bool Is4DClient();
 bool Is4DServer();
 bool IsCompiled();
@@ -39,33 +39,38 @@ bool IsCompiled();
 // Processes, records
 int32_t CurrentProcess();
 int32_t GetWindowProcess(void* window);
-int16_t GetCommandName(int32_t command, char* name, size_t capacity); // narrow, zero-terminated
+[[nodiscard]] int16_t GetCommandName(int32_t command, char* name,
+                                     size_t capacity); // narrow, zero-terminated
 int32_t RecordNumber(int32_t table);
-int16_t GetFileName(int32_t table, PA_Unichar* name, size_t capacity);
-int16_t GetFieldType(int32_t table, int32_t field, int32_t* type);
+[[nodiscard]] int16_t GetFileName(int32_t table, PA_Unichar* name, size_t capacity);
+[[nodiscard]] int16_t GetFieldType(int32_t table, int32_t field, int32_t* type);
 
 // Variables, by zero-terminated UTF-16 name
-int16_t GetVariable(const PA_Unichar* name, ValueBlock* value);
+[[nodiscard]] int16_t GetVariable(const PA_Unichar* name, ValueBlock* value);
 int16_t SetVariable(const PA_Unichar* name, const ValueBlock* value, unsigned char clearOld);
-int16_t GetVariableIP(const PA_Unichar* name, ValueBlock* value);
+[[nodiscard]] int16_t GetVariableIP(const PA_Unichar* name, ValueBlock* value);
 int16_t SetVariableIP(const PA_Unichar* name, const ValueBlock* value, unsigned char clearOld);
 
 // Code
-int16_t TokenizeProcV12(const PA_Unichar* text, int32_t length, FDHandle* tokens);
+[[nodiscard]] int16_t TokenizeProcV12(const PA_Unichar* text, int32_t length, FDHandle* tokens);
 int16_t ExecTokenizedProcV12(FDHandle tokens);
-int16_t ExecTokenizedFuncV12(FDHandle tokens, ValueBlock* result);
+[[nodiscard]] int16_t ExecTokenizedFuncV12(FDHandle tokens, ValueBlock* result);
 void DisposeHandleV11(FDHandle tokens);
 int32_t GetMethodID(const PA_Unichar* name);
-int16_t CallMethodID(int32_t methodID, int32_t count, ValueBlock* blocks); // blocks[0]: result
-int16_t ExecuteCommandByID(int32_t command, ValueBlock* params, int32_t count, ValueBlock* result);
-int16_t GetPictureSizeByCommand(FDPicture picture, int32_t* byteSize);            // 356
-int16_t GetPictureDimensions(FDPicture picture, int32_t* width, int32_t* height); // 457
-int16_t CurrentFormEvent(int32_t* event);                                         // 388
+[[nodiscard]] int16_t CallMethodID(int32_t methodID, int32_t count,
+                                   ValueBlock* blocks); // blocks[0]: result
+[[nodiscard]] int16_t ExecuteCommandByID(int32_t command, ValueBlock* params, int32_t count,
+                                         ValueBlock* result);
+[[nodiscard]] int16_t GetPictureSizeByCommand(FDPicture picture, int32_t* byteSize); // 356
+[[nodiscard]] int16_t GetPictureDimensions(FDPicture picture, int32_t* width,
+                                           int32_t* height); // 457
+[[nodiscard]] int16_t CurrentFormEvent(int32_t* event);      // 388
 // 1184 with the object's name as a text parameter and four booleans written back
-int16_t ObjectGetDragAndDropOptions(const PA_Unichar* objectName, bool* draggable,
-                                    bool* automaticDrag, bool* droppable, bool* automaticDrop);
+[[nodiscard]] int16_t ObjectGetDragAndDropOptions(const PA_Unichar* objectName, bool* draggable,
+                                                  bool* automaticDrag, bool* droppable,
+                                                  bool* automaticDrop);
 
-// Formatting into a buffer of `capacity` UTF-16 units, zero-terminated
+// Formatting into a buffer of `capacity` UTF-16 units, zero-terminated; empty on an error
 int16_t FormatReal(double value, const PA_Unichar* format, PA_Unichar* out, size_t capacity);
 int16_t FormatLong(int32_t value, const PA_Unichar* format, PA_Unichar* out, size_t capacity);
 int16_t FormatDate(const DateBlock* value, int32_t format, PA_Unichar* out, size_t capacity);
@@ -82,15 +87,15 @@ int32_t CompareUniStrings(const PA_Unichar* a, int32_t lengthA, const PA_Unichar
                           int32_t lengthB, int32_t options);
 
 // Pictures
-int16_t CreateFDPicture(const void* bytes, int32_t byteCount, FDPicture* picture);
-int16_t DuplicateFDPicture(FDPicture picture, FDPicture* copy);
+[[nodiscard]] int16_t CreateFDPicture(const void* bytes, int32_t byteCount, FDPicture* picture);
+[[nodiscard]] int16_t DuplicateFDPicture(FDPicture picture, FDPicture* copy);
 int16_t DisposeFDPicture(FDPicture picture);
 int32_t GetPictureByteSize(FDPicture picture); // 0 for none
-int16_t CreateNativeImageForScreen(FDPicture picture, FDNativeImage** image);
+[[nodiscard]] int16_t CreateNativeImageForScreen(FDPicture picture, FDNativeImage** image);
 // At most `width` x `height`, decoded no larger than that needs; kFDErrUnknownCommand from hosts
 // that lack it.
-int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
-                                 FDNativeImage** image);
+[[nodiscard]] int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
+                                               FDNativeImage** image);
 void DisposeNativeImage(FDNativeImage* image);
 
 // Memory handles
@@ -109,7 +114,7 @@ int16_t LastMemoryError();
 bool GetNextEvent(int32_t mask, EventRecord* event);
 int16_t SetAreaClipModeV13(int32_t* areaRef, int32_t mode);
 int16_t InvalidateAreaRect14(int32_t areaRef, const Rect* rect, bool immediately);
-int16_t GetAreaKeyEventInfo(int32_t* keyCode, int32_t* charCode);
+[[nodiscard]] int16_t GetAreaKeyEventInfo(int32_t* keyCode, int32_t* charCode);
 void* GetUpdateHDC();
 int32_t GetFourDDialogFromWindow(void* window);
 int16_t CreateTip(void* window, const Rect* rect, const PA_Unichar* text);
@@ -119,17 +124,17 @@ void* HWNDToMacWindow(void* hwnd);
 void* MacWindowToHWND(void* window);
 // The host and native windows of the area whose private word is `areaRefCell`; both null and
 // an error when the host does not know it.
-int16_t GetAreaWindow(int32_t* areaRefCell, void** window, void** hwnd);
+[[nodiscard]] int16_t GetAreaWindow(int32_t* areaRefCell, void** window, void** hwnd);
 
 // Colours
-int16_t GetRGBColor(int32_t color, RGBColor* rgb);
+[[nodiscard]] int16_t GetRGBColor(int32_t color, RGBColor* rgb);
 uint32_t GetARGBColorFrom4DColor(int32_t color);
 uint32_t GetARGBColorFromRGBColor(const RGBColor* rgb);
 int32_t GetPlatformColor(int32_t index);
 
 // Server channel, client side
 int16_t WriteOnServer(int32_t callID, int16_t selector, FDHandle data);
-int16_t ReadOnServer(int32_t callID, int16_t selector, FDHandle* reply);
+[[nodiscard]] int16_t ReadOnServer(int32_t callID, int16_t selector, FDHandle* reply);
 void Yield();
 
 } // namespace FourD

@@ -97,12 +97,16 @@ int32_t ZV_SetCellOptions(int32_t area, int32_t width, int32_t height, FDPicture
   }
   // Radii go first so that the new size never meets corners too big for it; a later failure
   // leaves the cells square.
-  grid->SetCellCornerRadii(0, 0);
-  int32_t error = grid->SetCellSize(width, height);
+  int32_t error = grid->SetCellCornerRadii(0, 0);
+  if (error == kZVErrNone) {
+    error = grid->SetCellSize(width, height);
+  }
+  if (error == kZVErrNone) {
+    error = grid->SetCellCornerRadii(radiusH, radiusV);
+  }
   if (error != kZVErrNone) {
     return error;
   }
-  grid->SetCellCornerRadii(radiusH, radiusV);
   error = grid->SetBackPicture(picture);
   if (error != kZVErrNone) {
     return error;

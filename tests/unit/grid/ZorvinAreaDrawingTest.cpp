@@ -105,9 +105,12 @@ TEST_F(ZorvinAreaDrawing, ShortCaptionsSitByTheirVerticalAlignment) {
   Store(1, false, u"Hi");
   fArea->SetCaptionTextColors(0, -256);
   ASSERT_EQ(fArea->SetCaptionRect(CGRectMake(0, 0, 100, 100)), 0);
-  const auto top = (fArea->SetCaptionAlignment(1, 0), InkRows(*DrawPlain(1)));
-  const auto centre = (fArea->SetCaptionAlignment(1, 1), InkRows(*DrawPlain(1)));
-  const auto bottom = (fArea->SetCaptionAlignment(1, 2), InkRows(*DrawPlain(1)));
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 0), 0);
+  const auto top = InkRows(*DrawPlain(1));
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 1), 0);
+  const auto centre = InkRows(*DrawPlain(1));
+  ASSERT_EQ(fArea->SetCaptionAlignment(1, 2), 0);
+  const auto bottom = InkRows(*DrawPlain(1));
   ASSERT_GE(top.first, 0);
   EXPECT_LT(top.last, 30);
   EXPECT_GT(centre.first, 30);

@@ -47,8 +47,8 @@ protected:
     Rect rect{0, 0, height, width};
     EventRecord idle{};
     area->HandleEvent(&idle, &rect); // the first event sets the area up
-    area->SetCellSize(100, 100);
-    area->SetCellSpacing(10, 10);
+    EXPECT_EQ(0, area->SetCellSize(100, 100));
+    EXPECT_EQ(0, area->SetCellSpacing(10, 10));
     ZorvinAreaTestAccess::SetCellCount(*area, count);
     area->DidEndExecutionCycle(&rect);
     return area;
@@ -124,7 +124,7 @@ TEST_F(GridScrolling, WheelNotchScrollsATenthOfThreeQuartersOfTheView) {
 TEST_F(GridScrolling, WheelTurnsHorizontalWithShiftOnlyWhenBothBarsAreNeeded) {
   void* window = OpenWindow(600, 500);
   auto both = MakeArea(window, 500, 400, 100);
-  both->SetCellsInBand(10); // 1110 wide, 10 rows: both bars
+  ASSERT_EQ(both->SetCellsInBand(10), 0); // 1110 wide, 10 rows: both bars
   Rect rect{};
   both->GetAreaRect(&rect);
   both->DidEndExecutionCycle(&rect);
@@ -194,7 +194,7 @@ TEST_F(GridScrolling, ArrowsAndPageAreasStepByPixelsOrByCells) {
   ZorvinAreaControlsWin::ScrollActionProc(vert, kControlUpButtonPart);
   EXPECT_EQ(GetControl32BitValue(vert), 0) << "clamped at the minimum";
 
-  area->SetCellSize(96, 96);
+  EXPECT_EQ(0, area->SetCellSize(96, 96));
   area->SetScrollsByCell(1);
   SetControl32BitValue(vert, 0);
   ZorvinAreaControlsWin::ScrollActionProc(vert, kControlDownButtonPart);

@@ -111,7 +111,7 @@ TEST_F(HostTest, CommandNamesComeBackNarrow) {
     EXPECT_STREQ(name, c.name);
   }
   char small[4];
-  FourD::GetCommandName(283, small, sizeof small);
+  ASSERT_EQ(FourD::GetCommandName(283, small, sizeof small), 0);
   EXPECT_STREQ(small, "C_L");
 }
 
