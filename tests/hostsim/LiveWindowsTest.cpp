@@ -120,4 +120,28 @@ TEST_F(LiveWindows, APressIsPlayedFromTheWindowSystemUntilTheLastWindowCloses) {
   EXPECT_EQ(std::vector<int32_t>{1}, fDisplay.closed);
 }
 
+TEST_F(LiveWindows, AFlickOfSeveralNotchesComesAsOneWheelEventPerNotch) {
+  Run("gW:=Open window(100;50;400;350;1;\"Live\")\ngA:=Plugin area(gW;\"a\";0;0;200;200)");
+  zvhost::LiveInput flick = At(Kind::Wheel, 10, 20);
+  flick.wheel = -3;
+  zvhost::LiveInput tilt = At(Kind::Wheel, 10, 20);
+  tilt.wheel = 1;
+  tilt.horizontal = true;
+  fDisplay.inputs = {flick, tilt, At(Kind::Close, 0, 0)};
+  Get().events.clear();
+  std::string message;
+  ASSERT_EQ(0, zvhost::RunLiveWindows(&message)) << message;
+
+  std::vector<std::pair<int16_t, uint16_t>> wheels; // delta, modifiers
+  for (const fakearea::Received& r : Get().events) {
+    if (r.what == 39) {
+      wheels.emplace_back(static_cast<int16_t>(r.message), r.modifiers);
+    }
+  }
+  const uint16_t shift = kFDShiftKeyMask;
+  EXPECT_EQ(
+      (std::vector<std::pair<int16_t, uint16_t>>{{-120, 0}, {-120, 0}, {-120, 0}, {120, shift}}),
+      wheels);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 #include "../AreaEvents.h"
 #include "../HostState.h"
@@ -19,7 +20,8 @@ using Clock = std::chrono::steady_clock;
 // Turns of the event loop come this often, so that a caret blinks and posted drops arrive.
 constexpr auto kTurnInterval = std::chrono::milliseconds(16);
 // What one wheel notch tells the area (only its sign matters to it).
-constexpr int32_t kWheelNotch = 120;
+constexpr int16_t kWheelNotch = 120;
+constexpr int32_t kMostWheelNotches = 50;
 constexpr int32_t kKeyA = 'a';
 
 // Cursor events follow the pointer while no button is held; a tip the area asks for during one is
@@ -49,17 +51,25 @@ void MoveAtPointer(const LiveInput& input) {
 }
 
 void WheelAtPointer(const LiveInput& input) {
-  const std::shared_ptr<Window> window = Windows().Find(input.window);
-  if (!window || input.wheel == 0) {
+  if (input.wheel == 0) {
     return;
   }
   HideTip();
   constexpr uint16_t kShift = kFDShiftKeyMask;
   const uint16_t modifiers =
       static_cast<uint16_t>(input.modifiers | (input.horizontal ? kShift : 0));
-  const int32_t delta = std::clamp(input.wheel * kWheelNotch, -32767, 32767);
-  WheelAt(window, ClampToShort(input.x), ClampToShort(input.y), static_cast<int16_t>(delta),
-          modifiers);
+  // Areas step once per wheel event whatever its delta, so a flick of several notches comes as
+  // one event per notch; a flick past any reason is cut short.
+  const int32_t notches = std::min(std::abs(input.wheel), kMostWheelNotches);
+  const int16_t delta = input.wheel > 0 ? kWheelNotch : -kWheelNotch;
+  for (int32_t i = 0; i < notches; ++i) {
+    // Code run by an area may close the window between two notches.
+    const std::shared_ptr<Window> window = Windows().Find(input.window);
+    if (!window) {
+      return;
+    }
+    WheelAt(window, ClampToShort(input.x), ClampToShort(input.y), delta, modifiers);
+  }
 }
 
 void KeyInWindow(const LiveInput& input) {
