@@ -60,7 +60,8 @@ void WheelAtPointer(const LiveInput& input) {
       static_cast<uint16_t>(input.modifiers | (input.horizontal ? kShift : 0));
   // Areas step once per wheel event whatever its delta, so a flick of several notches comes as
   // one event per notch; a flick past any reason is cut short.
-  const int32_t notches = std::min(std::abs(input.wheel), kMostWheelNotches);
+  const auto notches =
+      static_cast<int32_t>(std::min<int64_t>(std::abs(int64_t{input.wheel}), kMostWheelNotches));
   const int16_t delta = input.wheel > 0 ? kWheelNotch : -kWheelNotch;
   for (int32_t i = 0; i < notches; ++i) {
     // Code run by an area may close the window between two notches.
