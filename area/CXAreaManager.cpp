@@ -49,9 +49,7 @@ CXAreaManager::WorkScope::~WorkScope() {
   fManager->DeleteDoomedAreas();
 #ifndef NDEBUG
   if (fManager->fBusyDepth == 0) {
-    fManager->DoToAllAreas(
-        [](CXArea* area, void* /*data*/) { static_cast<const CXArea*>(area)->CheckInvariants(); },
-        nullptr);
+    fManager->DoToAllAreas([](CXArea* area, void* /*data*/) { area->CheckInvariants(); }, nullptr);
   }
 #endif
 }

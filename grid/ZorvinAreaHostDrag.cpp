@@ -43,11 +43,6 @@ CGRect EdgeZone(CGRect f, int32_t edge) {
   }
 }
 
-// Evaluating cells may run database code that closes the window: the area is then unlisted.
-bool StillListed(const ZorvinArea* area) {
-  return gZorvinAreaManager != nullptr && gZorvinAreaManager->IsAnArea(area->GetAreaRef()) == area;
-}
-
 } // namespace
 
 bool ZorvinArea::Handle4DDrag(CGPoint docPoint) {
@@ -99,7 +94,8 @@ void ZorvinArea::DoDragOver(FDDragAndDropInfo* /*info*/, CGPoint /*where*/, CGRe
   fHostDragActive = true;
   const CGPoint view = GlobalMouseToView();
   TrackDragAutoScrollAtEdge(view);
-  if (!StillListed(this)) {
+  // Evaluating cells may run database code that closes the window.
+  if (!IsLive()) {
     return;
   }
   uint32_t cell = 0;
@@ -155,7 +151,7 @@ void ZorvinArea::AutoScrollStep(int32_t edge) {
   const bool forward = edge == kRightEdge || edge == kBottomEdge;
   ScrollBarTo(bar, value + (forward ? step : -step));
   LoadVisibleCellData();
-  if (StillListed(this)) {
+  if (IsLive()) {
     ShiftBackBuffer(previousOrigin);
   }
 }
