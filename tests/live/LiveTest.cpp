@@ -61,12 +61,17 @@ std::string Logged(LiveHost& host) {
 
 // The screen's pixel once it is `wanted`, or as it is after a few seconds.
 long WaitForScreenPixel(int x, int y, long wanted) {
+  // The virtual display's screen file, named by the test's command.
+  const char* screen = getenv("ZORVI_LIVE_SCREEN");
+  if (screen == nullptr) {
+    return -1;
+  }
   long pixel = -1;
   for (int i = 0; i < 100 && pixel != wanted; ++i) {
     if (i > 0) {
       usleep(30000);
     }
-    pixel = ScreenPixelAt(ZORVI_LIVE_SCREEN, x, y);
+    pixel = ScreenPixelAt(screen, x, y);
   }
   return pixel;
 }
