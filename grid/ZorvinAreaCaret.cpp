@@ -26,8 +26,9 @@ void ZorvinArea::DrawCaret(gfx::Graphics* graphics) {
     return;
   }
   const CGRect doc = GetCaretRect(fCaretCell, fCaretPart);
-  // The pass draws in scaled space.
-  const CGPoint origin = DocPointToScaled(doc.origin);
+  // The pass draws in view space; the drawing layer's floats could not hold a point far down a
+  // huge document.
+  const CGPoint origin = DocPointToView(doc.origin);
   const CGSize size = DocSizeToScaled(doc.size);
   const float x = origin.x, y = origin.y, w = size.width, h = size.height;
   const bool vertical = IsCaretVertical();
