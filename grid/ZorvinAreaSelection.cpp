@@ -230,7 +230,7 @@ int32_t ZorvinArea::GetSelection(CArray* cells) const {
   if (fSelectionKind != kSelectionMultiple) {
     return kErrBadParameter;
   }
-  if (cells == nullptr || !(cells->IsArrayLongint() || cells->IsArrayInteger())) {
+  if (cells == nullptr || !cells->IsArrayLongint()) {
     return 0;
   }
   if (const int32_t error = cells->SetArraySize(0)) {
