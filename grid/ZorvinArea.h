@@ -100,6 +100,8 @@ public:
   virtual bool GetTipsEnabled() const { return (fAreaFlags & kZVAreaTipsEnabled) != 0; }
   virtual void SetScrollsByCell(unsigned char on);
   virtual bool GetScrollsByCell() const { return (fAreaFlags & kZVAreaScrollsByCell) != 0; }
+  // The flags as a command sets them: kept over the form's property word at the first event.
+  void ConfigureFlags(uint32_t flags);
   virtual bool CanBeSelected() { return true; }
   virtual void DoDragLeave();
   bool IsViewShown() const { return fViewShown; }
@@ -485,6 +487,7 @@ private:
   bool fClosed = false; // unlinked by the manager; its window may be gone
   ZorvinAreaProps fProps = {};
   uint32_t fAreaFlags = 0;
+  bool fFlagsConfigured = false; // by a command: the property word no longer applies
 
   // Scale, content size and scroll origin
   CGFloat fScale = 1.0;
