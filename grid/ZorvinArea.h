@@ -581,6 +581,9 @@ private:
   uint32_t fAnchorCell = 0;
   uint32_t fClickedCell = 0;
   uint32_t fLastSelectedCell = 0;
+  // Words of the bits visited by the walks over the whole selection (Select All, reading it out,
+  // finding the last selected cell): their cost, which tests bound.
+  mutable uint64_t fSelectionWordVisits = 0;
 
   // Event handler and posted cell events
   PA_Unichar fEventMethodName[64] = {};
