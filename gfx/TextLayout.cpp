@@ -3,11 +3,14 @@
 #include <limits.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace gfx {
 
 namespace {
+
+std::atomic<uint64_t> gLinesLaidOut{0};
 
 // Layout sizes in the text engine's units must fit 32 bits.
 constexpr float kMaxExtent = 1.0e6f;
@@ -31,6 +34,26 @@ float FromPango(int units) {
   return float(units) / PANGO_SCALE;
 }
 
+// The head of a long text laid out first, doubled until enough lines run past the box: those
+// past it that a break could still move, and one more.
+constexpr size_t kFirstHeadBytes = 64;
+constexpr int kLinesPastTheBox = 3;
+
+// The lines whose bottom lies below `limit`.
+int LinesPast(PangoLayout* layout, int limit) {
+  int past = 0;
+  PangoLayoutIter* iter = pango_layout_get_iter(layout);
+  do {
+    PangoRectangle logical;
+    pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+    if (logical.y + logical.height > limit) {
+      ++past;
+    }
+  } while (past < kLinesPastTheBox && pango_layout_iter_next_line(iter));
+  pango_layout_iter_free(iter);
+  return past;
+}
+
 } // namespace
 
 TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
@@ -49,10 +72,11 @@ TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
     return;
   }
   Configure(font, format);
-  pango_layout_set_text(fLayout.get(), utf8.data(), int(utf8.size()));
   if (utf8.empty()) {
+    pango_layout_set_text(fLayout.get(), utf8.data(), 0);
     fBounds = RectF(fRect.X, fRect.Y, 0, 0);
   } else {
+    SetText(utf8, format);
     Place(format);
   }
   fStatus = Status::Ok;
@@ -97,6 +121,35 @@ void TextLayout::Configure(const Font& font, const StringFormat& format) {
     pango_layout_set_height(layout, format.Wraps() ? int(fRect.Height * PANGO_SCALE) : -1);
   }
   pango_layout_set_alignment(layout, PangoAlignmentFor(format.GetAlignment()));
+}
+
+// Laying text out breaks all of it into lines, however few the box shows: a long word in a small
+// caption box would make thousands. Where only the lines that fit matter (a line limit, wrapped
+// lines, no ellipsis), a growing head of the text is laid out until it runs two lines past the
+// box: the lines the box shows then break as they do in the whole text.
+void TextLayout::SetText(const std::string& utf8, const StringFormat& format) {
+  PangoLayout* layout = fLayout.get();
+  const bool onlyWhatFits = format.LimitsLines() && fRect.Height > 0 &&
+                            pango_layout_get_width(layout) > 0 &&
+                            pango_layout_get_ellipsize(layout) == PANGO_ELLIPSIZE_NONE;
+  const int limit = int(std::ceil(fRect.Height * PANGO_SCALE));
+  size_t length = onlyWhatFits ? kFirstHeadBytes : utf8.size();
+  for (;;) {
+    if (length >= utf8.size()) {
+      length = utf8.size();
+    } else {
+      // Cut before a whole character.
+      while (length > 0 && (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80) {
+        --length;
+      }
+    }
+    pango_layout_set_text(layout, utf8.data(), int(length));
+    gLinesLaidOut += static_cast<uint64_t>(pango_layout_get_line_count(layout));
+    if (length == utf8.size() || LinesPast(layout, limit) >= kLinesPastTheBox) {
+      return;
+    }
+    length *= 2;
+  }
 }
 
 void TextLayout::Place(const StringFormat& format) {
@@ -144,6 +197,10 @@ void TextLayout::Place(const StringFormat& format) {
   fClipY = format.Clips() && fRect.Height > 0;
   // Lines cut by the line limit stay hidden even when the format does not clip.
   fCutAt = fShownHeight < FromPango(whole.height) ? fOriginY + fShownHeight : NAN;
+}
+
+uint64_t TextLayout::LinesLaidOut() {
+  return gLinesLaidOut;
 }
 
 void TextLayout::Draw(cairo_t* cr) const {

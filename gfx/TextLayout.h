@@ -3,6 +3,7 @@
 // wrap; one of height 0 does not limit the lines.
 #pragma once
 
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -29,8 +30,13 @@ public:
 
   void Draw(cairo_t* cr) const;
 
+  // Lines the text engine has broken text into, over every layout made so far: what laying text
+  // out costs, which tests bound.
+  static uint64_t LinesLaidOut();
+
 private:
   void Configure(const Font& font, const StringFormat& format);
+  void SetText(const std::string& utf8, const StringFormat& format);
   void Place(const StringFormat& format);
 
   LayoutPtr fLayout;

@@ -95,8 +95,11 @@ void ZorvinArea::PostInitArea14(Rect* rect) {
     gZorvinAreaManager->SetStandaloneWindowProperties(&props);
   }
   if (!IsPrinting()) {
-    SetScrollsByCell((props.fFlags & kZVAreaScrollsByCell) != 0);
-    SetTipsEnabled((props.fFlags & kZVAreaTipsEnabled) != 0);
+    // A developer's set-up code may have configured the area before its first event.
+    if (!fFlagsConfigured) {
+      SetScrollsByCell((props.fFlags & kZVAreaScrollsByCell) != 0);
+      SetTipsEnabled((props.fFlags & kZVAreaTipsEnabled) != 0);
+    }
     InitAreaViews();
   }
   SetupNativeAreaBackColor();
@@ -215,6 +218,12 @@ void ZorvinArea::SetScrollsByCell(unsigned char on) {
   fAreaFlags |= kZVAreaScrollsByCell;
   AlignScrollToCell();
   fNeedsRedraw = true;
+}
+
+void ZorvinArea::ConfigureFlags(uint32_t flags) {
+  fFlagsConfigured = true;
+  SetTipsEnabled((flags & kZVAreaTipsEnabled) != 0);
+  SetScrollsByCell((flags & kZVAreaScrollsByCell) != 0);
 }
 
 void ZorvinArea::InvalidateAreaView() {

@@ -100,6 +100,8 @@ public:
   virtual bool GetTipsEnabled() const { return (fAreaFlags & kZVAreaTipsEnabled) != 0; }
   virtual void SetScrollsByCell(unsigned char on);
   virtual bool GetScrollsByCell() const { return (fAreaFlags & kZVAreaScrollsByCell) != 0; }
+  // The flags as a command sets them: kept over the form's property word at the first event.
+  void ConfigureFlags(uint32_t flags);
   virtual bool CanBeSelected() { return true; }
   virtual void DoDragLeave();
   bool IsViewShown() const { return fViewShown; }
@@ -485,6 +487,7 @@ private:
   bool fClosed = false; // unlinked by the manager; its window may be gone
   ZorvinAreaProps fProps = {};
   uint32_t fAreaFlags = 0;
+  bool fFlagsConfigured = false; // by a command: the property word no longer applies
 
   // Scale, content size and scroll origin
   CGFloat fScale = 1.0;
@@ -578,6 +581,9 @@ private:
   uint32_t fAnchorCell = 0;
   uint32_t fClickedCell = 0;
   uint32_t fLastSelectedCell = 0;
+  // Words of the bits visited by the walks over the whole selection (Select All, reading it out,
+  // finding the last selected cell): their cost, which tests bound.
+  mutable uint64_t fSelectionWordVisits = 0;
 
   // Event handler and posted cell events
   PA_Unichar fEventMethodName[64] = {};

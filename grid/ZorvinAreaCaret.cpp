@@ -3,6 +3,7 @@
 #include "grid/ZorvinArea.h"
 
 #include <new>
+#include <vector>
 
 #include "gfx/Brush.h"
 #include "gfx/Graphics.h"
@@ -16,6 +17,51 @@ enum : int32_t {
   kSystemHighlightColor = -254,
 };
 
+using Polygon = std::vector<CGPoint>;
+
+// The part of a convex polygon on the inner side of one line x = limit (`vertical`) or
+// y = limit: the side of values up to the limit when `keepBelow`.
+Polygon CutPolygon(const Polygon& polygon, bool vertical, CGFloat limit, bool keepBelow) {
+  Polygon kept;
+  const auto along = [vertical](CGPoint p) { return vertical ? p.x : p.y; };
+  const auto inside = [&](CGPoint p) { return keepBelow ? along(p) <= limit : along(p) >= limit; };
+  for (size_t i = 0; i < polygon.size(); ++i) {
+    const CGPoint a = polygon[i];
+    const CGPoint b = polygon[(i + 1) % polygon.size()];
+    if (inside(a)) {
+      kept.push_back(a);
+    }
+    if (inside(a) != inside(b)) {
+      const CGFloat t = (limit - along(a)) / (along(b) - along(a));
+      kept.push_back(vertical ? CGPointMake(limit, a.y + (b.y - a.y) * t)
+                              : CGPointMake(a.x + (b.x - a.x) * t, limit));
+    }
+  }
+  return kept;
+}
+
+// Fills what of a convex polygon lies in `bounds`: cut in double, so that the drawing layer's
+// floats only ever see points of the area, however wide the caret.
+void FillWithin(gfx::Graphics* graphics, const gfx::Brush* brush, Polygon polygon, CGRect bounds) {
+  polygon = CutPolygon(polygon, true, CGRectGetMinX(bounds), false);
+  polygon = CutPolygon(polygon, true, CGRectGetMaxX(bounds), true);
+  polygon = CutPolygon(polygon, false, CGRectGetMinY(bounds), false);
+  polygon = CutPolygon(polygon, false, CGRectGetMaxY(bounds), true);
+  if (polygon.size() < 3) {
+    return;
+  }
+  std::vector<gfx::PointF> points;
+  points.reserve(polygon.size());
+  for (const CGPoint& p : polygon) {
+    points.emplace_back(static_cast<float>(p.x), static_cast<float>(p.y));
+  }
+  graphics->FillPolygon(brush, points.data(), static_cast<int>(points.size()));
+}
+
+Polygon Box(CGFloat x, CGFloat y, CGFloat w, CGFloat h) {
+  return {{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}};
+}
+
 } // namespace
 
 void ZorvinArea::DrawCaret(gfx::Graphics* graphics) {
@@ -26,32 +72,32 @@ void ZorvinArea::DrawCaret(gfx::Graphics* graphics) {
     return;
   }
   const CGRect doc = GetCaretRect(fCaretCell, fCaretPart);
-  // The pass draws in scaled space.
-  const CGPoint origin = DocPointToScaled(doc.origin);
+  // The pass draws in view space; the drawing layer's floats could not hold a point far down a
+  // huge document.
+  const CGPoint origin = DocPointToView(doc.origin);
   const CGSize size = DocSizeToScaled(doc.size);
-  const float x = origin.x, y = origin.y, w = size.width, h = size.height;
+  const CGFloat x = origin.x, y = origin.y, w = size.width, h = size.height;
+  const CGFloat pen = fCaretWidth;
+  // A pixel beyond the view on each side, so that edges that lie outside stay outside.
+  const CGRect bounds = CGRectInset(
+      CGRectMake(0, 0, fContentViewFrame.size.width, fContentViewFrame.size.height), -1, -1);
+  const gfx::SolidBrush* brush = fCaretBrush.get();
   const bool vertical = IsCaretVertical();
-  const gfx::GraphicsState state = graphics->Save();
-  gfx::Pen pen(fCaretBrush.get(), static_cast<float>(fCaretWidth));
+  // The line is a pen's width across, with flat ends.
   if (vertical) {
-    graphics->DrawLine(&pen, x + w / 2, y, x + w / 2, y + h);
+    FillWithin(graphics, brush, Box(x + w / 2 - pen / 2, y, pen, h), bounds);
   } else {
-    graphics->DrawLine(&pen, x, y + h / 2, x + w, y + h / 2);
+    FillWithin(graphics, brush, Box(x, y + h / 2 - pen / 2, w, pen), bounds);
   }
   if ((fDragFlags & kCaretArrowHeads) != 0) {
     if (vertical) {
-      const gfx::PointF top[] = {{x, y}, {x + w, y}, {x + w / 2, y + w}};
-      const gfx::PointF bottom[] = {{x, y + h}, {x + w, y + h}, {x + w / 2, y + h - w}};
-      graphics->FillPolygon(fCaretBrush.get(), top, 3);
-      graphics->FillPolygon(fCaretBrush.get(), bottom, 3);
+      FillWithin(graphics, brush, {{x, y}, {x + w, y}, {x + w / 2, y + w}}, bounds);
+      FillWithin(graphics, brush, {{x, y + h}, {x + w, y + h}, {x + w / 2, y + h - w}}, bounds);
     } else {
-      const gfx::PointF left[] = {{x, y}, {x, y + h}, {x + h, y + h / 2}};
-      const gfx::PointF right[] = {{x + w, y}, {x + w, y + h}, {x + w - h, y + h / 2}};
-      graphics->FillPolygon(fCaretBrush.get(), left, 3);
-      graphics->FillPolygon(fCaretBrush.get(), right, 3);
+      FillWithin(graphics, brush, {{x, y}, {x, y + h}, {x + h, y + h / 2}}, bounds);
+      FillWithin(graphics, brush, {{x + w, y}, {x + w, y + h}, {x + w - h, y + h / 2}}, bounds);
     }
   }
-  graphics->Restore(state);
 }
 
 ZorvinArea* ZorvinArea::sCaretBlinkArea = nullptr;
@@ -164,7 +210,8 @@ CGFloat EmptyGridCaretOffset(int32_t alignment, CGFloat extent, CGFloat gap) {
 } // namespace
 
 CGRect ZorvinArea::GetCaretRect(uint32_t cell, DropCellPart part) const {
-  const int32_t width = fCaretWidth;
+  // In 64 bits: the width may be any that is not negative.
+  const int64_t width = fCaretWidth;
   const bool arrowHeads = (fDragFlags & 4) != 0;
   const CGFloat band = static_cast<CGFloat>(arrowHeads ? 3 * width : width);
   const CGFloat offset = static_cast<CGFloat>(arrowHeads ? width / 2 + width : width / 2);

@@ -44,8 +44,7 @@ int32_t ZV_SetAreaFlags(int32_t area, int32_t flags) {
   if (grid == nullptr) {
     return kZVErrBadParameter;
   }
-  grid->SetTipsEnabled((flags & kZVAreaTipsEnabled) != 0);
-  grid->SetScrollsByCell((flags & kZVAreaScrollsByCell) != 0);
+  grid->ConfigureFlags(static_cast<uint32_t>(flags));
   return kZVErrNone;
 }
 

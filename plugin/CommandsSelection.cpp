@@ -34,9 +34,9 @@ namespace {
 
 constexpr int32_t kReplaceSelection = 1;
 
+// Long integers only: a 16-bit array would wrap cell numbers above 32767.
 bool IsCellArrayOrUndefined(const CArray* cells) {
-  return cells != nullptr &&
-         (cells->IsArrayLongint() || cells->IsArrayInteger() || cells->IsUndefined());
+  return cells != nullptr && (cells->IsArrayLongint() || cells->IsUndefined());
 }
 
 } // namespace

@@ -203,7 +203,6 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
       graphics->FillRectangle(area->GetAreaBackBrush(), GdiplusRectFMakeWithCGRect(fill));
     }
   }
-  graphics->TranslateTransform(area->GetOrigin().x, area->GetOrigin().y);
   const uint32_t count = static_cast<uint32_t>(area->GetCellCount() > 0 ? area->GetCellCount() : 0);
   if (count > 0) {
     const CGRect test = dirty != nullptr ? area->ViewRectToDoc(*dirty)
@@ -222,7 +221,9 @@ void ContentView::DrawAtPortOrigin(ZorvinArea* area, gfx::Graphics* graphics, co
         continue;
       }
       const gfx::GraphicsState cellState = graphics->Save();
-      const CGPoint at = area->DocPointToScaled(rect.origin);
+      // The drawing layer translates in float, which keeps whole pixels only up to 2^24: a cell
+      // far down a huge document is placed by its view point, taken in double.
+      const CGPoint at = area->DocPointToView(rect.origin);
       graphics->TranslateTransform(at.x, at.y);
       if (clip != nullptr) {
         graphics->SetSmoothingMode(gfx::SmoothingModeAntiAlias);

@@ -55,8 +55,9 @@ struct AreaSearch {
 void MatchArea(CXArea* candidate, void* data) {
   auto* search = static_cast<AreaSearch*>(data);
   auto* area = dynamic_cast<ZorvinArea*>(candidate);
+  // A hidden area is no target: what is visible at the point is, or nothing.
   if (search->fFound != nullptr || area == nullptr || area->GetMacWindow() != search->fWindow ||
-      !area->OnCurrentPage()) {
+      !area->OnCurrentPage() || !area->IsAreaVisible()) {
     return;
   }
   if (CGRectContainsPoint(ContentView::GetPortRelativeBounds(area), search->fLocal)) {

@@ -3,8 +3,8 @@ $w:=Open window(20;20;520;420)
 $ref:=Plugin area($w;"grid";0;0;500;400)
 ASSERT($ref#0;"the plug-in keeps a reference in the private word")
 
-// The first event after init runs the post-init step before itself: post-init applies the
-// area's default properties, so flags set before it do not survive it.
+// The first event after init runs the post-init step before itself: flags a command set before
+// it survive it.
 $flags:=0
 ZV_SetAreaFlags($ref;0x600000)
 LOG("before first event";ZV_GetAreaFlags($ref;$flags);$flags)

@@ -191,4 +191,88 @@ TEST_F(GridOnScreen, EachPageShowsItsOwnAreas) {
   EXPECT_EQ(At(*back, kBarX, 200), 0x00C000u) << "the bar went with its page";
 }
 
+// Far down a huge document a float keeps only 16 to 32 pixels: every picture and gap must still
+// be drawn where the hit test finds it. The 10^7-cell probe runs against the same probe at the
+// top of a short grid, so that a probe that fits neither would not pass by itself.
+class GridFarDown : public GridOnScreen {
+protected:
+  // 100 x 100 cells 10 apart, four to a row, each filled by a solid picture on a yellow area.
+  void PlaceSolidGrid(const std::string& count) {
+    Run("C_PICTURE(gSolid;gNone)\n"
+        "READ PICTURE FILE(\"" ZORVI_TEST_DATA_DIR "/blue1400.png\";gSolid)\n"
+        "gW:=Open window(0;0;500;400)\n"
+        "gRef:=Plugin area(gW;\"grid\";0;0;500;400)\n"
+        "ASSERT(ZV_SetAreaBackgroundColor(gRef;0xFFFF00)=0)\n"
+        "ASSERT(ZV_SetCellOptions(gRef;100;100;gNone;0;0;0)=0)\n"
+        "ASSERT(ZV_SetCellSpacing(gRef;10;10)=0)\n"
+        "ASSERT(ZV_SetCellPicture(gRef;\"gSolid\";0;0;100;100;2)=0)\n"
+        "ASSERT(ZV_SetNumCells(gRef;\"" +
+        count + "\")=0)\nIDLE\n");
+  }
+  static ZorvinArea* TheArea() {
+    ZorvinArea* found = nullptr;
+    gZorvinAreaManager->DoToAllAreas(
+        [](CXArea* area, void* out) {
+          *static_cast<ZorvinArea**>(out) = static_cast<ZorvinArea*>(area);
+        },
+        &found);
+    return found;
+  }
+  // The cell the hit test finds under a point of the view, 0 in a gap.
+  static uint32_t CellAt(const ZorvinArea& area, int x, int y) {
+    return area.CellLocationToIndex(
+        area.DocPointToRangeCheckedCellLocation(area.ViewPointToDoc(CGPointMake(x, y)), false));
+  }
+  // Rows whose pixels in column x disagree with the hit test: picture in cells, yellow in gaps.
+  std::string MisplacedRows(int x) {
+    const ZorvinArea* area = TheArea();
+    auto snapshot = Snapshot();
+    if (area == nullptr || snapshot == nullptr) {
+      return "no area or no snapshot";
+    }
+    std::string wrong;
+    for (int y = 0; y < 400; ++y) {
+      const bool inCell = CellAt(*area, x, y) != 0;
+      const uint32_t pixel = At(*snapshot, x, y);
+      if (inCell ? !Near(pixel, 0x2878C8u) : pixel != 0xFFFF00u) {
+        wrong += " " + std::to_string(y) + (inCell ? "(cell)" : "(gap)");
+      }
+    }
+    return wrong;
+  }
+};
+
+TEST_F(GridFarDown, TheProbeFitsAShortGrid) {
+  PlaceSolidGrid("40");
+  EXPECT_EQ(MisplacedRows(60), "");
+  EXPECT_EQ(MisplacedRows(170), "");
+}
+
+TEST_F(GridFarDown, PicturesAndGapsLieWhereTheHitTestFindsThem) {
+  PlaceSolidGrid("10000000");
+  Run("ASSERT(ZV_RevealCell(gRef;9999990)=0)");
+  EXPECT_EQ(MisplacedRows(60), "") << "drawn at once by the reveal";
+  Run("IDLE");
+  EXPECT_EQ(MisplacedRows(60), "") << "drawn by the host's update";
+  EXPECT_EQ(MisplacedRows(170), "") << "the second column";
+
+  // A click selects the cell under it and redraws it at once: its frame (red, 2 wide, 1 in)
+  // follows the cell's top edge.
+  const ZorvinArea* area = TheArea();
+  ASSERT_NE(area, nullptr);
+  // The first whole row: past the first gap.
+  int top = 0;
+  while (top < 400 && CellAt(*area, 60, top) != 0) {
+    ++top;
+  }
+  while (top < 400 && CellAt(*area, 60, top) == 0) {
+    ++top;
+  }
+  ASSERT_LT(top + 50, 400);
+  Run("MOUSE CLICK(gW;60;" + std::to_string(top + 50) + ")");
+  EXPECT_TRUE(area->IsCellSelected(CellAt(*area, 60, top + 50)));
+  EXPECT_EQ(Pixel(60, top + 2), 0xFF0000u) << "the frame's top at " << top + 1;
+  EXPECT_TRUE(Near(Pixel(60, top + 5), 0x2878C8u)) << "the picture inside it";
+}
+
 } // namespace

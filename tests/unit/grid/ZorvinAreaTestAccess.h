@@ -26,6 +26,8 @@ public:
   }
   static int32_t SelectionBitsSize(const ZorvinArea& area) { return area.fSelectionBitsSize; }
   static bool HasSelectionBits(const ZorvinArea& area) { return area.fSelectionBits != nullptr; }
+  static uint64_t SelectionWordVisits(const ZorvinArea& area) { return area.fSelectionWordVisits; }
+  static void ResetSelectionWordVisits(ZorvinArea& area) { area.fSelectionWordVisits = 0; }
   static int32_t LoadDepth(const ZorvinArea& area) { return area.fLoadDepth; }
   static void SetLoadDepth(ZorvinArea& area, int32_t depth) { area.fLoadDepth = depth; }
   // Cell n is bit n - 1, counted from the high bit of the first word.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <utility>
 
 #include "platform/win/ContentView.h"
 #include "tests/unit/grid/ZorvinAreaDrawingFixture.h"
@@ -93,6 +94,24 @@ TEST_F(ContentViewDrawing, TheBufferLandsAtTheContentViewsPlaceInThePort) {
   EXPECT_EQ(Rgb(*window, 320, 50), kWhite);
   EXPECT_EQ(Rgb(*window, 60, 209), kRed); // cell 4
   EXPECT_EQ(Rgb(*window, 60, 210), kWhite);
+}
+
+// The widest caret a command accepts, with arrowheads, over the edge between cells 1 and 2: its
+// band and arrows cover the whole view, and nothing of it lands beyond the view in the window.
+TEST_F(ContentViewDrawing, TheWidestCaretCoversItsEdgeAndStaysInTheView) {
+  Access::SetAreaFrame(*fArea, CGRectMake(20, 10, 300, 200));
+  ASSERT_EQ(fArea->SetDragOptions(4, 2147483647, 0x00FF00, 0), 0);
+  fArea->EnableDragCaret(2, kDropBefore);
+  auto window = Window(400, 300);
+  gfx::Graphics graphics(window.get());
+  ContentView::Draw(fArea.get(), &graphics);
+  graphics.Flush();
+  EXPECT_EQ(Rgb(*window, 120, 60), 0x00FF00u) << "the edge";
+  EXPECT_EQ(Rgb(*window, 300, 150), 0x00FF00u) << "the arrowhead reaches the far corner";
+  EXPECT_EQ(Rgb(*window, 20, 10), 0x00FF00u);
+  for (const auto& [x, y] : {std::pair{19, 60}, {320, 60}, {120, 9}, {120, 210}, {0, 0}}) {
+    EXPECT_EQ(Rgb(*window, x, y), kWhite) << x << "," << y;
+  }
 }
 
 TEST_F(ContentViewDrawing, ADirtyRectangleRepaintsOnlyItself) {

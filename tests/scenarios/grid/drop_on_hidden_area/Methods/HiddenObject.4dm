@@ -1,0 +1,3 @@
+If(Form event code=16)
+  LOG("host drop on hidden")
+End if
