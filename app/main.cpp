@@ -4,8 +4,9 @@
 // the windows are shown on the desktop and a person drives them: once main has returned, the
 // event loop runs until the last window is closed.
 //
-// Exit status: 0 success, 1 an ASSERT failed, 2 a script error, 3 host objects leaked,
-// 4 the host could not start (usage, plug-in, manifest or database).
+// Exit status: 0 success, 1 an ASSERT failed, 2 a script error (in main, or in code run for the
+// plug-in or the form unless --keep-going), 3 host objects leaked, 4 the host could not start
+// (usage, plug-in, manifest or database).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,11 +32,12 @@ struct Options {
   uint32_t hostVersion = 0x1400;
   zvhost::ProgramMode mode = zvhost::ProgramMode::SingleUser;
   bool live = false;
+  bool keepGoing = false; // errors in code run for the plug-in or the form leave the status 0
 };
 
 void Usage() {
   std::fputs("usage: zorvi-host [--plugin PATH] [--host-version HEX] [--client] [--window] "
-             "DATABASE_DIR_OR_METHOD_FILE [ARG...]\n",
+             "[--keep-going] DATABASE_DIR_OR_METHOD_FILE [ARG...]\n",
              stderr);
 }
 
@@ -53,6 +55,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->mode = zvhost::ProgramMode::Client;
     } else if (arg == "--window") {
       options->live = true;
+    } else if (arg == "--keep-going") {
+      options->keepGoing = true;
     } else if (arg.rfind("--", 0) == 0) {
       return false;
     } else {
@@ -141,6 +145,8 @@ int Run(const Options& options) {
     error = zvhost::RunLiveWindows(&message);
   }
   int status = kOk;
+  // What the methods' errors held back comes before the run's own failure.
+  zvhost::SumUpMethodErrors();
   if (error != 0) {
     std::fprintf(stderr, "%s\n", message.c_str());
     status = error == zvhost::kHostAssertionFailed ? kAssertion : kScriptError;
@@ -148,6 +154,14 @@ int Run(const Options& options) {
 
   // The run's windows close before the plug-in goes, so its areas are deinitialised first.
   zvhost::CloseAllWindows();
+  const int methodErrors = zvhost::SumUpMethodErrors();
+  if (status == kOk && methodErrors > 0 && !options.keepGoing) {
+    std::fprintf(stderr,
+                 "zorvi-host: %d error%s in methods run for the plug-in or the form "
+                 "(--keep-going ignores them)\n",
+                 methodErrors, methodErrors == 1 ? "" : "s");
+    status = kScriptError;
+  }
   zvhost::DisconnectLoopbackClient();
   int32_t result = 0;
   library.Entry()(kFDDeinitPlugin, nullptr, nullptr, &result);

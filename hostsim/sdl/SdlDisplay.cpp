@@ -200,10 +200,12 @@ bool SdlDisplay::Translate(const SDL_Event& event, LiveInput* input) {
     return input->keyCode != 0 || input->character != 0;
   }
   case SDL_WINDOWEVENT:
-    if (event.window.event != SDL_WINDOWEVENT_CLOSE) {
+    if (event.window.event != SDL_WINDOWEVENT_CLOSE &&
+        event.window.event != SDL_WINDOWEVENT_LEAVE) {
       return false;
     }
-    input->kind = LiveInput::Kind::Close;
+    input->kind = event.window.event == SDL_WINDOWEVENT_CLOSE ? LiveInput::Kind::Close
+                                                              : LiveInput::Kind::Leave;
     input->window = NumberOf(event.window.windowID);
     return input->window != 0;
   case SDL_QUIT:

@@ -413,6 +413,19 @@ void FocusOnClick(const std::shared_ptr<Window>& window,
   }
 }
 
+void FocusFirstArea(const std::shared_ptr<Window>& window) {
+  const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
+  for (const auto& area : areas) {
+    // Code an area runs while asked may close the window.
+    if (FocusedArea(*window) || Windows().Find(window->number) != window) {
+      return;
+    }
+    if (StillPlaced(*area) && IsShown(*area)) {
+      FocusOnClick(window, area);
+    }
+  }
+}
+
 std::shared_ptr<PluginArea> FocusedArea(const Window& window) {
   std::shared_ptr<PluginArea> area = window.focus.lock();
   return area && StillPlaced(*area) ? area : nullptr;

@@ -69,6 +69,10 @@ void SendMouseEvent(const std::shared_ptr<PluginArea>& area, uint16_t what, int1
 // the area that loses it, then 21 to the one that gains it.
 void FocusOnClick(const std::shared_ptr<Window>& window, const std::shared_ptr<PluginArea>& target);
 
+// When no area of the window has the focus, gives it to the first shown area that takes it, in
+// placement order (the form's entry order), as the host does when a form opens.
+void FocusFirstArea(const std::shared_ptr<Window>& window);
+
 // The window's focused area, null when none has the focus.
 std::shared_ptr<PluginArea> FocusedArea(const Window& window);
 // A key event (3) to the window's focused area, at the pointer; nothing when none has the focus.

@@ -1,7 +1,9 @@
 // Code run for the plug-in: tokenized formulas, methods by id, host commands by number, and
-// the formatters. A script error is the block's error code; a failed ASSERT is also kept so
-// that the run ends once control is back in the interpreter.
+// the formatters. A script error is the block's error code, and is reported to the person; a
+// failed ASSERT is kept instead, so that the run ends once control is back in the interpreter.
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "Callback.h"
 #include "Formatter.h"
@@ -13,6 +15,7 @@
 #include "Utf.h"
 #include "lang/Abort.h"
 #include "lang/Interpreter.h"
+#include "lang/MethodErrors.h"
 #include "lang/Methods.h"
 #include "lang/Parser.h"
 
@@ -21,15 +24,38 @@ namespace zvhost::callback {
 namespace {
 
 template <typename Body>
-void Guarded(FDEngineBlock& b, Body&& body) {
+void GuardedAs(FDEngineBlock& b, bool report, Body&& body) {
   try {
     body();
   } catch (const lang::ScriptError& error) {
     if (error.code == kHostAssertionFailed) {
       lang::SetPendingAbort(error);
+    } else if (report) {
+      lang::ReportMethodError(error);
     }
     b.fError = static_cast<int16_t>(error.code == kFDErrSyntax ? kFDErrSyntax : kFDErrRuntime);
   }
+}
+
+// Code run for the plug-in: its errors are the person's to hear of.
+template <typename Body>
+void Guarded(FDEngineBlock& b, Body&& body) {
+  GuardedAs(b, true, std::forward<Body>(body));
+}
+
+// Tokenizing: a syntax error is the caller's to report (as a command's result).
+template <typename Body>
+void GuardedQuietly(FDEngineBlock& b, Body&& body) {
+  GuardedAs(b, false, std::forward<Body>(body));
+}
+
+// A formula has no file: its messages name it by its text, cut short.
+std::string FormulaLabel(std::u16string_view text) {
+  constexpr size_t kShown = 40;
+  std::string shown = Utf16ToUtf8(text.substr(0, kShown));
+  std::replace(shown.begin(), shown.end(), '\n', ' ');
+  std::replace(shown.begin(), shown.end(), '\r', ' ');
+  return "formula \"" + shown + (text.size() > kShown ? "...\"" : "\"");
 }
 
 // The program a token handle carries; null (with the error set) for anything else.
@@ -67,8 +93,8 @@ void Tokenize(FDEngineBlock& b) {
     return;
   }
   const std::u16string_view text = UnitsView(static_cast<const PA_Unichar*>(b.fPtr1), b.fParam1);
-  Guarded(b, [&] {
-    std::shared_ptr<lang::Program> program = lang::Parse(text, "");
+  GuardedQuietly(b, [&] {
+    std::shared_ptr<lang::Program> program = lang::Parse(text, FormulaLabel(text));
     FDHandle handle = nullptr;
     // The handle keeps the text it was made from; the tree hangs on it.
     const auto bytes = static_cast<int32_t>(text.size() * sizeof(char16_t));

@@ -66,8 +66,10 @@ struct Window {
   // The last tip text the plug-in set for the window.
   std::u16string tip;
 
-  // The area that has the focus, when one has it.
+  // The area that has the focus, when one has it; whether the live loop gave it its opening
+  // focus yet.
   std::weak_ptr<PluginArea> focus;
+  bool focusOffered = false;
 
   bool OnCurrentPage(const PluginArea& area) const { return area.page == 0 || area.page == page; }
   void* HostPointer() const { return record; }

@@ -14,6 +14,7 @@
 #include "Utf.h"
 #include "lang/Abort.h"
 #include "lang/Interpreter.h"
+#include "lang/MethodErrors.h"
 #include "lang/Methods.h"
 #include "lang/Parser.h"
 #include "lang/PluginCommands.h"
@@ -110,6 +111,7 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   Objects().DisposeAll();
   Objects().SetMemoryLimit(size_t{1} << 30);
   lang::ClearPendingAbort();
+  lang::ResetMethodErrors();
   HostState& state = State();
   state.fMode = mode;
   state.fVersion = hostVersion;
@@ -226,6 +228,11 @@ int RunMethod(const std::string& name, const std::vector<std::string>& textArgs,
 
 int RunLiveWindows(std::string* message) {
   return Guarded(message, [] { live::RunLoop(); });
+}
+
+int SumUpMethodErrors() {
+  lang::FlushMethodErrors();
+  return lang::MethodErrorCount();
 }
 
 void SetLogSink(std::function<void(const std::string&)> sink) {

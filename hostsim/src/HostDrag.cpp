@@ -4,6 +4,7 @@
 #include "HostState.h"
 #include "MouseInput.h"
 #include "lang/Interpreter.h"
+#include "lang/MethodErrors.h"
 
 namespace zvhost {
 
@@ -89,7 +90,15 @@ void CallObjectMethod(const std::shared_ptr<PluginArea>& area, int32_t formEvent
   }
   const FormEventScope scope(formEvent);
   const lang::Frame caller;
-  lang::CallMethod(area->objectMethod, {}, 0, caller);
+  try {
+    lang::CallMethod(area->objectMethod, {}, 0, caller);
+  } catch (const lang::ScriptError& error) {
+    // The method stops where it failed and the drag goes on; a failed ASSERT ends the run.
+    if (error.code == kHostAssertionFailed) {
+      throw;
+    }
+    lang::ReportMethodError(error);
+  }
 }
 
 } // namespace

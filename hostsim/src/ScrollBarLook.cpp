@@ -5,6 +5,12 @@
 
 namespace zvhost {
 
+bool operator==(const BarLook& a, const BarLook& b) {
+  return a.frame.top == b.frame.top && a.frame.left == b.frame.left &&
+         a.frame.bottom == b.frame.bottom && a.frame.right == b.frame.right && a.min == b.min &&
+         a.max == b.max && a.page == b.page && a.pos == b.pos && a.enabled == b.enabled;
+}
+
 namespace {
 
 constexpr int32_t kMinThumb = 8;

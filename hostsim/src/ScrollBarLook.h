@@ -18,6 +18,7 @@ struct BarLook {
   int32_t pos = 0;
   bool enabled = true; // false when the control is highlighted 255
 };
+bool operator==(const BarLook& a, const BarLook& b);
 
 struct BarLayout {
   bool horizontal = false;

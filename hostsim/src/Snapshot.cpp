@@ -6,7 +6,7 @@
 
 namespace zvhost {
 
-std::vector<uint32_t> SnapshotPixels(const Window& window) {
+std::vector<uint32_t> SurfacePixels(const Window& window) {
   const FDDeviceContext& surface = window.context;
   std::vector<uint32_t> pixels(static_cast<size_t>(surface.fWidth) *
                                static_cast<size_t>(surface.fHeight));
@@ -15,6 +15,12 @@ std::vector<uint32_t> SnapshotPixels(const Window& window) {
     std::copy(row, row + surface.fWidth,
               pixels.begin() + static_cast<ptrdiff_t>(y) * surface.fWidth);
   }
+  return pixels;
+}
+
+std::vector<uint32_t> SnapshotPixels(const Window& window) {
+  const FDDeviceContext& surface = window.context;
+  std::vector<uint32_t> pixels = SurfacePixels(window);
   // The child windows lie over the surface; they are drawn on the copy, never into it.
   FDDeviceContext copy{surface.fWidth, surface.fHeight, surface.fWidth * 4, pixels.data()};
   for (const Control* control : ShownControlsOf(&window)) {

@@ -101,6 +101,29 @@ std::string ReportKind(const std::string& text) {
   return "";
 }
 
+// The host's own message: the failed assertion, main's script error or the leak count. The
+// errors of handlers and cell expressions come before it, and the leak count after it.
+std::string HostMessage(const std::string& err, int code) {
+  constexpr const char* kLeakLine = "zorvi-host: leaked host objects";
+  if (code == 3) {
+    return FirstLineWith(err, kLeakLine);
+  }
+  if (code == 1) {
+    const std::string assertion = FirstLineWith(err, "assertion failed");
+    if (!assertion.empty()) {
+      return assertion;
+    }
+  }
+  std::istringstream lines(err);
+  std::string message;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(kLeakLine, 0) != 0) {
+      message = line;
+    }
+  }
+  return message;
+}
+
 } // namespace
 
 RunResult RunDatabase(const HostCommand& command, const std::string& folder) {
@@ -118,8 +141,10 @@ RunResult RunDatabase(const HostCommand& command, const std::string& folder) {
     dup2(null, 0);
     dup2(null, 1);
     dup2(err, 2);
-    execl(command.host.c_str(), command.host.c_str(), "--plugin", command.plugin.c_str(), ".",
-          static_cast<char*>(nullptr));
+    // The generated handlers and cell expressions fail on purpose; only main's own errors
+    // (the generator's faults) end the run with status 2.
+    execl(command.host.c_str(), command.host.c_str(), "--plugin", command.plugin.c_str(),
+          "--keep-going", ".", static_cast<char*>(nullptr));
     _exit(127);
   }
   int status = 0;
@@ -167,9 +192,7 @@ RunResult RunDatabase(const HostCommand& command, const std::string& folder) {
                                  : Outcome::kOther;
     result.detail = "exit " + std::to_string(code);
     if (code == 1 || code == 2 || code == 3) {
-      // The host's own message: the failed assertion, the script error or the leak count.
-      const size_t end = err.find('\n');
-      result.detail = err.substr(0, end == std::string::npos ? err.size() : end);
+      result.detail = HostMessage(err, code);
     }
   }
   result.signature = OutcomeName(result.outcome);

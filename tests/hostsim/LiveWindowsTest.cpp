@@ -1,7 +1,9 @@
 // Live windows on a display that plays a person's input from a list: windows shown and closed,
 // a press played one move per poll with keys queued for the host, the release, and the loop that
 // ends with the last window.
+#include <chrono>
 #include <deque>
+#include <thread>
 
 #include "FakeArea.h"
 #include "zvhost/LiveDisplay.h"
@@ -23,7 +25,15 @@ public:
     ++presents;
     presentedSize = width * 10000 + height;
   }
-  bool NextInput(zvhost::LiveInput* input, int32_t) override {
+  bool NextInput(zvhost::LiveInput* input, int32_t waitMs) override {
+    if (inputs.empty() && quietWaits > 0) {
+      // A person who does nothing: the loop sleeps out its wait, and the window closes after.
+      std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+      if (--quietWaits == 0) {
+        inputs.push_back(zvhost::LiveInput{zvhost::LiveInput::Kind::Close, 1});
+      }
+      return false;
+    }
     if (inputs.empty()) {
       return false;
     }
@@ -39,6 +49,7 @@ public:
   std::vector<int32_t> closed;
   int presents = 0;
   int32_t presentedSize = 0;
+  int quietWaits = 0; // once the inputs are spent, waits without input before window 1 closes
 };
 
 zvhost::LiveInput At(Kind kind, int32_t x, int32_t y, uint16_t modifiers = 0) {
@@ -142,6 +153,41 @@ TEST_F(LiveWindows, AFlickOfSeveralNotchesComesAsOneWheelEventPerNotch) {
   EXPECT_EQ(
       (std::vector<std::pair<int16_t, uint16_t>>{{-120, 0}, {-120, 0}, {-120, 0}, {120, shift}}),
       wheels);
+}
+
+TEST_F(LiveWindows, KeysReachTheFirstAreaThatTakesTheFocusAndOnlyAChangedWindowIsShownAgain) {
+  Run("gW:=Open window(100;50;400;350;1;\"Live\")\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
+      "gB:=Plugin area(gW;\"b\";100;0;200;100)\ngC:=Plugin area(gW;\"c\";200;0;300;100)");
+  // The first area declines the focus; the second draws one pixel at its third idle event.
+  int idles = 0;
+  Get().reply = [&](EventRecord& event, int32_t* word) {
+    if (event.what == 20 && *word != 101) {
+      event.message = 101;
+    }
+    if (event.what == 0 && *word == 102 && ++idles == 3) {
+      auto* surface = static_cast<FDDeviceContext*>(Call(kFDGetUpdateHDC, NewBlock()).fPtr1);
+      surface->fPixels[0] = 0xFF000000u;
+    }
+  };
+  zvhost::LiveInput end = At(Kind::Key, 0, 0);
+  end.keyCode = 139;
+  fDisplay.inputs = {end};
+  fDisplay.quietWaits = 8;
+  Get().events.clear();
+  std::string message;
+  ASSERT_EQ(0, zvhost::RunLiveWindows(&message)) << message;
+
+  std::vector<std::string> focus; // area and event of the focus events and the key
+  for (const fakearea::Received& r : Get().events) {
+    if (r.what == 20 || r.what == 21 || r.what == 22 || r.what == 3) {
+      focus.push_back(std::to_string(r.reference) + " " + std::to_string(r.what) +
+                      (r.what == 3 ? " " + std::to_string(r.message >> 8) : ""));
+    }
+  }
+  EXPECT_EQ((std::vector<std::string>{"101 20", "102 20", "102 21", "102 3 139"}), focus);
+  // Shown when the loop began and once more after the pixel; the other turns changed nothing.
+  EXPECT_GE(idles, 6);
+  EXPECT_EQ(2, fDisplay.presents);
 }
 
 } // namespace

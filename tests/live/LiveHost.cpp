@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include <png.h>
@@ -142,6 +143,24 @@ int LiveHost::Stop() {
     }
   }
   return fStatus;
+}
+
+double LiveHost::CpuSeconds() const {
+  std::ifstream file("/proc/" + std::to_string(fPid) + "/stat");
+  std::string text;
+  if (fPid <= 0 || !std::getline(file, text)) {
+    return -1;
+  }
+  // Fields 14 and 15 (user and system ticks) count from the one after the command's ")".
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  long ticks = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i >= 14) {
+      ticks += std::stol(field);
+    }
+  }
+  return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 bool Xdo(const std::vector<std::string>& args) {

@@ -27,6 +27,8 @@ public:
   int WaitForExit(double seconds);
   // SIGTERM (the desktop's quit), then SIGKILL after a bound; the exit status, -1 when killed.
   int Stop();
+  // The processor time the host has used so far, user and system, in seconds; -1 when unknown.
+  double CpuSeconds() const;
 
 private:
   void ReadAvailable();

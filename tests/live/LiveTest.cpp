@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -139,6 +140,78 @@ TEST(LiveGrid, ClickShiftClickWheelEndAndTips) {
   ASSERT_TRUE(Xdo({"click", "--repeat", "2", "--delay", "60", "1"}));
   EXPECT_GE(host.WaitForLine("event\t13\tcell\t10", 10, line + 1), 0) << Logged(host);
   EXPECT_EQ(host.WaitForExit(10), 0) << Logged(host);
+  std::filesystem::remove_all(snapshots);
+}
+
+// The tip box's fill, in the window system's tip colour, just inside its corner below and right
+// of the pointer.
+constexpr long kTipColor = 0xFFFFE1;
+constexpr int kTipDx = 14;
+constexpr int kTipDy = 22;
+
+long TipPixel(int x, int y) {
+  const char* screen = getenv("ZORVI_LIVE_SCREEN");
+  return screen != nullptr ? ScreenPixelAt(screen, x + kTipDx, y + kTipDy) : -1;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(LiveGrid, IdleCostsLittleAndTipsWaitForThePointerToRest) {
+  const std::string snapshots = SnapshotFolder();
+  LiveHost host(ZORVI_SOURCE_DIR "/tests/live/grid", {snapshots});
+  ASSERT_GE(host.WaitForLine("ready\tTrue", 20), 0) << Logged(host);
+
+  // Left alone, the host sleeps between its turns and sends no frame that did not change: a
+  // small share of the time goes to it (about 1% here; one that sends a frame at every turn of
+  // 60 a second takes 8-13%).
+  usleep(500000);
+  const auto idleStart = std::chrono::steady_clock::now();
+  const double cpuBefore = host.CpuSeconds();
+  sleep(3);
+  const double cpu = host.CpuSeconds() - cpuBefore;
+  const double wall = SecondsSince(idleStart);
+  ASSERT_GE(cpuBefore, 0);
+  EXPECT_LT(cpu, ZORVI_LIVE_IDLE_SHARE * wall) << cpu << " s of processor time in " << wall << " s";
+
+  // A sweep across the cells: the pointer never rests, so no tip shows on the way. (A step the
+  // machine delayed past the rest time proves nothing and is not judged.)
+  for (int column = 0; column < 3; ++column) {
+    const int x = std::stoi(ScreenX(column));
+    const int y = std::stoi(ScreenY(column % 2));
+    const auto moved = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Xdo({"mousemove", std::to_string(x), std::to_string(y), "sleep", "0.15"}));
+    const long pixel = TipPixel(x, y);
+    if (SecondsSince(moved) < 0.4) {
+      EXPECT_NE(pixel, kTipColor) << "a tip showed during the sweep, at column " << column;
+    }
+  }
+
+  // Once the pointer rests on a cell its tip shows, and not before the rest time (half a
+  // second; counted from when the motion was certainly sent).
+  const int x = std::stoi(ScreenX(1));
+  const int y = std::stoi(ScreenY(0));
+  ASSERT_TRUE(Xdo({"mousemove", std::to_string(x), std::to_string(y)}));
+  const auto rested = std::chrono::steady_clock::now();
+  long pixel = -1;
+  for (int i = 0; i < 150 && pixel != kTipColor; ++i) {
+    usleep(20000);
+    pixel = TipPixel(x, y);
+  }
+  const double waited = SecondsSince(rested);
+  ASSERT_EQ(pixel, kTipColor) << "no tip after " << waited << " s at rest";
+  EXPECT_GE(waited, 0.3);
+
+  // It goes as soon as the pointer moves on within the cell.
+  ASSERT_TRUE(Xdo({"mousemove", std::to_string(x + 40), std::to_string(y)}));
+  const auto movedOn = std::chrono::steady_clock::now();
+  for (int i = 0; i < 150 && pixel == kTipColor; ++i) {
+    usleep(20000);
+    pixel = TipPixel(x, y);
+  }
+  EXPECT_NE(pixel, kTipColor);
+  EXPECT_LT(SecondsSince(movedOn), 0.4) << "the old tip stayed after the pointer moved";
   std::filesystem::remove_all(snapshots);
 }
 

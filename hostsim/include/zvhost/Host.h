@@ -66,6 +66,12 @@ ZVHOST_API void SetDatabaseFolder(const std::string& folder);
 ZVHOST_API int RunMethod(const std::string& name, const std::vector<std::string>& textArgs,
                          std::string* message = nullptr);
 
+// Errors in code the host ran for the plug-in or the form (cell and count expressions, event
+// handlers, object methods) do not end the run: each was written to standard error as it
+// happened ("label:line: message") and its caller got the host's error. Writes what was held
+// back of them (repeats of one error) and answers how many there were since ResetHost.
+ZVHOST_API int SumUpMethodErrors();
+
 // Where LOG writes its lines (each without its newline); stdout when unset.
 ZVHOST_API void SetLogSink(std::function<void(const std::string&)> sink);
 

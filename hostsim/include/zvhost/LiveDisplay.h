@@ -13,7 +13,8 @@ namespace zvhost {
 
 // One thing a person did, in the terms of the scripted input commands.
 struct LiveInput {
-  enum class Kind { MouseDown, MouseUp, Motion, Wheel, Key, Close, Quit };
+  // Leave: the pointer left the window.
+  enum class Kind { MouseDown, MouseUp, Motion, Wheel, Key, Leave, Close, Quit };
   Kind kind = Kind::Motion;
   int32_t window = 0; // the emulator's window number; its coordinates below
   int32_t x = 0;      // may lie outside the window while the button is held
@@ -47,8 +48,10 @@ public:
 // time from then on. The display must outlive its use; set null before destroying it.
 ZVHOST_API void SetLiveDisplay(LiveDisplay* display);
 
-// The event loop a person drives: input to the areas, turns at least 30 times a second, every
-// window shown after each turn; until the last window is closed. Same answers as RunMethod.
+// The event loop a person drives: input to the areas, turns at least 30 times a second with
+// sleeps for input between them, a window shown again only when its look changed, the keyboard
+// focus on each window's first area that takes it; until the last window is closed. Same answers
+// as RunMethod.
 ZVHOST_API int RunLiveWindows(std::string* message = nullptr);
 
 } // namespace zvhost

@@ -17,15 +17,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Turns of the event loop come this often, so that a caret blinks and posted drops arrive.
-constexpr auto kTurnInterval = std::chrono::milliseconds(16);
+// Turns of the event loop come this often (a little over 30 a second), so that a caret blinks
+// and posted drops arrive; between them the loop sleeps until input comes.
+constexpr auto kTurnInterval = std::chrono::milliseconds(30);
 // What one wheel notch tells the area (only its sign matters to it).
 constexpr int16_t kWheelNotch = 120;
 constexpr int32_t kMostWheelNotches = 50;
 constexpr int32_t kKeyA = 'a';
 
-// Cursor events follow the pointer while no button is held; a tip the area asks for during one is
-// shown beside the pointer until the next.
+// Cursor events follow the pointer while no button is held; a tip the area asks for during one
+// waits for the pointer to rest there.
 void MoveAtPointer(const LiveInput& input) {
   const std::shared_ptr<Window> window = Windows().Find(input.window);
   if (!window) {
@@ -44,7 +45,7 @@ void MoveAtPointer(const LiveInput& input) {
     return;
   }
   if (State().fTipRequests != tipsBefore && Windows().Find(input.window) == window) {
-    ShowTip(window->number, window->tip, x, y);
+    OfferTip(window->number, window->tip, x, y);
   } else {
     HideTip();
   }
@@ -92,11 +93,24 @@ void KeyInWindow(const LiveInput& input) {
   }
 }
 
+// A window opens with the keyboard focus on its first area that takes it, so that keys work
+// before any click.
+void FocusOpenedWindows() {
+  for (const auto& window : Windows().All()) {
+    if (!window->focusOffered) {
+      window->focusOffered = true;
+      FocusFirstArea(window);
+    }
+  }
+  lang::ThrowIfAborted();
+}
+
 } // namespace
 
 void Handle(const LiveInput& input) {
   switch (input.kind) {
   case LiveInput::Kind::MouseDown:
+    HideTip();
     PressAt(input);
     break;
   case LiveInput::Kind::MouseUp:
@@ -110,6 +124,9 @@ void Handle(const LiveInput& input) {
     break;
   case LiveInput::Kind::Key:
     KeyInWindow(input);
+    break;
+  case LiveInput::Kind::Leave:
+    HideTip();
     break;
   case LiveInput::Kind::Close:
     if (const std::shared_ptr<Window> window = Windows().Find(input.window)) {
@@ -131,15 +148,21 @@ void RunLoop() {
   PresentWindows(true);
   Clock::time_point nextTurn = Clock::now();
   while (!Windows().All().empty()) {
+    FocusOpenedWindows();
     for (const LiveInput& waiting : TakeDeferred()) {
       Handle(waiting);
     }
-    const auto wait =
-        std::chrono::duration_cast<std::chrono::milliseconds>(nextTurn - Clock::now());
+    // Rounded up: a wait cut short would leave a spin of polls before the turn is due.
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
+        std::min(nextTurn, RestingTipDue()) - Clock::now());
     LiveInput input;
     if (display->NextInput(&input, static_cast<int32_t>(std::max<int64_t>(0, wait.count())))) {
       Handle(input);
       PresentWindows(false);
+    }
+    if (Clock::now() >= RestingTipDue()) {
+      ShowRestingTip();
+      PresentWindows(true);
     }
     if (Clock::now() >= nextTurn && !Windows().All().empty()) {
       EventLoopTurn();

@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include <chrono>
 #include <string>
 
 #include "../Forms.h"
@@ -22,12 +23,17 @@ void SyncClock();
 void WindowOpened(const Window& window);
 void WindowClosed(int32_t number);
 
-// Shows every window as it is now, with the cursor the plug-in set. Unless `now`, at most 60
-// times a second.
+// Shows every window whose look changed since it was last shown (its surface, its scroll bars
+// or its tip), and the cursor the plug-in set. Unless `now`, at most 60 times a second.
 void PresentWindows(bool now);
 
-// The tip shown near the pointer: the caption the plug-in asked for, at window coordinates.
-void ShowTip(int32_t window, const std::u16string& text, int32_t x, int32_t y);
+// Tips as desktops show them: the tip the area under the pointer asked for waits until the
+// pointer has rested a while, and goes as soon as it moves. At window coordinates.
+void OfferTip(int32_t window, const std::u16string& text, int32_t x, int32_t y);
 void HideTip();
+// Shows the offered tip once the pointer has rested long enough.
+void ShowRestingTip();
+// When the offered tip is due; far off when none waits.
+std::chrono::steady_clock::time_point RestingTipDue();
 
 } // namespace zvhost::live
