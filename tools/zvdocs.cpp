@@ -6,11 +6,11 @@
 //                                     runs the doc's runnable block number INDEX (from 1)
 //
 // Code blocks are marked by their info string:
-//   ```4d runnable [whole] [step] [nogrid] [keep-going] [status=N] [image=NAME.png]
+//   ```4d runnable [whole] [step] [nogrid] [keep-going] [status=N] [image=NAME.png [window=VAR]]
 //   ```4d preamble        prepended to the doc's runnable blocks (not to "whole" ones)
 //   ```4d method NAME     a method of the database every runnable block of the doc runs in
 // A "step" block runs after every earlier step block of its doc, as a reader types them along.
-// With IMAGES_DIR, an "image" block ends by writing its window $w there.
+// With IMAGES_DIR, an "image" block ends by writing its window ($w, or VAR) there.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -284,7 +284,9 @@ int RunBlock(const std::string& path, int index, const std::string& host, const 
   const std::string image = Attribute(*chosen, "image");
   if (!imagesDir.empty() && !image.empty()) {
     main.push_back("IDLE");
-    main.push_back("SNAPSHOT($w;\"" + imagesDir + "/" + image + "\")");
+    const std::string window = Attribute(*chosen, "window");
+    main.push_back("SNAPSHOT(" + (window.empty() ? std::string("$w") : window) + ";\"" + imagesDir +
+                   "/" + image + "\")");
   }
   WriteFile(methods / "main.4dm", main);
 
