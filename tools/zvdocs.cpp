@@ -6,7 +6,8 @@
 //                                     runs the doc's runnable block number INDEX (from 1)
 //
 // Code blocks are marked by their info string:
-//   ```4d runnable [whole] [step] [nogrid] [keep-going] [status=N] [image=NAME.png [window=VAR]]
+//   ```4d runnable [whole] [step] [nogrid] [keep-going] [status=N|nonzero]
+//                  [image=NAME.png [window=VAR]]
 //   ```4d preamble        prepended to the doc's runnable blocks (not to "whole" ones)
 //   ```4d method NAME     a method of the database every runnable block of the doc runs in
 // A "step" block runs after every earlier step block of its doc, as a reader types them along.
@@ -314,11 +315,11 @@ int RunBlock(const std::string& path, int index, const std::string& host, const 
   }
   const int got = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   const std::string wanted = Attribute(*chosen, "status");
-  const int expected = wanted.empty() ? 0 : atoi(wanted.c_str());
-  if (got == expected) {
+  if (wanted == "nonzero" ? got != 0 : got == (wanted.empty() ? 0 : atoi(wanted.c_str()))) {
     return 0;
   }
-  fprintf(stderr, "exit status %d, expected %d; the method main ran was:\n", got, expected);
+  fprintf(stderr, "exit status %d, expected %s; the method main ran was:\n", got,
+          wanted.empty() ? "0" : wanted.c_str());
   for (size_t i = 0; i < main.size(); ++i) {
     fprintf(stderr, "%4zu  %s\n", i + 1, main[i].c_str());
   }
