@@ -1,7 +1,8 @@
-// Keeps the manual honest. Three checks:
+// Keeps the manual honest. Four checks:
 //   zvdocs commands COMMANDS.md       every command of the table has a section whose syntax line
 //                                     is the one the table makes, and every section names one
 //   zvdocs errors ERRORS.md DOC...    every code listed is asserted by a runnable example
+//   zvdocs links DOC...               every link to a doc, heading or picture leads somewhere
 //   zvdocs run DOC INDEX HOST PLUGIN WORKDIR [IMAGES_DIR]
 //                                     runs the doc's runnable block number INDEX (from 1)
 //
@@ -12,6 +13,7 @@
 //   ```4d method NAME     a method of the database every runnable block of the doc runs in
 // A "step" block runs after every earlier step block of its doc, as a reader types them along.
 // With IMAGES_DIR, an "image" block ends by writing its window ($w, or VAR) there.
+#include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -234,6 +236,73 @@ int CheckErrors(const std::string& errorsPath, const std::vector<std::string>& d
   return failures == 0 && checked > 0 ? 0 : 1;
 }
 
+// --- links -------------------------------------------------------------------------------------
+
+// A heading's anchor as the usual Markdown renderers make it: lower case, spaces to hyphens,
+// punctuation dropped.
+std::string Anchor(const std::string& heading) {
+  std::string anchor;
+  for (unsigned char c : heading) {
+    if (isalnum(c) || c == '_' || c == '-') {
+      anchor += static_cast<char>(tolower(c));
+    } else if (c == ' ') {
+      anchor += '-';
+    }
+  }
+  return anchor;
+}
+
+// Every link to a doc, a heading or a picture of the manual leads somewhere.
+int CheckLinks(const std::vector<std::string>& paths) {
+  std::map<std::string, std::set<std::string>> anchors; // by file name
+  for (const std::string& path : paths) {
+    Doc doc;
+    if (!ReadDoc(path, &doc)) {
+      return 1;
+    }
+    std::set<std::string>& own = anchors[std::filesystem::path(path).filename().string()];
+    bool inFence = false;
+    for (const std::string& line : doc.lines) {
+      if (StartsWith(line, "```")) {
+        inFence = !inFence;
+      } else if (!inFence && StartsWith(line, "#")) {
+        own.insert(Anchor(line.substr(line.find_first_not_of("# "))));
+      }
+    }
+  }
+  static const std::regex kLink("\\]\\(([^)#:]*)(#([^)]*))?\\)");
+  int failures = 0;
+  int links = 0;
+  for (const std::string& path : paths) {
+    Doc doc;
+    ReadDoc(path, &doc);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const std::string self = std::filesystem::path(path).filename().string();
+    for (size_t i = 0; i < doc.lines.size(); ++i) {
+      const std::string& line = doc.lines[i];
+      for (auto it = std::sregex_iterator(line.begin(), line.end(), kLink);
+           it != std::sregex_iterator(); ++it) {
+        const std::string target = (*it)[1];
+        const std::string anchor = (*it)[3];
+        ++links;
+        const std::string file = target.empty() ? self : target;
+        bool ok = std::filesystem::exists(folder / file);
+        if (ok && !anchor.empty()) {
+          auto known = anchors.find(std::filesystem::path(file).filename().string());
+          ok = known != anchors.end() && known->second.count(anchor) != 0;
+        }
+        if (!ok) {
+          fprintf(stderr, "%s:%zu: the link %s%s%s leads nowhere\n", path.c_str(), i + 1,
+                  target.c_str(), anchor.empty() ? "" : "#", anchor.c_str());
+          ++failures;
+        }
+      }
+    }
+  }
+  printf("%d links, %d failures\n", links, failures);
+  return failures == 0 ? 0 : 1;
+}
+
 // --- run ---------------------------------------------------------------------------------------
 
 void WriteFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
@@ -329,6 +398,7 @@ int RunBlock(const std::string& path, int index, const std::string& host, const 
 int Usage() {
   fputs("usage: zvdocs commands COMMANDS.md\n"
         "       zvdocs errors ERRORS.md DOC.md...\n"
+        "       zvdocs links DOC.md...\n"
         "       zvdocs run DOC.md INDEX HOST PLUGIN WORKDIR [IMAGES_DIR]\n",
         stderr);
   return 2;
@@ -346,6 +416,9 @@ int main(int argc, char** argv) {
   }
   if (mode == "errors" && argc >= 4) {
     return CheckErrors(argv[2], std::vector<std::string>(argv + 3, argv + argc));
+  }
+  if (mode == "links") {
+    return CheckLinks(std::vector<std::string>(argv + 2, argv + argc));
   }
   if (mode == "run" && (argc == 7 || argc == 8)) {
     return RunBlock(argv[2], atoi(argv[3]), argv[4], argv[5], argv[6], argc == 8 ? argv[7] : "");
