@@ -20,7 +20,7 @@ while IFS= read -r fence; do
     name=${fence#*image=}
     name=${name%% *}
     "$build/zvdocs" run docs/guide.md "$index" "$build/zorvi-host" "$plugin" "$work/$index" \
-      "$root/docs/images" >/dev/null
+      --images "$root/docs/images" >/dev/null
     echo "docs/images/$name"
     ;;
   esac

@@ -3,8 +3,9 @@
 //                                     is the one the table makes, and every section names one
 //   zvdocs errors ERRORS.md DOC...    every code listed is asserted by a runnable example
 //   zvdocs links DOC...               every link to a doc, heading or picture leads somewhere
-//   zvdocs run DOC INDEX HOST PLUGIN WORKDIR [IMAGES_DIR]
-//                                     runs the doc's runnable block number INDEX (from 1)
+//   zvdocs run DOC INDEX HOST PLUGIN WORKDIR [--images DIR] [--heading SLUG]
+//                                     runs the doc's runnable block number INDEX (from 1), which
+//                                     must stand under the heading SLUG when one is given
 //
 // Code blocks are marked by their info string:
 //   ```4d runnable [whole] [step] [nogrid] [keep-going] [status=N|nonzero]
@@ -12,7 +13,7 @@
 //   ```4d preamble        prepended to the doc's runnable blocks (not to "whole" ones)
 //   ```4d method NAME     a method of the database every runnable block of the doc runs in
 // A "step" block runs after every earlier step block of its doc, as a reader types them along.
-// With IMAGES_DIR, an "image" block ends by writing its window ($w, or VAR) there.
+// With --images, an "image" block ends by writing its window ($w, or VAR) into that folder.
 #include <ctype.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -312,8 +313,25 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::string>
   }
 }
 
+// The heading as a test name carries it: runs of other characters become one "_".
+std::string Slug(const std::string& heading) {
+  std::string slug;
+  for (unsigned char c : heading) {
+    if (isalnum(c)) {
+      slug += static_cast<char>(c);
+    } else if (!slug.empty() && slug.back() != '_') {
+      slug += '_';
+    }
+  }
+  if (!slug.empty() && slug.back() == '_') {
+    slug.pop_back();
+  }
+  return slug;
+}
+
 int RunBlock(const std::string& path, int index, const std::string& host, const std::string& plugin,
-             const std::string& workDir, const std::string& imagesDir) {
+             const std::string& workDir, const std::string& imagesDir,
+             const std::string& headingSlug) {
   Doc doc;
   if (!ReadDoc(path, &doc)) {
     return 1;
@@ -339,6 +357,12 @@ int RunBlock(const std::string& path, int index, const std::string& host, const 
   }
   if (chosen == nullptr) {
     fprintf(stderr, "%s: no runnable block %d\n", path.c_str(), index);
+    return 1;
+  }
+  // A test numbered before the doc changed would run another block.
+  if (!headingSlug.empty() && Slug(chosen->heading) != headingSlug) {
+    fprintf(stderr, "%s: runnable block %d stands under \"%s\", not %s: configure again\n",
+            path.c_str(), index, chosen->heading.c_str(), headingSlug.c_str());
     return 1;
   }
   std::vector<std::string> main;
@@ -399,7 +423,7 @@ int Usage() {
   fputs("usage: zvdocs commands COMMANDS.md\n"
         "       zvdocs errors ERRORS.md DOC.md...\n"
         "       zvdocs links DOC.md...\n"
-        "       zvdocs run DOC.md INDEX HOST PLUGIN WORKDIR [IMAGES_DIR]\n",
+        "       zvdocs run DOC.md INDEX HOST PLUGIN WORKDIR [--images DIR] [--heading SLUG]\n",
         stderr);
   return 2;
 }
@@ -420,8 +444,22 @@ int main(int argc, char** argv) {
   if (mode == "links") {
     return CheckLinks(std::vector<std::string>(argv + 2, argv + argc));
   }
-  if (mode == "run" && (argc == 7 || argc == 8)) {
-    return RunBlock(argv[2], atoi(argv[3]), argv[4], argv[5], argv[6], argc == 8 ? argv[7] : "");
+  if (mode == "run" && argc >= 7) {
+    std::string images;
+    std::string heading;
+    for (int i = 7; i + 1 < argc; i += 2) {
+      if (strcmp(argv[i], "--images") == 0) {
+        images = argv[i + 1];
+      } else if (strcmp(argv[i], "--heading") == 0) {
+        heading = argv[i + 1];
+      } else {
+        return Usage();
+      }
+    }
+    if ((argc - 7) % 2 != 0) {
+      return Usage();
+    }
+    return RunBlock(argv[2], atoi(argv[3]), argv[4], argv[5], argv[6], images, heading);
   }
   return Usage();
 }
