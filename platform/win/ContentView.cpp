@@ -133,6 +133,7 @@ void ContentView::SetupBackBuffer(ZorvinArea* area) {
   PlaceBackBuffer(graphics.get(), frame);
   area->GetContentView().fBackBuffer = std::move(bitmap);
   area->GetContentView().fBackBufferGraphics = std::move(graphics);
+  area->GetContentView().fBackBufferStale = true; // nothing drawn in it yet
 }
 
 void ContentView::CleanupBackBuffer(ZorvinArea* area) {
@@ -162,10 +163,38 @@ void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
     return;
   }
   const CGRect shown = GetShownBounds(area);
-  DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &shown);
   const CGRect port = GetPortRelativeBounds(area);
-  graphics->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.origin.x,
-                      port.origin.y + shown.origin.y);
+  // Anti-aliased cell corners blend one unit differently on the window's surface than in the
+  // buffer: rounded cells keep going through the buffer, so that they look as they always did.
+  if (area->GetCellClipRegion() != nullptr) {
+    DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &shown);
+    area->GetContentView().fBackBufferStale = false;
+    graphics->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.origin.x,
+                        port.origin.y + shown.origin.y);
+    return;
+  }
+  // Square cells are drawn straight onto the window; the buffer is still made, for the partial
+  // redraws that follow, but not drawn into: drawing the cells there and copying it out doubled
+  // the cost of every full redraw.
+  const gfx::GraphicsState state = graphics->Save();
+  // Only whole pixels of the view, as the buffer would have covered.
+  graphics->IntersectClip(GdiplusRectFMakeWithCGRect(
+      CGRectMake(port.origin.x + shown.origin.x, port.origin.y + shown.origin.y,
+                 std::floor(shown.size.width), std::floor(shown.size.height))));
+  graphics->TranslateTransform(port.origin.x, port.origin.y);
+  DrawAtPortOrigin(area, graphics, &shown);
+  graphics->Restore(state);
+  area->GetContentView().fBackBufferStale = true;
+}
+
+void ContentView::BringBackBufferUpToDate(ZorvinArea* area) {
+  ContentView& view = area->GetContentView();
+  if (!view.fBackBufferStale || view.fBackBufferGraphics == nullptr) {
+    return;
+  }
+  const CGRect shown = GetShownBounds(area);
+  DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+  view.fBackBufferStale = false;
 }
 
 void ContentView::DrawDirect(ZorvinArea* area) {
@@ -267,6 +296,8 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
       area->GetContentView().fBackBufferGraphics == nullptr) {
     return;
   }
+  // The pixels copied must be those the window shows.
+  BringBackBufferUpToDate(area);
   gfx::Bitmap* buffer = area->GetContentView().fBackBuffer.get();
   const CGPoint shown = GetShownBounds(area).origin;
   area->GetContentView().fBackBufferGraphics->DrawImage(
