@@ -192,9 +192,31 @@ void ContentView::BringBackBufferUpToDate(ZorvinArea* area) {
   if (!view.fBackBufferStale || view.fBackBufferGraphics == nullptr) {
     return;
   }
-  const CGRect shown = GetShownBounds(area);
-  DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
   view.fBackBufferStale = false;
+  const CGRect shown = GetShownBounds(area);
+  // The window shows what the buffer should hold, at the origin it was drawn with: by the time a
+  // copy is asked for, the origin may have moved on, so drawing the cells again would not do.
+  const FDDeviceContext* dc =
+      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
+  if (dc == nullptr) {
+    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+    return;
+  }
+  gfx::Bitmap window(dc->fWidth, dc->fHeight, dc->fRowBytes, gfx::PixelFormat32bppPARGB,
+                     reinterpret_cast<uint8_t*>(dc->fPixels));
+  if (window.GetLastStatus() != gfx::Status::Ok) {
+    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+    return;
+  }
+  const CGPoint port = GetPortRelativeBounds(area).origin;
+  const gfx::GraphicsState state = view.fBackBufferGraphics->Save();
+  view.fBackBufferGraphics->ResetTransform();
+  view.fBackBufferGraphics->DrawImage(
+      &window,
+      gfx::RectF(0, 0, float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight())),
+      float(port.x + shown.origin.x), float(port.y + shown.origin.y),
+      float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight()), gfx::UnitPixel);
+  view.fBackBufferGraphics->Restore(state);
 }
 
 void ContentView::DrawDirect(ZorvinArea* area) {
