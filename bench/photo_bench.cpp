@@ -2,8 +2,9 @@
 // in a full-screen 1920 x 1080 grid of 160 x 160 cells with the default cache, driven through
 // the emulated host as a database would drive it. Measured: the first complete screen, one
 // scroll step that brings a new row in, evaluations per idle once complete, and the peak memory
-// of a process doing just that; beside them, the floor: reading and decoding the same visible
-// photos at 1/8 scale.
+// of a process doing just that, each for plain photos (argument 0) and for the same photos
+// carrying a camera's 160 x 120 EXIF preview (argument 1); beside them, the single-core floor:
+// reading and decoding the same visible photos at 1/8 scale on one thread.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csetjmp>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,7 @@
 #include "plugin/CommandManifest.h"
 #include "plugin/Entry.h"
 #include "plugin/PlugInfo.h"
+#include "sdk/HostWindows.h"
 #include "tests/photos/TestPhotos.h"
 #include "zvhost/Host.h"
 
@@ -37,22 +40,28 @@ constexpr int kColumns = 12;
 constexpr int kVisibleRows = 7; // 1080 / 160, the last one cut
 constexpr int kVisible = kColumns * kVisibleRows;
 
-std::string PhotoPath(int i) {
+std::string PhotoPath(int i, bool thumbnails = false) {
   char name[32];
-  snprintf(name, sizeof name, "photo_%02d.jpg", i);
+  snprintf(name, sizeof name, thumbnails ? "camera_%02d.jpg" : "photo_%02d.jpg", i);
   return std::string(ZORVI_BENCH_PHOTO_DIR) + "/" + name;
 }
 
 // Cell n shows photo ((n - 1) mod kPhotos) + 1.
-std::string PhotoOfCell(int cell) {
-  return PhotoPath((cell - 1) % kPhotos + 1);
+std::string PhotoOfCell(int cell, bool thumbnails = false) {
+  return PhotoPath((cell - 1) % kPhotos + 1, thumbnails);
 }
 
 bool MakePhotos() {
   std::filesystem::create_directories(ZORVI_BENCH_PHOTO_DIR);
   for (int i = 1; i <= kPhotos; ++i) {
+    const auto seed = static_cast<uint32_t>(i);
     if (!std::filesystem::exists(PhotoPath(i)) &&
-        !testphotos::WritePhoto(PhotoPath(i), 4000, 3000, static_cast<uint32_t>(i))) {
+        !testphotos::WritePhoto(PhotoPath(i), 4000, 3000, seed)) {
+      return false;
+    }
+    if (!std::filesystem::exists(PhotoPath(i, true)) &&
+        !testphotos::CopyWithThumbnail(PhotoPath(i), PhotoPath(i, true), 4000, 3000, seed,
+                                       testphotos::Thumbnail{160, 120, 0})) {
       return false;
     }
   }
@@ -61,7 +70,7 @@ bool MakePhotos() {
 
 class Host {
 public:
-  Host() {
+  explicit Host(bool thumbnails = false) {
     zvhost::ResetHost(zvhost::ProgramMode::SingleUser, 0x1400);
     fInit.fHostVersion = 0x1400;
     fInit.fCallBack = zvhost::CallBackEntry();
@@ -73,14 +82,19 @@ public:
       out << FormatCommandManifest(gZorvi_GlueTable, kZorviCommandCount);
     }
     zvhost::LoadCommandManifest(manifest);
-    zvhost::SetLogSink([this](const std::string& line) { fLast = line; });
+    zvhost::SetLogSink([this](const std::string& line) {
+      fLast = line;
+      Probe();
+    });
+    // Each evaluation reports itself, so that the probe looks at the window between two of them.
     zvhost::DefineMethod("CellPhoto",
                          "gEvaluated:=gEvaluated+1\n"
+                         "LOG(gZVCurrentCell)\n"
                          "READ PICTURE FILE(gNames{gZVCurrentCell};$0)\n",
                          "");
     std::string names = "ARRAY TEXT(gNames;0)\n";
     for (int cell = 1; cell <= kCells; ++cell) {
-      names += "APPEND TO ARRAY(gNames;\"" + PhotoOfCell(cell) + "\")\n";
+      names += "APPEND TO ARRAY(gNames;\"" + PhotoOfCell(cell, thumbnails) + "\")\n";
     }
     Run(names);
   }
@@ -96,6 +110,38 @@ public:
   int Value(const std::string& expression) {
     Run("LOG(" + expression + ")");
     return std::atoi(fLast.c_str());
+  }
+
+  // An empty grid on screen, then its cells: the seconds until the window shows the first photo,
+  // and until the screen is complete. Negative when it fails.
+  double FirstCell(double* complete) {
+    const std::string width = std::to_string(1920 + ZorvinArea::ScrollbarThickness());
+    if (!Run("gEvaluated:=0\n"
+             "gW:=Open window(0;0;" +
+             width +
+             ";1080)\n"
+             "gRef:=Plugin area(gW;\"photos\";0;0;" +
+             width +
+             ";1080)\n"
+             "C_PICTURE(gNone)\n"
+             "ASSERT(ZV_SetCellOptions(gRef;160;160;gNone;0;0;0)=0)\n"
+             "ASSERT(ZV_SetCellPicture(gRef;\"CellPhoto\";10;10;150;120;6)=0)\n"
+             "IDLE\nIDLE\n")) {
+      return -1;
+    }
+    fWindow = GetWindowDC(static_cast<HWND>(zvhost::HostWindow(Value("gW"))));
+    if (fWindow == nullptr) {
+      return -1;
+    }
+    fBlank = CellOnePixel();
+    fFirstCell = -1;
+    fStart = std::chrono::steady_clock::now();
+    fProbing = true;
+    const bool loaded = Run("ASSERT(ZV_SetNumCells(gRef;\"" + std::to_string(kCells) + "\")=0)");
+    *complete = Seconds();
+    fProbing = false;
+    Probe();
+    return loaded && Value("gEvaluated") == kVisible ? fFirstCell : -1;
   }
 
   // Window, area, cells; then the host's first turns until the screen is complete.
@@ -129,8 +175,27 @@ public:
   }
 
 private:
+  double Seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - fStart).count();
+  }
+  // The middle of cell 1's photo.
+  uint32_t CellOnePixel() const {
+    const auto* row = reinterpret_cast<const uint8_t*>(fWindow->fPixels) + 65 * fWindow->fRowBytes;
+    return reinterpret_cast<const uint32_t*>(row)[80];
+  }
+  void Probe() {
+    if (fProbing && fFirstCell < 0 && CellOnePixel() != fBlank) {
+      fFirstCell = Seconds();
+    }
+  }
+
   FDPackInitBlock fInit{};
   std::string fLast;
+  const FDDeviceContext* fWindow = nullptr;
+  uint32_t fBlank = 0;
+  bool fProbing = false;
+  double fFirstCell = -1;
+  std::chrono::steady_clock::time_point fStart;
 };
 
 void BM_PhotoFirstScreen(benchmark::State& state) {
@@ -138,7 +203,7 @@ void BM_PhotoFirstScreen(benchmark::State& state) {
     state.SkipWithError("cannot write the photos");
     return;
   }
-  Host host;
+  Host host(state.range(0) != 0);
   int perIdle = -1;
   for (auto _ : state) {
     if (!host.FirstScreen()) {
@@ -155,14 +220,46 @@ void BM_PhotoFirstScreen(benchmark::State& state) {
   state.counters["cells"] = kVisible;
   state.counters["evaluations_per_idle"] = perIdle;
 }
-BENCHMARK(BM_PhotoFirstScreen)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_PhotoFirstScreen)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
+// The time until the window shows the first photo (the iteration time), with the whole screen's
+// beside it, for a grid already on screen that is given its cells.
+void BM_PhotoFirstCell(benchmark::State& state) {
+  if (!MakePhotos()) {
+    state.SkipWithError("cannot write the photos");
+    return;
+  }
+  Host host(state.range(0) != 0);
+  double complete = 0;
+  for (auto _ : state) {
+    const double first = host.FirstCell(&complete);
+    if (first < 0) {
+      state.SkipWithError("the first cell was not drawn");
+      return;
+    }
+    state.SetIterationTime(first);
+    host.Close();
+  }
+  state.counters["complete_ms"] = complete * 1000;
+}
+BENCHMARK(BM_PhotoFirstCell)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseManualTime();
 
 void BM_PhotoScrollStep(benchmark::State& state) {
   if (!MakePhotos()) {
     state.SkipWithError("cannot write the photos");
     return;
   }
-  Host host;
+  Host host(state.range(0) != 0);
   if (!host.FirstScreen()) {
     state.SkipWithError("the first screen is not complete");
     return;
@@ -178,7 +275,12 @@ void BM_PhotoScrollStep(benchmark::State& state) {
   }
   state.counters["evaluated"] = host.Value("gEvaluated");
 }
-BENCHMARK(BM_PhotoScrollStep)->Unit(benchmark::kMillisecond)->Iterations(40)->UseRealTime();
+BENCHMARK(BM_PhotoScrollStep)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->UseRealTime();
 
 // The peak resident memory of a process that opens the screen and scrolls 40 rows, in MiB.
 void BM_PhotoPeakMemory(benchmark::State& state) {
@@ -192,7 +294,7 @@ void BM_PhotoPeakMemory(benchmark::State& state) {
     if (child == 0) {
       bool ok = false;
       {
-        Host host;
+        Host host(state.range(0) != 0);
         ok = host.FirstScreen();
         for (int row = kVisibleRows + 1; ok && row <= kVisibleRows + 40; ++row) {
           ok = host.ScrollTo(row);
@@ -212,7 +314,12 @@ void BM_PhotoPeakMemory(benchmark::State& state) {
   state.counters["peak_MiB"] = peak;
   state.counters["cache_limit_MiB"] = 128;
 }
-BENCHMARK(BM_PhotoPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_PhotoPeakMemory)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 struct JpegErrors {
   jpeg_error_mgr base;

@@ -34,6 +34,7 @@ class DragAndDropData;
 class ScrollView;
 class WinPoints;
 class ZorvinAreaControlsWin;
+class PictureDecodeJob;
 
 enum : uint32_t {
   kZVAreaScrollsByCell = 0x200000,
@@ -353,7 +354,9 @@ public:
   void LoadCellData(uint32_t cell);
   // The picture as the cell keeps it: reduced to the size it is drawn at, or the part of it that
   // shows.
-  [[nodiscard]] int32_t EvalPictureExpression(CellData* data);
+  // With `deferred`, a picture the plug-in decodes itself is left in it, to decode elsewhere.
+  [[nodiscard]] int32_t
+  EvalPictureExpression(CellData* data, std::shared_ptr<PictureDecodeJob>* deferred = nullptr);
   [[nodiscard]] int32_t EvalCaptionExpression(PA_Unichar** caption);
   bool IsLoadingCellData() const { return fLoadDepth > 0; }
   // Closed by its manager: a command still running on it leaves its window alone.
@@ -413,8 +416,19 @@ private:
   bool PurgeFittedPictures();
   // Drops them and loads the visible cells again.
   void ReloadFittedPictures();
-  // The picture's bitmap as the cell keeps it, in `data`; a host error.
-  [[nodiscard]] int32_t MakeCellPicture(FDPicture picture, CellData* data);
+  // One cell's expressions, on the calling thread; with `decode`, its picture may be left there
+  // to decode elsewhere.
+  void EvaluateCellData(uint32_t cell, CellData* data, std::shared_ptr<PictureDecodeJob>* decode);
+  struct PendingCell;
+  // Waits for its picture, stores it and, for a photo decoded apart, draws it.
+  void StorePendingCell(PendingCell* pending, uint32_t slots);
+  // Into the cache, unless the area closed, its slots are no longer `slots` or database code
+  // loaded the cell meanwhile; what is not stored is released.
+  void StoreCellData(uint32_t cell, CellData* data, uint32_t slots);
+  // The picture's bitmap as the cell keeps it, in `data`; a host error. With `deferred`, the
+  // bitmap is left to decode from the job made there (data's picture stays null).
+  [[nodiscard]] int32_t MakeCellPicture(FDPicture picture, CellData* data,
+                                        std::shared_ptr<PictureDecodeJob>* deferred = nullptr);
   void Refresh();
   void ReleaseBackPicture();
   void ResetLayout();

@@ -5,12 +5,17 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <deque>
+#include <memory>
+
+#include "grid/PictureDecodeJob.h"
 #include "grid/RectFitting.h"
 #include "grid/TextLineEndings.h"
 #include "host/FourD.h"
 #include "host/HostText.h"
 #include "host/ValueBlock.h"
 #include "host/ZorvinLongVar.h"
+#include "util/ZVWorkerPool.h"
 
 namespace {
 
@@ -187,6 +192,43 @@ int32_t ZorvinArea::UpdateData(int32_t kind, uint32_t first, uint32_t second) {
   return 0;
 }
 
+// A cell evaluated and waiting to be stored, its picture perhaps still decoding.
+struct ZorvinArea::PendingCell {
+  uint32_t fCell = 0;
+  CellData fData;
+  std::shared_ptr<PictureDecodeJob> fDecode;
+
+  bool IsReady() const { return fDecode == nullptr || fDecode->IsDone(); }
+  // The decoded bitmap joins the cell's data.
+  void Finish() {
+    if (fDecode == nullptr) {
+      return;
+    }
+    fDecode->Finish();
+    if ((fData.fPicture = fDecode->TakeImage()) != nullptr) {
+      fData.fOwnsPicture = true;
+      fData.fExtent = fDecode->GetExtent();
+    }
+    fDecode.reset();
+  }
+  void Abandon() {
+    if (fDecode != nullptr) {
+      fDecode->Abandon();
+      fDecode.reset();
+    }
+    fData.Clear();
+  }
+};
+
+namespace {
+
+// Photos whose encoded bytes are held at once by a load: enough to keep every worker busy.
+size_t MostCellsDecoding() {
+  return 2 * size_t(ZVWorkerPool::CoreCount());
+}
+
+} // namespace
+
 int32_t ZorvinArea::LoadVisibleCellData() {
   if (IsClosed()) {
     return 0;
@@ -201,6 +243,11 @@ int32_t ZorvinArea::LoadVisibleCellData() {
   while (marks.HasMoreCells()) {
     fCache.GetCellData(CellLocationToIndex(marks.NextCell()));
   }
+  // Expressions are evaluated here, in cell order; pictures decode on the workers meanwhile and
+  // the cells are stored here, in cell order too.
+  std::deque<PendingCell> pending;
+  const size_t most = MostCellsDecoding();
+  bool interrupted = false;
   CellBlockIterator cells = GetVisibleCellsBlockIterator();
   while (cells.HasMoreCells()) {
     const uint32_t cell = CellLocationToIndex(cells.NextCell());
@@ -210,17 +257,50 @@ int32_t ZorvinArea::LoadVisibleCellData() {
     if (fCache.GetCellData(cell).IsLoaded()) {
       continue;
     }
-    LoadCellData(cell);
+    PendingCell next;
+    next.fCell = cell;
+    EvaluateCellData(cell, &next.fData, &next.fDecode);
     ++loaded;
     // Database code run by the evaluation closed the area or made its slots anew (a new count,
     // expression or purge): what changed the area loaded what it shows now, and the block
-    // walked here may no longer be it.
+    // walked here may no longer be it. Decodings under way are dropped.
     if (IsClosed() || fCache.GetSlotsGeneration() != slots) {
+      next.Abandon();
+      interrupted = true;
       break;
+    }
+    if (next.fDecode != nullptr) {
+      PictureDecodeJob::Start(next.fDecode);
+    }
+    pending.push_back(std::move(next));
+    while (!pending.empty() && (pending.size() > most || pending.front().IsReady())) {
+      StorePendingCell(&pending.front(), slots);
+      pending.pop_front();
+    }
+  }
+  for (PendingCell& waiting : pending) {
+    if (interrupted) {
+      waiting.Abandon();
+    } else {
+      StorePendingCell(&waiting, slots);
     }
   }
   --fLoadDepth;
   return loaded;
+}
+
+void ZorvinArea::StorePendingCell(PendingCell* pending, uint32_t slots) {
+  const bool decoded = pending->fDecode != nullptr;
+  pending->Finish();
+  StoreCellData(pending->fCell, &pending->fData, slots);
+  // Between two evaluations no database code runs, so a photo just decoded is drawn at once
+  // through the normal path: the screen fills as it loads instead of staying blank. Only the
+  // outermost load paints; one nested in a command or handler leaves drawing to it.
+  if (decoded && fLoadDepth == 1 && !IsClosed()) {
+    fLoadDepth = 0;
+    RedrawCellImmediately(pending->fCell);
+    fLoadDepth = 1;
+  }
 }
 
 void ZorvinArea::LoadCellData(uint32_t cell) {
@@ -229,41 +309,50 @@ void ZorvinArea::LoadCellData(uint32_t cell) {
   }
   ++fLoadDepth;
   const uint32_t slots = fCache.GetSlotsGeneration();
-  // Each evaluation may run database code that closes the area or changes what it evaluates.
-  const auto unchanged = [this, slots] {
-    return !IsClosed() && fCache.GetSlotsGeneration() == slots;
-  };
-  gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
   CellData data;
-  // An expression that fails leaves the cell without a picture or a caption: loading is lazy and
-  // has no one to answer to.
-  if (fPictureExpression != nullptr) {
-    static_cast<void>(EvalPictureExpression(&data));
-  }
-  if (fCaptionExpression != nullptr && unchanged()) {
-    static_cast<void>(EvalCaptionExpression(&data.fCaption));
-  }
-  data.fLoaded = true;
-  // What was evaluated for slots that are gone is dropped, and so is what comes after database
-  // code loaded this cell itself; the cache keeps nothing when it has no slots.
-  if (!unchanged() || fCache.GetCellData(cell).IsLoaded()) {
-    data.Clear();
-  } else {
-    fCache.SetCellData(cell, data);
-    if (!fCache.GetCellData(cell).IsLoaded()) {
-      data.Clear();
-    }
-  }
+  EvaluateCellData(cell, &data, nullptr);
+  StoreCellData(cell, &data, slots);
   --fLoadDepth;
 }
 
-int32_t ZorvinArea::EvalPictureExpression(CellData* data) {
+void ZorvinArea::EvaluateCellData(uint32_t cell, CellData* data,
+                                  std::shared_ptr<PictureDecodeJob>* decode) {
+  const uint32_t slots = fCache.GetSlotsGeneration();
+  gZVCurrentCell.SetLongValue(static_cast<int32_t>(cell));
+  // An expression that fails leaves the cell without a picture or a caption: loading is lazy and
+  // has no one to answer to.
+  if (fPictureExpression != nullptr) {
+    static_cast<void>(EvalPictureExpression(data, decode));
+  }
+  // The picture's evaluation may have run database code that closed the area or changed what
+  // it evaluates.
+  if (fCaptionExpression != nullptr && !IsClosed() && fCache.GetSlotsGeneration() == slots) {
+    static_cast<void>(EvalCaptionExpression(&data->fCaption));
+  }
+  data->fLoaded = true;
+}
+
+void ZorvinArea::StoreCellData(uint32_t cell, CellData* data, uint32_t slots) {
+  // What was evaluated for slots that are gone is dropped, and so is what comes after database
+  // code loaded this cell itself; the cache keeps nothing when it has no slots.
+  if (IsClosed() || fCache.GetSlotsGeneration() != slots || fCache.GetCellData(cell).IsLoaded()) {
+    data->Clear();
+    return;
+  }
+  fCache.SetCellData(cell, *data);
+  if (!fCache.GetCellData(cell).IsLoaded()) {
+    data->Clear();
+  }
+}
+
+int32_t ZorvinArea::EvalPictureExpression(CellData* data,
+                                          std::shared_ptr<PictureDecodeJob>* deferred) {
   ValueBlock result;
   ClearValueBlock(&result, kFDUndefined);
   int32_t error = FourD::ExecTokenizedFuncV12(fPictureExpression, &result);
   if (error == kFDErrNone) {
     if (GetValueKind(&result) == kFDPicture) {
-      error = MakeCellPicture(GetValuePicture(&result), data);
+      error = MakeCellPicture(GetValuePicture(&result), data, deferred);
     } else {
       error = kFDErrBadParameter;
     }

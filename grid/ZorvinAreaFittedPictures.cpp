@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "gfx/PictureDecoder.h"
 #include "grid/CellPictures.h"
+#include "grid/PictureDecodeJob.h"
 #include "grid/RectFitting.h"
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
@@ -17,6 +19,22 @@ bool ShowsUnscaled(int32_t format) {
 
 int32_t WholePixels(CGFloat length, int32_t most) {
   return std::clamp(static_cast<int32_t>(lround(length)), 1, most);
+}
+
+// A job for the plug-in's own decoder when the host hands over the picture's bytes and the
+// decoder reads their format; null otherwise.
+std::shared_ptr<PictureDecodeJob> NewDecodeJob(FDPicture picture, int32_t width, int32_t height,
+                                               const PictureExtent& extent) {
+  std::vector<uint8_t> bytes;
+  if (FourD::GetPictureBytes(picture, &bytes) != kFDErrNone ||
+      !gfx::CanDecodePicture(bytes.data(), bytes.size())) {
+    return nullptr;
+  }
+  try {
+    return std::make_shared<PictureDecodeJob>(std::move(bytes), width, height, extent);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
 }
 
 } // namespace
@@ -37,7 +55,8 @@ void ZorvinArea::ReloadFittedPictures() {
   }
 }
 
-int32_t ZorvinArea::MakeCellPicture(FDPicture picture, CellData* data) {
+int32_t ZorvinArea::MakeCellPicture(FDPicture picture, CellData* data,
+                                    std::shared_ptr<PictureDecodeJob>* deferred) {
   int32_t width = 0;
   int32_t height = 0;
   if (FourD::GetPictureDimensions(picture, &width, &height) != kFDErrNone) {
@@ -54,6 +73,20 @@ int32_t ZorvinArea::MakeCellPicture(FDPicture picture, CellData* data) {
   if (shrinks) {
     const int32_t fittedWidth = WholePixels(drawn.size.width, width);
     const int32_t fittedHeight = WholePixels(drawn.size.height, height);
+    if (const std::shared_ptr<PictureDecodeJob> job =
+            NewDecodeJob(picture, fittedWidth, fittedHeight, extent)) {
+      if (deferred != nullptr) {
+        *deferred = job;
+        return kFDErrNone;
+      }
+      job->Run();
+      if ((data->fPicture = job->TakeImage()) != nullptr) {
+        data->fOwnsPicture = true;
+        data->fExtent = extent;
+        return kFDErrNone;
+      }
+      // Bytes the plug-in cannot decode may still be a picture to the host.
+    }
     FDNativeImage* image = nullptr;
     const int16_t error =
         FourD::CreateNativeImageForSize(picture, fittedWidth, fittedHeight, &image);

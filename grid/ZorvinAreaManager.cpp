@@ -7,6 +7,7 @@
 #include "gfx/Graphics.h"
 #include "platform/win/CGBridges.h"
 
+#include "grid/PictureDecodeJob.h"
 #include "grid/ZorvinArea.h"
 #include "host/PluginPaths.h"
 
@@ -121,4 +122,6 @@ void DeinitZorvinArea() {
   // Cleared first: areas closing during the deletion must not find a manager half torn down.
   gZorvinAreaManager = nullptr;
   delete manager;
+  // No thread of the plug-in may outlive it.
+  PictureDecodeJob::StopWorkers();
 }

@@ -3,6 +3,10 @@
 // Before Init nothing is called: error results are kFDErrNotAvailable, others zero or null.
 #pragma once
 
+#include <stdint.h>
+
+#include <vector>
+
 #include "sdk/FourDPluginAPI.h"
 
 namespace FourD {
@@ -97,6 +101,8 @@ int32_t GetPictureByteSize(FDPicture picture); // 0 for none
 [[nodiscard]] int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
                                                FDNativeImage** image);
 void DisposeNativeImage(FDNativeImage* image);
+// The picture's encoded bytes, copied; kFDErrUnknownCommand from hosts that lack the operation.
+[[nodiscard]] int16_t GetPictureBytes(FDPicture picture, std::vector<uint8_t>* bytes);
 
 // Memory handles
 FDHandle NewHandle(int32_t size);

@@ -1,6 +1,8 @@
 #include "host/FourD.h"
 #include "host/HostCall.h"
 
+#include <new>
+
 namespace FourD {
 
 int16_t CreateFDPicture(const void* bytes, int32_t byteCount, FDPicture* picture) {
@@ -82,6 +84,34 @@ int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t heigh
     *image = static_cast<FDNativeImage*>(block.fPtr2);
   }
   return error;
+}
+
+int16_t GetPictureBytes(FDPicture picture, std::vector<uint8_t>* bytes) {
+  bytes->clear();
+  FDEngineBlock block{};
+  block.fPtr1 = picture;
+  if (const int16_t error = CallHost(kFDGetPictureBytes, block)) {
+    return error;
+  }
+  if (block.fParam1 <= 0) {
+    return kFDErrBadParameter;
+  }
+  try {
+    bytes->resize(static_cast<size_t>(block.fParam1));
+  } catch (const std::bad_alloc&) {
+    return kFDErrNoMemory;
+  }
+  block.fPtr2 = bytes->data();
+  if (const int16_t error = CallHost(kFDGetPictureBytes, block)) {
+    bytes->clear();
+    return error;
+  }
+  // A picture that changed size between the two calls is not trusted.
+  if (static_cast<size_t>(block.fParam1) != bytes->size()) {
+    bytes->clear();
+    return kFDErrBadParameter;
+  }
+  return kFDErrNone;
 }
 
 void DisposeNativeImage(FDNativeImage* image) {

@@ -241,6 +241,11 @@ enum FDSelector {
   // out fPtr2: FDNativeImage* of the picture reduced on each axis to at most that size, never
   // enlarged. Hosts before 0x1400 answer kFDErrUnknownCommand.
   kFDCreateNativeImageForSize = -1015,
+  // in fPtr1: picture, fPtr2: room for its encoded bytes or null, fParam1: that room in bytes;
+  // out fParam1: the encoded byte count, the bytes copied into fPtr2 when they fit (else nothing
+  // is copied). Lets a plug-in decode on threads of its own, which may not call the host. Hosts
+  // before 0x1400 answer kFDErrUnknownCommand.
+  kFDGetPictureBytes = -1016,
   // Memory: in fParam1: the operation, fHandle, fParam2: size or state; out fHandle, fParam2
   kFDMemory = -434,
   // Areas, windows

@@ -45,6 +45,7 @@ void CreateNativeImageForSize(FDEngineBlock& b);
 void DisposeFDPicture(FDEngineBlock& b);
 void DuplicateFDPicture(FDEngineBlock& b);
 void GetPictureByteSize(FDEngineBlock& b);
+void GetPictureBytes(FDEngineBlock& b);
 void DisposeNativeImage(FDEngineBlock& b);
 
 // Memory

@@ -76,6 +76,8 @@ void Dispatch(int16_t selector, FDEngineBlock& b) {
     return DuplicateFDPicture(b);
   case kFDGetPictureByteSize:
     return GetPictureByteSize(b);
+  case kFDGetPictureBytes:
+    return GetPictureBytes(b);
   case kFDDisposeNativeImage:
     return DisposeNativeImage(b);
   case kFDMemory:

@@ -1,5 +1,9 @@
 // Pictures and native images.
 #include "Callback.h"
+
+#include <algorithm>
+#include <vector>
+
 #include "Pictures.h"
 #include "SizedImages.h"
 #include "zvhost/Host.h"
@@ -45,6 +49,24 @@ void CreateNativeImageForSize(FDEngineBlock& b) {
   b.fError = static_cast<int16_t>(zvhost::CreateNativeImageForSize(static_cast<FDPicture>(b.fPtr1),
                                                                    b.fParam1, b.fParam2, &image));
   b.fPtr2 = image;
+}
+
+void GetPictureBytes(FDEngineBlock& b) {
+  if ((HostVersion() & 0xFFFF) < kFirstHostWithSizedImages) {
+    b.fError = kFDErrUnknownCommand;
+    return;
+  }
+  const auto picture = static_cast<FDPicture>(b.fPtr1);
+  if (!IsPicture(picture) || b.fParam1 < 0) {
+    b.fError = kFDErrBadParameter;
+    return;
+  }
+  const std::vector<uint8_t>& bytes = picture->fData->fBytes;
+  if (b.fPtr2 != nullptr && bytes.size() <= static_cast<size_t>(b.fParam1)) {
+    std::copy(bytes.begin(), bytes.end(), static_cast<uint8_t*>(b.fPtr2));
+  }
+  b.fParam1 = static_cast<int32_t>(bytes.size());
+  b.fError = kFDErrNone;
 }
 
 void DisposeNativeImage(FDEngineBlock& b) {

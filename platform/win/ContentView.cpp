@@ -133,6 +133,7 @@ void ContentView::SetupBackBuffer(ZorvinArea* area) {
   PlaceBackBuffer(graphics.get(), frame);
   area->GetContentView().fBackBuffer = std::move(bitmap);
   area->GetContentView().fBackBufferGraphics = std::move(graphics);
+  area->GetContentView().fBackBufferStale = true; // nothing drawn in it yet
 }
 
 void ContentView::CleanupBackBuffer(ZorvinArea* area) {
@@ -162,10 +163,60 @@ void ContentView::Draw(ZorvinArea* area, gfx::Graphics* graphics) {
     return;
   }
   const CGRect shown = GetShownBounds(area);
-  DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &shown);
   const CGRect port = GetPortRelativeBounds(area);
-  graphics->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.origin.x,
-                      port.origin.y + shown.origin.y);
+  // Anti-aliased cell corners blend one unit differently on the window's surface than in the
+  // buffer: rounded cells keep going through the buffer, so that they look as they always did.
+  if (area->GetCellClipRegion() != nullptr) {
+    DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &shown);
+    area->GetContentView().fBackBufferStale = false;
+    graphics->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.origin.x,
+                        port.origin.y + shown.origin.y);
+    return;
+  }
+  // Square cells are drawn straight onto the window; the buffer is still made, for the partial
+  // redraws that follow, but not drawn into: drawing the cells there and copying it out doubled
+  // the cost of every full redraw.
+  const gfx::GraphicsState state = graphics->Save();
+  // Only whole pixels of the view, as the buffer would have covered.
+  graphics->IntersectClip(GdiplusRectFMakeWithCGRect(
+      CGRectMake(port.origin.x + shown.origin.x, port.origin.y + shown.origin.y,
+                 std::floor(shown.size.width), std::floor(shown.size.height))));
+  graphics->TranslateTransform(port.origin.x, port.origin.y);
+  DrawAtPortOrigin(area, graphics, &shown);
+  graphics->Restore(state);
+  area->GetContentView().fBackBufferStale = true;
+}
+
+void ContentView::BringBackBufferUpToDate(ZorvinArea* area) {
+  ContentView& view = area->GetContentView();
+  if (!view.fBackBufferStale || view.fBackBufferGraphics == nullptr) {
+    return;
+  }
+  view.fBackBufferStale = false;
+  const CGRect shown = GetShownBounds(area);
+  // The window shows what the buffer should hold, at the origin it was drawn with: by the time a
+  // copy is asked for, the origin may have moved on, so drawing the cells again would not do.
+  const FDDeviceContext* dc =
+      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
+  if (dc == nullptr) {
+    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+    return;
+  }
+  gfx::Bitmap window(dc->fWidth, dc->fHeight, dc->fRowBytes, gfx::PixelFormat32bppPARGB,
+                     reinterpret_cast<uint8_t*>(dc->fPixels));
+  if (window.GetLastStatus() != gfx::Status::Ok) {
+    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+    return;
+  }
+  const CGPoint port = GetPortRelativeBounds(area).origin;
+  const gfx::GraphicsState state = view.fBackBufferGraphics->Save();
+  view.fBackBufferGraphics->ResetTransform();
+  view.fBackBufferGraphics->DrawImage(
+      &window,
+      gfx::RectF(0, 0, float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight())),
+      float(port.x + shown.origin.x), float(port.y + shown.origin.y),
+      float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight()), gfx::UnitPixel);
+  view.fBackBufferGraphics->Restore(state);
 }
 
 void ContentView::DrawDirect(ZorvinArea* area) {
@@ -268,6 +319,8 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
       area->GetContentView().fBackBufferGraphics == nullptr) {
     return;
   }
+  // The pixels copied must be those the window shows.
+  BringBackBufferUpToDate(area);
   gfx::Bitmap* buffer = area->GetContentView().fBackBuffer.get();
   const CGPoint shown = GetShownBounds(area).origin;
   area->GetContentView().fBackBufferGraphics->DrawImage(

@@ -1,4 +1,5 @@
-// The part of the area that shows the cells. Every cell drawing goes through an off-screen back
+// The part of the area that shows the cells. A full redraw draws straight onto the window, so
+// each pixel is copied once; partial redraws and scrolling by copy go through an off-screen back
 // buffer over the part of the view that its window can show, which is then copied to the window.
 #pragma once
 
@@ -39,11 +40,16 @@ public:
   static std::unique_ptr<gfx::Graphics> WindowGraphics(const ZorvinArea* area);
 
   // Whole pixels over the part of the view that its window can show; null until made, and when
-  // it cannot be had.
+  // it cannot be had. After a full redraw only what partial redraws drew since is current.
   const gfx::Bitmap* GetBackBuffer() const { return fBackBuffer.get(); }
 
 private:
+  // Draws the view into the buffer when a full redraw went past it.
+  static void BringBackBufferUpToDate(ZorvinArea* area);
+
   std::unique_ptr<gfx::Bitmap> fBackBuffer;
   // Draws on the back buffer in view space.
   std::unique_ptr<gfx::Graphics> fBackBufferGraphics;
+  // A full redraw went straight to the window: the buffer holds older pixels than it shows.
+  bool fBackBufferStale = false;
 };

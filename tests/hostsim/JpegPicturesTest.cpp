@@ -1,5 +1,6 @@
 // JPEG pictures: red-blue16x8.jpg is 16 by 8 pixels, its left half red and its right half blue,
 // saved at quality 95, so colours are compared with a tolerance.
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -120,6 +121,42 @@ TEST_F(HostTest, JpegPicturesDecodeNoLargerThanTheSizeAsked) {
   zvhost::ResetHost(zvhost::ProgramMode::SingleUser, 0x1300);
   made = MakePicture(bytes);
   EXPECT_EQ(kFDErrUnknownCommand, sized(2, 1).fError);
+  FDEngineBlock dispose = NewBlock();
+  dispose.fPtr1 = made.fPtr2;
+  Call(kFDDisposeFDPicture, dispose);
+}
+
+// A picture's encoded bytes: the count first, then the bytes into room the caller made; room
+// too small copies nothing; an older host lacks the operation.
+TEST_F(HostTest, APicturesEncodedBytesAreHandedOver) {
+  const std::vector<char> bytes = JpegBytes();
+  FDEngineBlock made = MakePicture(bytes);
+  ASSERT_EQ(0, made.fError);
+  const auto get = [&made](void* room, int32_t size) {
+    FDEngineBlock b = NewBlock();
+    b.fPtr1 = made.fPtr2;
+    b.fPtr2 = room;
+    b.fParam1 = size;
+    return Call(kFDGetPictureBytes, b);
+  };
+  FDEngineBlock count = get(nullptr, 0);
+  ASSERT_EQ(0, count.fError);
+  ASSERT_EQ(int32_t(bytes.size()), count.fParam1);
+  std::vector<char> copy(bytes.size() + 1, 'x');
+  EXPECT_EQ(int32_t(bytes.size()), get(copy.data(), int32_t(copy.size())).fParam1);
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), copy.begin()));
+  EXPECT_EQ('x', copy.back());
+  std::vector<char> small(bytes.size() - 1, 'x');
+  EXPECT_EQ(0, get(small.data(), int32_t(small.size())).fError);
+  EXPECT_EQ(std::vector<char>(small.size(), 'x'), small);
+  EXPECT_EQ(kFDErrBadParameter, get(copy.data(), -1).fError);
+  FDEngineBlock forged = NewBlock();
+  forged.fPtr1 = copy.data();
+  EXPECT_EQ(kFDErrBadParameter, Call(kFDGetPictureBytes, forged).fError);
+
+  zvhost::ResetHost(zvhost::ProgramMode::SingleUser, 0x1300);
+  made = MakePicture(bytes);
+  EXPECT_EQ(kFDErrUnknownCommand, get(nullptr, 0).fError);
   FDEngineBlock dispose = NewBlock();
   dispose.fPtr1 = made.fPtr2;
   Call(kFDDisposeFDPicture, dispose);

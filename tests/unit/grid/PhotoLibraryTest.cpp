@@ -12,7 +12,11 @@
 #include <vector>
 
 #include "../plugin/PluginFixture.h"
+#include "gfx/Bitmap.h"
+#include "gfx/Graphics.h"
 #include "grid/ZorvinAreaManager.h"
+#include "host/FourD.h"
+#include "platform/win/ContentView.h"
 #include "plugin/CommandManifest.h"
 #include "plugin/PlugInfo.h"
 #include "tests/photos/TestPhotos.h"
@@ -70,15 +74,16 @@ protected:
 
   int Evaluations() { return std::stoi(Logged("gEvaluated")); }
 
-  void OpenGallery() {
+  // `meddling` runs in the cell's picture expression first.
+  void OpenGallery(const std::string& folder = sFolder, const std::string& meddling = "") {
     std::string message;
     ASSERT_EQ(zvhost::DefineMethod("CellPhoto",
-                                   "gEvaluated:=gEvaluated+1\n"
-                                   "READ PICTURE FILE(gFolder+gNames{gZVCurrentCell};$0)\n",
+                                   "gEvaluated:=gEvaluated+1\n" + meddling +
+                                       "READ PICTURE FILE(gFolder+gNames{gZVCurrentCell};$0)\n",
                                    "", &message),
               0)
         << message;
-    Run("gFolder:=\"" + sFolder +
+    Run("gFolder:=\"" + folder +
         "\"\n"
         "ARRAY TEXT(gNames;0)\n"
         "DOCUMENT LIST(gFolder;gNames)\n"
@@ -151,6 +156,19 @@ protected:
     return pixels;
   }
 
+  // The picture's pixel at (x, y), 0xRRGGBB.
+  static uint32_t PicturePixel(FDPicture picture, int32_t x, int32_t y) {
+    FDNativeImage* image = nullptr;
+    EXPECT_EQ(FourD::CreateNativeImageForScreen(picture, &image), 0);
+    if (image == nullptr || x >= image->fWidth || y >= image->fHeight) {
+      FourD::DisposeNativeImage(image);
+      return 0;
+    }
+    const uint32_t pixel = image->fPixels[size_t(y) * size_t(image->fRowBytes / 4) + size_t(x)];
+    FourD::DisposeNativeImage(image);
+    return pixel & 0xFFFFFF;
+  }
+
   static std::string sFolder;
   std::vector<std::string> fLog;
 };
@@ -216,6 +234,143 @@ TEST_F(PhotoLibrary, AnOlderHostWithoutReducedDecodingDrawsTheSameCells) {
     }
   }
   EXPECT_LT(total / (recent.size() * 3), 4.0) << "mean difference per channel";
+}
+
+// Camera photos carry a 160 x 120 preview, here of one colour so that it shows which was drawn.
+// Cells that it covers draw it; a cell larger than it draws the photo, and so does its capture.
+TEST_F(PhotoLibrary, CameraPreviewsServeTheCellsTheyCoverAndNoLargerOnes) {
+  const std::string folder = ::testing::TempDir() + "camera_" + std::to_string(getpid()) + "/";
+  std::filesystem::create_directories(folder);
+  constexpr uint32_t kMark = 0xE01010;
+  for (int i = 1; i <= 3; ++i) {
+    ASSERT_TRUE(testphotos::WritePhoto(folder + "Camera " + std::to_string(i) + ".jpg", 1600, 1200,
+                                       i, testphotos::Thumbnail{160, 120, kMark}));
+  }
+  const auto isMark = [](uint32_t p) {
+    return ((p >> 16) & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) < 0x40 && (p & 0xFF) < 0x40;
+  };
+  OpenGallery(folder);
+  // Covering 148 x 120 keeps 160 x 120: the preview's own size.
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(isMark(Pixel(12 + i * 176 + 82, 12 + 68))) << "preview in card " << i + 1;
+  }
+  GridCache& cache = ZorvinAreaTestAccess::Cache(*TheArea());
+  ASSERT_NE(cache.GetCellData(1).fPicture, nullptr);
+  EXPECT_EQ(cache.GetCellData(1).fPicture->fWidth, 160);
+  FDPicture captured = nullptr;
+  ASSERT_EQ(TheArea()->CaptureCell(1, &captured), 0);
+  EXPECT_TRUE(isMark(PicturePixel(captured, 82, 68))) << "the capture shows what the cell shows";
+  FourD::DisposeFDPicture(captured);
+
+  // 224 x 180 asks for 224 x 168 of the photo: more than the preview holds.
+  Run("ASSERT(ZV_SetCellOptions(gRef;240;240;gNone;0;0;0)=0)\n"
+      "ASSERT(ZV_SetCellPicture(gRef;\"CellPhoto\";8;8;232;188;6)=0)\nIDLE\nIDLE");
+  ASSERT_NE(cache.GetCellData(1).fPicture, nullptr);
+  EXPECT_EQ(cache.GetCellData(1).fPicture->fWidth, 224);
+  EXPECT_EQ(cache.GetCellData(1).fPicture->fHeight, 168);
+  for (int i = 0; i < 2; ++i) {
+    const uint32_t centre = Pixel(12 + i * 252 + 120, 12 + 98);
+    EXPECT_FALSE(isMark(centre)) << "the photo in card " << i + 1;
+    EXPECT_NE(centre, kGround);
+  }
+  ASSERT_EQ(TheArea()->CaptureCell(2, &captured), 0);
+  EXPECT_FALSE(isMark(PicturePixel(captured, 120, 98)));
+  EXPECT_NE(PicturePixel(captured, 120, 98), kGround);
+  FourD::DisposeFDPicture(captured);
+  std::filesystem::remove_all(folder);
+}
+
+// Full redraws of square cells go straight to the window, partial ones (and rounded cells) through
+// the back buffer. Whatever the mix,
+// the window shows, pixel for pixel, what drawing the whole view afresh shows: after the first
+// screen, after a click redraws two cells, after copying from the buffer as drag scrolling does,
+// and after a scroll.
+TEST_F(PhotoLibrary, EveryRedrawShowsWhatAFreshDrawingOfTheViewShows) {
+  OpenGallery();
+  ZorvinArea* area = TheArea();
+  const CGRect shown = ContentView::GetShownBounds(area);
+  const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
+  const auto width = static_cast<int32_t>(shown.size.width);
+  const auto height = static_cast<int32_t>(shown.size.height);
+  ASSERT_GT(width, 400);
+  const auto expectFresh = [&](const char* after) {
+    gfx::Bitmap fresh(width, height, gfx::PixelFormat32bppRGB);
+    {
+      gfx::Graphics graphics(&fresh);
+      graphics.TranslateTransform(-shown.origin.x, -shown.origin.y);
+      ContentView::DrawAtPortOrigin(area, &graphics, &shown);
+      graphics.Flush();
+    }
+    int differing = 0;
+    for (int32_t y = 0; y < height; ++y) {
+      for (int32_t x = 0; x < width; ++x) {
+        gfx::Color color;
+        ASSERT_EQ(fresh.GetPixel(x, y, &color), gfx::Status::Ok);
+        const uint32_t window =
+            Pixel(int(port.x + shown.origin.x) + x, int(port.y + shown.origin.y) + y);
+        differing += (color.GetValue() & 0xFFFFFF) != window ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(differing, 0) << "pixels that differ after " << after;
+  };
+  expectFresh("the first screen");
+  Run("MOUSE CLICK(gW;" + std::to_string(12 + 176 + 80) + ";80)");
+  expectFresh("a click");
+  ContentView::CopyBackBuffer(area, shown, shown);
+  expectFresh("copying the buffer onto the window");
+  Run("MOUSE WHEEL(gW;200;200;-1)\nIDLE");
+  expectFresh("a scroll");
+  ContentView::CopyBackBuffer(area, shown, shown);
+  expectFresh("copying the buffer after the scroll");
+  // Rounded cells: their anti-aliased corners blend with what lies under them.
+  Run("ASSERT(ZV_SetCellOptions(gRef;164;176;gNone;0;14;14)=0)\nIDLE\nIDLE");
+  expectFresh("rounding the cells");
+  Run("MOUSE CLICK(gW;100;80)");
+  expectFresh("a click on a rounded cell");
+  ContentView::CopyBackBuffer(area, shown, shown);
+  expectFresh("copying the buffer of rounded cells");
+}
+
+// Pictures decode on worker threads while the calling thread evaluates the next cells. A cell
+// expression that closes the window, or drops every cached cell, meanwhile throws the workers'
+// results away: nothing leaks (the fixture counts host objects) and nothing freed is used; after a
+// purge the screen that loads again is complete.
+TEST_F(PhotoLibrary, CellExpressionsThatCloseOrPurgeWhileWorkersDecode) {
+  const std::string folder = ::testing::TempDir() + "busy_" + std::to_string(getpid()) + "/";
+  std::filesystem::create_directories(folder);
+  for (int i = 1; i <= 9; ++i) {
+    ASSERT_TRUE(
+        testphotos::WritePhoto(folder + "Busy " + std::to_string(i) + ".jpg", 1600, 1200, i + 40));
+  }
+  const std::string meddling = "If (gZVCurrentCell=gAt)\n"
+                               "  gAt:=0\n"
+                               "  If (gMode=\"close\")\n"
+                               "    CLOSE WINDOW(gW)\n"
+                               "  Else\n"
+                               "    gInner:=ZV_UpdateArea(gRef;8;0;0)\n"
+                               "  End if\n"
+                               "End if\n";
+  Run("gAt:=5\ngMode:=\"purge\"\ngInner:=-1");
+  OpenGallery(folder, meddling);
+  EXPECT_EQ(Logged("gInner"), "0");
+  const std::vector<Card> cards = VisibleCards();
+  for (size_t i = 0; i < cards.size(); ++i) {
+    ExpectCardDrawn(cards[i], static_cast<int>(i + 1));
+  }
+  GridCache& cache = ZorvinAreaTestAccess::Cache(*TheArea());
+  EXPECT_TRUE(cache.CheckConsistency());
+  for (uint32_t cell = 1; cell <= 9; ++cell) {
+    ASSERT_NE(cache.GetCellData(cell).fPicture, nullptr) << cell;
+  }
+  Run("CLOSE WINDOW(gW)");
+
+  // With the window up, a purge reloads the screen, and cell 6 closes it.
+  Run("gAt:=0");
+  OpenGallery(folder, meddling);
+  Run("gEvaluated:=0\ngAt:=6\ngMode:=\"close\"\n$r:=ZV_UpdateArea(gRef;8;0;0)");
+  EXPECT_EQ(Evaluations(), 6) << "the load stopped at the cell that closed the window";
+  EXPECT_EQ(TheArea(), nullptr);
+  std::filesystem::remove_all(folder);
 }
 
 } // namespace

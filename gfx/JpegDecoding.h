@@ -1,0 +1,27 @@
+// The JPEG side of picture decoding: the photo at one of the library's cheap scales, and the
+// preview a camera embeds in the photo's EXIF block.
+#pragma once
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <memory>
+
+namespace gfx {
+
+struct JpegPixels {
+  int32_t fWidth = 0;
+  int32_t fHeight = 0;
+  std::unique_ptr<uint32_t[]> fPixels; // opaque 0xFFRRGGBB, rows top down
+};
+
+bool IsJpegData(const uint8_t* bytes, size_t size);
+// The stored size, read from the header alone.
+bool ReadJpegSize(const uint8_t* bytes, size_t size, int32_t* width, int32_t* height);
+// Decoded at 1 / `denominator` (1, 2, 4 or 8) of the stored size, rounded up.
+bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* out);
+// The embedded preview's bytes inside `bytes` (an EXIF APP1 block's JPEG thumbnail), or false.
+bool FindExifThumbnail(const uint8_t* bytes, size_t size, const uint8_t** thumbnail,
+                       size_t* thumbnailSize);
+
+} // namespace gfx
