@@ -1,5 +1,6 @@
 #include "gfx/Graphics.h"
 
+#include "gfx/cairo/CairoNatives.h"
 #include <cmath>
 #include <new>
 
@@ -42,11 +43,13 @@ Graphics::Graphics(const FDDeviceContext* dc) {
   SurfacePtr surface(cairo_image_surface_create_for_data(reinterpret_cast<uint8_t*>(dc->fPixels),
                                                          CAIRO_FORMAT_ARGB32, dc->fWidth,
                                                          dc->fHeight, dc->fRowBytes));
-  Attach(surface.get()); // the context keeps its own reference
+  NativeBitmap target;
+  target.fSurface = std::move(surface);
+  Attach(&target); // the context keeps its own reference
 }
 
 Graphics::Graphics(Bitmap* bitmap) {
-  if (!bitmap || !bitmap->Native()) {
+  if (!CairoSurface(bitmap)) {
     fStatus = Status::InvalidParameter;
     return;
   }
@@ -57,7 +60,8 @@ Graphics::~Graphics() {
   Flush();
 }
 
-void Graphics::Attach(cairo_surface_t* surface) {
+void Graphics::Attach(NativeBitmap* target) {
+  cairo_surface_t* surface = target->fSurface.get();
   if (!surface || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
     fStatus = Status::OutOfMemory;
     return;
@@ -68,7 +72,12 @@ void Graphics::Attach(cairo_surface_t* surface) {
     return;
   }
   cairo_set_antialias(cr.get(), AntialiasFor(fModes.fSmoothing));
-  fCairo = std::move(cr);
+  fNative.reset(new (std::nothrow) NativeGraphics);
+  if (!fNative) {
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  fNative->fCairo = std::move(cr);
   fStatus = Status::Ok;
 }
 
@@ -77,12 +86,13 @@ Status Graphics::Ready() const {
     return fStatus;
   }
   // Every input is checked before it reaches the context, so this is a safety net.
-  return cairo_status(fCairo.get()) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::GenericError;
+  return cairo_status(fNative->fCairo.get()) == CAIRO_STATUS_SUCCESS ? Status::Ok
+                                                                     : Status::GenericError;
 }
 
 void Graphics::Flush() {
-  if (fCairo) {
-    cairo_surface_flush(cairo_get_target(fCairo.get()));
+  if (fNative) {
+    cairo_surface_flush(cairo_get_target(fNative->fCairo.get()));
   }
 }
 
@@ -95,7 +105,7 @@ GraphicsState Graphics::Save() {
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  cairo_save(fCairo.get());
+  cairo_save(fNative->fCairo.get());
   return GraphicsState(fSaved.size());
 }
 
@@ -109,16 +119,17 @@ Status Graphics::Restore(GraphicsState state) {
   while (fSaved.size() >= state) {
     fModes = fSaved.back();
     fSaved.pop_back();
-    cairo_restore(fCairo.get());
+    cairo_restore(fNative->fCairo.get());
   }
   return Status::Ok;
 }
 
 Status Graphics::ApplyTransform(const Matrix& matrix) {
-  if (!Invertible(matrix.Native())) {
+  const cairo_matrix_t native = CairoMatrix(matrix);
+  if (!Invertible(native)) {
     return Status::InvalidParameter;
   }
-  cairo_set_matrix(fCairo.get(), &matrix.Native());
+  cairo_set_matrix(fNative->fCairo.get(), &native);
   return Status::Ok;
 }
 
@@ -171,8 +182,8 @@ Status Graphics::GetTransform(Matrix* matrix) const {
     return Status::InvalidParameter;
   }
   cairo_matrix_t native;
-  cairo_get_matrix(fCairo.get(), &native);
-  matrix->SetNative(native);
+  cairo_get_matrix(fNative->fCairo.get(), &native);
+  SetCairoMatrix(matrix, native);
   return Status::Ok;
 }
 
@@ -187,7 +198,7 @@ Status Graphics::ResetTransform() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  cairo_identity_matrix(fCairo.get());
+  cairo_identity_matrix(fNative->fCairo.get());
   return Status::Ok;
 }
 
@@ -222,10 +233,10 @@ Status Graphics::SetClip(const Region* region, CombineMode mode) {
     return Status::InvalidParameter;
   }
   if (mode == CombineModeReplace) {
-    cairo_reset_clip(fCairo.get());
+    cairo_reset_clip(fNative->fCairo.get());
   }
-  region->ClipTo(fCairo.get());
-  cairo_new_path(fCairo.get());
+  ClipToRegion(fNative->fCairo.get(), *region);
+  cairo_new_path(fNative->fCairo.get());
   return Status::Ok;
 }
 
@@ -233,7 +244,7 @@ Status Graphics::ResetClip() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  cairo_reset_clip(fCairo.get());
+  cairo_reset_clip(fNative->fCairo.get());
   return Status::Ok;
 }
 
@@ -245,7 +256,7 @@ Status Graphics::GetClipBounds(RectF* bounds) const {
     return Status::InvalidParameter;
   }
   double x1, y1, x2, y2;
-  cairo_clip_extents(fCairo.get(), &x1, &y1, &x2, &y2);
+  cairo_clip_extents(fNative->fCairo.get(), &x1, &y1, &x2, &y2);
   *bounds =
       x2 > x1 && y2 > y1 ? RectF(float(x1), float(y1), float(x2 - x1), float(y2 - y1)) : RectF();
   return Status::Ok;
@@ -264,7 +275,7 @@ Status Graphics::SetSmoothingMode(SmoothingMode mode) {
     return Status::InvalidParameter;
   }
   fModes.fSmoothing = mode;
-  cairo_set_antialias(fCairo.get(), AntialiasFor(mode));
+  cairo_set_antialias(fNative->fCairo.get(), AntialiasFor(mode));
   return Status::Ok;
 }
 

@@ -1,9 +1,8 @@
 #include "gfx/Region.h"
 
 #include <cmath>
-#include <new>
 
-#include "gfx/GfxHandles.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -20,76 +19,6 @@ CairoPtr MakeScratchContext() {
 }
 
 } // namespace
-
-Region::Region() = default;
-
-Region::Region(const RectF& rect) {
-  fStatus = Intersect(rect);
-}
-
-Region::Region(const GraphicsPath* path) {
-  fStatus = Intersect(path);
-}
-
-void Region::MakeInfinite() {
-  fKind = Kind::Infinite;
-  fShapes.clear();
-}
-
-void Region::MakeEmpty() {
-  fKind = Kind::Empty;
-  fShapes.clear();
-}
-
-Status Region::Intersect(const RectF& rect) {
-  if (!std::isfinite(rect.X) || !std::isfinite(rect.Y) || !std::isfinite(rect.Width) ||
-      !std::isfinite(rect.Height)) {
-    return Status::InvalidParameter;
-  }
-  if (rect.IsEmptyArea()) {
-    MakeEmpty();
-    return Status::Ok;
-  }
-  GraphicsPath path;
-  path.AddRectangle(rect);
-  return Intersect(&path);
-}
-
-Status Region::Intersect(const GraphicsPath* path) {
-  if (!path) {
-    return Status::InvalidParameter;
-  }
-  if (fKind == Kind::Empty) {
-    return Status::Ok;
-  }
-  try {
-    fShapes.push_back(*path);
-  } catch (const std::bad_alloc&) {
-    return Status::OutOfMemory;
-  }
-  fKind = Kind::Shapes;
-  return Status::Ok;
-}
-
-Status Region::Intersect(const Region* region) {
-  if (!region) {
-    return Status::InvalidParameter;
-  }
-  if (region->fKind == Kind::Infinite || fKind == Kind::Empty) {
-    return Status::Ok;
-  }
-  if (region->fKind == Kind::Empty) {
-    MakeEmpty();
-    return Status::Ok;
-  }
-  for (const GraphicsPath& shape : region->fShapes) {
-    Status status = Intersect(&shape);
-    if (status != Status::Ok) {
-      return status;
-    }
-  }
-  return Status::Ok;
-}
 
 bool Region::IsEmpty() const {
   if (fKind != Kind::Shapes) {
@@ -112,7 +41,7 @@ Status Region::GetBounds(RectF* bounds) const {
   if (!cr) {
     return Status::OutOfMemory;
   }
-  ClipTo(cr.get());
+  ClipToRegion(cr.get(), *this);
   double x1, y1, x2, y2;
   cairo_clip_extents(cr.get(), &x1, &y1, &x2, &y2);
   if (x2 > x1 && y2 > y1) {
@@ -129,26 +58,8 @@ bool Region::IsVisible(float x, float y) const {
   if (!cr) {
     return false;
   }
-  ClipTo(cr.get());
+  ClipToRegion(cr.get(), *this);
   return cairo_in_clip(cr.get(), x, y);
-}
-
-void Region::ClipTo(cairo_t* cr) const {
-  switch (fKind) {
-  case Kind::Infinite:
-    break;
-  case Kind::Empty:
-    cairo_new_path(cr);
-    cairo_rectangle(cr, 0, 0, 0, 0);
-    cairo_clip(cr);
-    break;
-  case Kind::Shapes:
-    for (const GraphicsPath& shape : fShapes) {
-      shape.AppendTo(cr);
-      cairo_clip(cr);
-    }
-    break;
-  }
 }
 
 } // namespace gfx
