@@ -1,0 +1,306 @@
+#include "gfx/Graphics.h"
+
+#include <cmath>
+#include <new>
+
+#include "gfx/gdiplus/GdiplusNatives.h"
+
+namespace gfx {
+
+namespace {
+
+constexpr int32_t kMaxSide = 32767;
+
+bool Finite(const RectF& r) {
+  return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
+         std::isfinite(r.Height);
+}
+
+Gdiplus::SmoothingMode NativeSmoothing(SmoothingMode mode) {
+  return mode == SmoothingModeAntiAlias || mode == SmoothingModeHighQuality
+             ? Gdiplus::SmoothingModeAntiAlias
+             : Gdiplus::SmoothingModeNone;
+}
+
+} // namespace
+
+Graphics::Graphics(const FDDeviceContext* dc) {
+  if (!dc || !dc->fPixels || dc->fWidth <= 0 || dc->fHeight <= 0 || dc->fWidth > kMaxSide ||
+      dc->fHeight > kMaxSide || dc->fRowBytes < dc->fWidth * 4 || dc->fRowBytes % 4 != 0) {
+    fStatus = Status::InvalidParameter;
+    return;
+  }
+  if (!GdiplusReady()) {
+    fStatus = Status::GenericError;
+    return;
+  }
+  NativeBitmap target;
+  target.fBitmap.reset(new Gdiplus::Bitmap(dc->fWidth, dc->fHeight, dc->fRowBytes,
+                                           PixelFormat32bppPARGB,
+                                           reinterpret_cast<BYTE*>(dc->fPixels)));
+  Attach(&target);
+  if (fNative) {
+    fNative->fTarget = std::move(target.fBitmap);
+  }
+}
+
+Graphics::Graphics(Bitmap* bitmap) {
+  if (!GdiplusBitmap(bitmap)) {
+    fStatus = Status::InvalidParameter;
+    return;
+  }
+  Attach(bitmap->Native());
+}
+
+Graphics::~Graphics() {
+  Flush();
+}
+
+void Graphics::Attach(NativeBitmap* target) {
+  if (!target->fBitmap || target->fBitmap->GetLastStatus() != Gdiplus::Ok) {
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  fNative.reset(new (std::nothrow) NativeGraphics);
+  if (!fNative) {
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  fNative->fGraphics.reset(new Gdiplus::Graphics(target->fBitmap.get()));
+  if (!fNative->fGraphics || fNative->fGraphics->GetLastStatus() != Gdiplus::Ok) {
+    fNative.reset();
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  // Pixels span whole coordinates, as on every side of the layer: a rectangle from 0 to 10
+  // covers pixels 0 to 9 exactly.
+  fNative->fGraphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  fNative->fGraphics->SetSmoothingMode(NativeSmoothing(fModes.fSmoothing));
+  fNative->fGraphics->SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
+  fStatus = Status::Ok;
+}
+
+Status Graphics::Ready() const {
+  return fStatus;
+}
+
+void Graphics::Flush() {
+  if (fNative) {
+    fNative->fGraphics->Flush(Gdiplus::FlushIntentionSync);
+  }
+}
+
+GraphicsState Graphics::Save() {
+  if (Ready() != Status::Ok) {
+    return 0;
+  }
+  try {
+    fSaved.push_back(fModes);
+    fNative->fStates.push_back(fNative->fGraphics->Save());
+  } catch (const std::bad_alloc&) {
+    if (fSaved.size() > fNative->fStates.size()) {
+      fSaved.pop_back();
+    }
+    return 0;
+  }
+  return GraphicsState(fSaved.size());
+}
+
+Status Graphics::Restore(GraphicsState state) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (state == 0 || state > fSaved.size()) {
+    return Status::InvalidParameter;
+  }
+  while (fSaved.size() >= state) {
+    fModes = fSaved.back();
+    fSaved.pop_back();
+    fNative->fGraphics->Restore(fNative->fStates.back());
+    fNative->fStates.pop_back();
+  }
+  return Status::Ok;
+}
+
+Status Graphics::ApplyTransform(const Matrix& matrix) {
+  float e[6];
+  matrix.GetElements(e);
+  for (float v : e) {
+    if (!std::isfinite(v)) {
+      return Status::InvalidParameter;
+    }
+  }
+  if (!matrix.IsInvertible()) {
+    return Status::InvalidParameter;
+  }
+  std::unique_ptr<Gdiplus::Matrix> native(NewGdiplusMatrix(matrix));
+  if (!native) {
+    return Status::OutOfMemory;
+  }
+  return StatusOf(fNative->fGraphics->SetTransform(native.get()));
+}
+
+Status Graphics::TranslateTransform(float dx, float dy, MatrixOrder order) {
+  Matrix matrix;
+  Status status = GetTransform(&matrix);
+  if (status == Status::Ok) {
+    status = matrix.Translate(dx, dy, order);
+  }
+  return status == Status::Ok ? ApplyTransform(matrix) : status;
+}
+
+Status Graphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
+  Matrix matrix;
+  Status status = GetTransform(&matrix);
+  if (status == Status::Ok) {
+    status = matrix.Scale(sx, sy, order);
+  }
+  return status == Status::Ok ? ApplyTransform(matrix) : status;
+}
+
+Status Graphics::MultiplyTransform(const Matrix* other, MatrixOrder order) {
+  if (!other) {
+    return Status::InvalidParameter;
+  }
+  Matrix matrix;
+  Status status = GetTransform(&matrix);
+  if (status == Status::Ok) {
+    status = matrix.Multiply(*other, order);
+  }
+  return status == Status::Ok ? ApplyTransform(matrix) : status;
+}
+
+bool Graphics::HasWholePixelTranslation() const {
+  Matrix matrix;
+  if (GetTransform(&matrix) != Status::Ok) {
+    return false;
+  }
+  float e[6];
+  matrix.GetElements(e);
+  return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
+         e[5] == std::floor(e[5]);
+}
+
+Status Graphics::GetTransform(Matrix* matrix) const {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (!matrix) {
+    return Status::InvalidParameter;
+  }
+  Gdiplus::Matrix native;
+  if (Status status = StatusOf(fNative->fGraphics->GetTransform(&native)); status != Status::Ok) {
+    return status;
+  }
+  float e[6];
+  native.GetElements(e);
+  *matrix = Matrix(e[0], e[1], e[2], e[3], e[4], e[5]);
+  return Status::Ok;
+}
+
+Status Graphics::SetTransform(const Matrix* matrix) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  return matrix ? ApplyTransform(*matrix) : Status::InvalidParameter;
+}
+
+Status Graphics::ResetTransform() {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  return StatusOf(fNative->fGraphics->ResetTransform());
+}
+
+Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (!Finite(rect)) {
+    return Status::InvalidParameter;
+  }
+  Region region(rect);
+  return SetClip(&region, mode);
+}
+
+Status Graphics::SetClip(const GraphicsPath* path, CombineMode mode) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (!path) {
+    return Status::InvalidParameter;
+  }
+  Region region(path);
+  return SetClip(&region, mode);
+}
+
+// GDI+ keeps the clip in device space, so later transforms do not move it.
+Status Graphics::SetClip(const Region* region, CombineMode mode) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (!region || region->GetLastStatus() != Status::Ok ||
+      (mode != CombineModeReplace && mode != CombineModeIntersect)) {
+    return Status::InvalidParameter;
+  }
+  std::unique_ptr<Gdiplus::Region> native = NewGdiplusRegion(*region);
+  if (!native) {
+    return Status::OutOfMemory;
+  }
+  return StatusOf(fNative->fGraphics->SetClip(native.get(), mode == CombineModeReplace
+                                                                ? Gdiplus::CombineModeReplace
+                                                                : Gdiplus::CombineModeIntersect));
+}
+
+Status Graphics::ResetClip() {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  return StatusOf(fNative->fGraphics->ResetClip());
+}
+
+// What can still be drawn: the clip within the target's pixels.
+Status Graphics::GetClipBounds(RectF* bounds) const {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (!bounds) {
+    return Status::InvalidParameter;
+  }
+  Gdiplus::RectF box;
+  if (Status status = StatusOf(fNative->fGraphics->GetVisibleClipBounds(&box));
+      status != Status::Ok) {
+    return status;
+  }
+  *bounds = box.Width > 0 && box.Height > 0 ? RectF(box.X, box.Y, box.Width, box.Height) : RectF();
+  return Status::Ok;
+}
+
+bool Graphics::IsClipEmpty() const {
+  RectF bounds;
+  return GetClipBounds(&bounds) != Status::Ok || bounds.IsEmptyArea();
+}
+
+Status Graphics::SetSmoothingMode(SmoothingMode mode) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias) {
+    return Status::InvalidParameter;
+  }
+  fModes.fSmoothing = mode;
+  return StatusOf(fNative->fGraphics->SetSmoothingMode(NativeSmoothing(mode)));
+}
+
+Status Graphics::SetInterpolationMode(InterpolationMode mode) {
+  if (Status status = Ready(); status != Status::Ok) {
+    return status;
+  }
+  if (mode < InterpolationModeDefault || mode > InterpolationModeHighQualityBicubic) {
+    return Status::InvalidParameter;
+  }
+  fModes.fInterpolation = mode;
+  return Status::Ok;
+}
+
+} // namespace gfx
