@@ -46,4 +46,7 @@ function(zorvi_windows_plugin)
             ${bundle}/Contents/Resources
     VERBATIM)
   set(ZORVI_PLUGIN_PATH ${bundle}/Contents/${ZORVI_WINDOWS_FOLDER}/Zorvi.4DX PARENT_SCOPE)
+
+  enable_testing()
+  add_subdirectory(tests/windows)
 endfunction()
