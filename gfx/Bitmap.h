@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gfx/GfxEnums.h"
-#include "gfx/GfxHandles.h"
+#include "gfx/GfxNatives.h"
 #include "gfx/GfxStatus.h"
 #include "gfx/GfxTypes.h"
 #include "gfx/ImageEncoding.h"
@@ -39,6 +39,7 @@ public:
   static std::unique_ptr<Bitmap> FromFile(const char* pngPathUtf8);
   static std::unique_ptr<Bitmap> FromFile(const uint16_t* pngPath);
   static std::unique_ptr<Bitmap> FromPngBytes(const uint8_t* bytes, size_t count);
+  ~Bitmap();
   Bitmap(const Bitmap&) = delete;
   Bitmap& operator=(const Bitmap&) = delete;
 
@@ -57,14 +58,14 @@ public:
   // Encoding
   Status Save(ImageEncoder encoder, std::vector<uint8_t>* bytes) const;
 
-  // The native surface, for graphics; null when the bitmap failed to build.
-  cairo_surface_t* Native() const { return fSurface.get(); }
+  // The platform's pixels, for graphics; null when the bitmap failed to build.
+  NativeBitmap* Native() const { return fNative.get(); }
 
 private:
-  Bitmap(SurfacePtr surface, Status failure);
-  void Adopt(SurfacePtr surface);
+  Bitmap(std::unique_ptr<NativeBitmap> loaded, Status failure);
+  void Adopt(std::unique_ptr<NativeBitmap> native);
 
-  SurfacePtr fSurface;
+  std::unique_ptr<NativeBitmap> fNative;
   PixelFormat fFormat = PixelFormat32bppPARGB;
   Status fStatus = Status::WrongState;
   int fLockMode = 0; // 0 while unlocked

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "gfx/GfxHandles.h"
+#include "gfx/GfxNatives.h"
 #include "gfx/GfxStatus.h"
 #include "gfx/GfxTypes.h"
 
@@ -12,22 +12,22 @@ namespace gfx {
 
 class Brush {
 public:
-  virtual ~Brush() = default;
+  virtual ~Brush();
   Brush(const Brush&) = delete;
   Brush& operator=(const Brush&) = delete;
 
   virtual std::unique_ptr<Brush> Clone() const = 0;
   Status GetLastStatus() const { return fStatus; }
 
-  // The native source; null when the brush failed to build.
-  cairo_pattern_t* Native() const { return fPattern.get(); }
+  // The platform's paint; null when the brush failed to build.
+  NativeBrush* Native() const { return fNative.get(); }
 
 protected:
-  Brush() = default;
-  void SetNative(cairo_pattern_t* pattern);
+  Brush();
+  void SetColorNative(const Color& color);
 
 private:
-  PatternPtr fPattern;
+  std::unique_ptr<NativeBrush> fNative;
   Status fStatus = Status::WrongState;
 };
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "gfx/GfxEnums.h"
-#include "gfx/GfxHandles.h"
+#include "gfx/GfxNatives.h"
 #include "gfx/GfxStatus.h"
 
 namespace gfx {
@@ -24,6 +24,7 @@ public:
   Font(const char* familyUtf8, float emSize, int style = FontStyleRegular, Unit unit = UnitPoint);
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
+  ~Font();
 
   std::unique_ptr<Font> Clone() const;
   Status GetLastStatus() const { return fStatus; }
@@ -41,14 +42,14 @@ public:
   bool IsUnderline() const { return fStyle & FontStyleUnderline; }
   bool IsStrikeout() const { return fStyle & FontStyleStrikeout; }
 
-  // Null when the font failed to build.
-  const PangoFontDescription* Native() const { return fDescription.get(); }
+  // The platform's face; null when the font failed to build.
+  NativeFont* Native() const { return fNative.get(); }
 
 private:
   void Build();
   Status Resolve();
 
-  FontDescPtr fDescription;
+  std::unique_ptr<NativeFont> fNative;
   std::string fFamily;
   std::string fResolvedFamily;
   float fSize;

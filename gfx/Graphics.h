@@ -5,12 +5,14 @@
 
 #include <stdint.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "gfx/Bitmap.h"
 #include "gfx/Brush.h"
 #include "gfx/Font.h"
+#include "gfx/GfxNatives.h"
 #include "gfx/GraphicsPath.h"
 #include "gfx/Matrix.h"
 #include "gfx/Pen.h"
@@ -109,7 +111,8 @@ public:
                        const StringFormat* format, RectF* bounds, int* codepointsFitted = nullptr,
                        int* linesFilled = nullptr) const;
 
-  cairo_t* Native() const { return fCairo.get(); }
+  // The platform's context; null when the graphics failed to build.
+  NativeGraphics* Native() const { return fNative.get(); }
 
 private:
   struct Modes {
@@ -117,7 +120,7 @@ private:
     InterpolationMode fInterpolation = InterpolationModeDefault;
   };
 
-  void Attach(cairo_surface_t* surface);
+  void Attach(NativeBitmap* target);
   Status Ready() const;
   Status Usable(const Brush* brush) const;
   Status Usable(const Pen* pen) const;
@@ -129,7 +132,7 @@ private:
                      const StringFormat* format, RectF* bounds, int* codepointsFitted,
                      int* linesFilled) const;
 
-  CairoPtr fCairo;
+  std::unique_ptr<NativeGraphics> fNative;
   Modes fModes;
   std::vector<Modes> fSaved; // one per open Save, the native state saved alongside
   Status fStatus = Status::WrongState;

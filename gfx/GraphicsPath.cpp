@@ -234,27 +234,4 @@ Status GraphicsPath::GetLastPoint(PointF* point) const {
   return Status::Ok;
 }
 
-void GraphicsPath::AppendTo(cairo_t* cr) const {
-  cairo_new_path(cr);
-  for (const Segment& s : fSegments) {
-    const PointF* p = s.fPoints;
-    switch (s.fKind) {
-    case SegmentKind::Move:
-      cairo_move_to(cr, p[0].X, p[0].Y);
-      break;
-    case SegmentKind::Line:
-      cairo_line_to(cr, p[0].X, p[0].Y);
-      break;
-    case SegmentKind::Curve:
-      cairo_curve_to(cr, p[0].X, p[0].Y, p[1].X, p[1].Y, p[2].X, p[2].Y);
-      break;
-    case SegmentKind::Close:
-      cairo_close_path(cr);
-      break;
-    }
-  }
-  cairo_set_fill_rule(cr, fFillMode == FillModeWinding ? CAIRO_FILL_RULE_WINDING
-                                                       : CAIRO_FILL_RULE_EVEN_ODD);
-}
-
 } // namespace gfx

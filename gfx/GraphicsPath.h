@@ -3,8 +3,6 @@
 // Adding a line or an arc to an open figure joins it to the figure's last point.
 #pragma once
 
-#include <cairo.h>
-
 #include <vector>
 
 #include "gfx/GfxEnums.h"
@@ -43,16 +41,16 @@ public:
   // Where the next joined line or arc would start from; WrongState for an empty path.
   Status GetLastPoint(PointF* point) const;
 
-  // Replays the path into a native context as its current path (after clearing it).
-  void AppendTo(cairo_t* cr) const;
-
-private:
+  // The figures as the drawing side replays them: moves, lines, cubic curves (two control points
+  // and the end) and closes.
   enum class SegmentKind { Move, Line, Curve, Close };
   struct Segment {
     SegmentKind fKind;
     PointF fPoints[3];
   };
+  const std::vector<Segment>& GetSegments() const { return fSegments; }
 
+private:
   void JoinTo(PointF point);
   void CurveTo(PointF c1, PointF c2, PointF end);
 

@@ -2,8 +2,6 @@
 // operation applies it before the current transform, appending applies it after.
 #pragma once
 
-#include <cairo.h>
-
 #include "gfx/GfxEnums.h"
 #include "gfx/GfxStatus.h"
 #include "gfx/GfxTypes.h"
@@ -30,12 +28,15 @@ public:
   PointF TransformPoint(PointF point) const;
   void TransformPoints(PointF* points, int count) const;
 
-  // The native form, for the graphics that applies it.
-  const cairo_matrix_t& Native() const { return fMatrix; }
-  void SetNative(const cairo_matrix_t& matrix) { fMatrix = matrix; }
+  // The elements at full precision, for the graphics that applies them.
+  struct Elements {
+    double m11, m12, m21, m22, dx, dy;
+  };
+  const Elements& GetExactElements() const { return fElements; }
+  void SetExactElements(const Elements& elements) { fElements = elements; }
 
 private:
-  cairo_matrix_t fMatrix;
+  Elements fElements;
 };
 
 } // namespace gfx

@@ -2,6 +2,8 @@
 // outline or lies wholly inside it.
 #pragma once
 
+#include <memory>
+
 #include "gfx/Brush.h"
 #include "gfx/GfxEnums.h"
 
@@ -13,6 +15,7 @@ public:
   explicit Pen(const Brush* brush, float width = 1.0f);
   Pen(const Pen&) = delete;
   Pen& operator=(const Pen&) = delete;
+  ~Pen();
 
   float GetWidth() const { return fWidth; }
   Status SetWidth(float width);
@@ -21,12 +24,13 @@ public:
   Status SetColor(const Color& color);
 
   Status GetLastStatus() const { return fStatus; }
-  cairo_pattern_t* Native() const { return fPattern.get(); }
+  // The platform's paint; null when the pen failed to build.
+  NativePen* Native() const { return fNative.get(); }
 
 private:
-  void SetSource(cairo_pattern_t* pattern);
+  void Adopt(std::unique_ptr<NativePen> native);
 
-  PatternPtr fPattern;
+  std::unique_ptr<NativePen> fNative;
   float fWidth;
   PenAlignment fAlignment = PenAlignmentCenter;
   Status fStatus = Status::Ok;

@@ -2,8 +2,6 @@
 // geometry so it can be applied to any graphics in that graphics' current user space.
 #pragma once
 
-#include <cairo.h>
-
 #include <vector>
 
 #include "gfx/GraphicsPath.h"
@@ -29,8 +27,10 @@ public:
   Status GetBounds(RectF* bounds) const;
   bool IsVisible(float x, float y) const;
 
-  // Intersects the clip of a native context with this region.
-  void ClipTo(cairo_t* cr) const;
+  // The shapes whose overlap the region is; null for an infinite or empty region.
+  const std::vector<GraphicsPath>* GetShapes() const {
+    return fKind == Kind::Shapes ? &fShapes : nullptr;
+  }
   Status GetLastStatus() const { return fStatus; }
 
 private:

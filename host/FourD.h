@@ -13,12 +13,12 @@ namespace FourD {
 
 // Host-interface state, kept for the life of the process.
 // Set at library load.
-extern void* fPluginInstance;      // dlopen handle of the plug-in library
+extern void* fPluginInstance;      // module handle of the plug-in library
 extern void* fProcessHandle;       // handle of the host executable
 extern char fPluginFilePath[260];  // the plug-in library's path
 extern char fPluginDir[260];       // its folder, with the trailing separator
 extern char fProcessFilePath[260]; // the host executable's path
-extern void* fProcessWindow;       // the host's main window; unset on this platform
+extern void* fProcessWindow;       // the host's main window; unset where none is found
 extern void* fAppInstance;
 // Set by Init.
 extern uint32_t fVersion;             // low 16 bits of the host version (BCD, 0x1130 is 11.3)

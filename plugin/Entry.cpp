@@ -7,7 +7,7 @@
 ZorviPlug gZorviPlug(&gPlugInfo);
 FourDPlug* gFourDPlug = &gZorviPlug;
 
-void FourDPackex(int32_t selector, void* params, void* hostData, void* result) {
+void FD_ENTRY_CALL FourDPackex(int32_t selector, void* params, void* hostData, void* result) {
   // Nothing may unwind into the host; commands report failures through their result.
   try {
     FourDPlug::PlugMain(selector, static_cast<CXParam*>(params), static_cast<CXResult*>(result),

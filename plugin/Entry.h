@@ -3,5 +3,7 @@
 
 #include <stdint.h>
 
-extern "C" __attribute__((visibility("default"))) void FourDPackex(int32_t selector, void* params,
-                                                                   void* hostData, void* result);
+#include "sdk/FourDPluginAPI.h"
+
+extern "C" FD_ENTRY_EXPORT void FD_ENTRY_CALL FourDPackex(int32_t selector, void* params,
+                                                          void* hostData, void* result);

@@ -338,8 +338,20 @@ typedef struct ReadWriteBlock {
 } ReadWriteBlock;
 #pragma pack(pop)
 
+// The entry point's calling convention and export: the 32-bit Windows host calls it as stdcall
+// (its decorated export is FourDPackex@16); the plug-in's exports on Windows are named in its
+// module definition.
+#ifdef _WIN32
+#define FD_ENTRY_CALL __stdcall
+#define FD_ENTRY_EXPORT
+#else
+#define FD_ENTRY_CALL
+#define FD_ENTRY_EXPORT __attribute__((visibility("default")))
+#endif
+
 // FourDPackex(selector, parameter block, host data, result)
-typedef void (*FourDPackexProc)(int32_t selector, void* params, void* hostData, void* result);
+typedef void(FD_ENTRY_CALL* FourDPackexProc)(int32_t selector, void* params, void* hostData,
+                                             void* result);
 
 #ifdef __cplusplus
 }

@@ -11,7 +11,12 @@
 extern "C" {
 #endif
 
+// On Windows the compatibility calls come from the host's ASINTPPC.dll.
+#ifdef _WIN32
+#define ZVHOST_API __declspec(dllimport)
+#else
 #define ZVHOST_API __attribute__((visibility("default")))
+#endif
 
 // Keyboard state map: bit (code mod 8) of byte code / 8 is set while key `code` is held.
 typedef unsigned char KeyMap[16];
@@ -19,6 +24,9 @@ typedef unsigned char KeyMap[16];
 ZVHOST_API void GetKeys(KeyMap keys);
 ZVHOST_API uint32_t TickCount(void);  // 1/60 s
 ZVHOST_API uint32_t GetDblTime(void); // ticks
+
+// System colours and cursors: on Windows the window system's own (windows.h).
+#ifndef _WIN32
 
 // System colours of the window system's default theme, 0x00BBGGRR (red in the low byte). An
 // index the window system does not know answers 0.
@@ -93,6 +101,7 @@ ZVHOST_API int32_t DestroyCursor(ZVCursor* cursor);
 ZVHOST_API int32_t GetCursorInfo(const ZVCursor* cursor, ZVCursorInfo* info);
 // The pixel at (x, y) of a made cursor, 0 outside it or for a stock cursor.
 ZVHOST_API uint32_t GetCursorPixel(const ZVCursor* cursor, int32_t x, int32_t y);
+#endif
 
 #ifdef __cplusplus
 }

@@ -20,7 +20,11 @@ extern "C" {
 #endif
 
 typedef void* GrafPtr; // a host window (its port)
-typedef void* HWND;    // a native window
+#ifdef _WIN32
+typedef struct HWND__* HWND; // as windows.h declares it
+#else
+typedef void* HWND; // a native window
+#endif
 
 // The host window record, as far as plug-ins read it: bytes the plug-in may look at directly.
 enum {
@@ -105,6 +109,8 @@ ZVHOST_API void CopyBits(GrafPtr source, GrafPtr destination, const Rect* source
                          const Rect* destinationRect, int16_t mode, const void* maskRegion);
 
 // ---- Native windows ------------------------------------------------------------------------
+// On Windows the window system's own (windows.h).
+#ifndef _WIN32
 
 typedef intptr_t LRESULT;
 typedef uintptr_t WPARAM;
@@ -174,6 +180,7 @@ ZVHOST_API HWND GetParent(HWND window);
 ZVHOST_API HWND GetProcessWindow(void);
 // The pixel surface of a host window, for drawing outside an update; null for anything else.
 ZVHOST_API FDDeviceContext* GetWindowDC(HWND window);
+#endif
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <new>
 
+#include "gfx/gdiplus/GdiplusNatives.h"
+
 namespace gfx {
 
 namespace {
@@ -14,21 +16,10 @@ bool Finite(const RectF& r) {
          std::isfinite(r.Height);
 }
 
-bool Invertible(const cairo_matrix_t& m) {
-  double values[] = {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
-  for (double v : values) {
-    if (!std::isfinite(v)) {
-      return false;
-    }
-  }
-  cairo_matrix_t copy = m;
-  return cairo_matrix_invert(&copy) == CAIRO_STATUS_SUCCESS;
-}
-
-cairo_antialias_t AntialiasFor(SmoothingMode mode) {
+Gdiplus::SmoothingMode NativeSmoothing(SmoothingMode mode) {
   return mode == SmoothingModeAntiAlias || mode == SmoothingModeHighQuality
-             ? CAIRO_ANTIALIAS_DEFAULT
-             : CAIRO_ANTIALIAS_NONE;
+             ? Gdiplus::SmoothingModeAntiAlias
+             : Gdiplus::SmoothingModeNone;
 }
 
 } // namespace
@@ -39,14 +30,22 @@ Graphics::Graphics(const FDDeviceContext* dc) {
     fStatus = Status::InvalidParameter;
     return;
   }
-  SurfacePtr surface(cairo_image_surface_create_for_data(reinterpret_cast<uint8_t*>(dc->fPixels),
-                                                         CAIRO_FORMAT_ARGB32, dc->fWidth,
-                                                         dc->fHeight, dc->fRowBytes));
-  Attach(surface.get()); // the context keeps its own reference
+  if (!GdiplusReady()) {
+    fStatus = Status::GenericError;
+    return;
+  }
+  NativeBitmap target;
+  target.fBitmap.reset(new Gdiplus::Bitmap(dc->fWidth, dc->fHeight, dc->fRowBytes,
+                                           PixelFormat32bppPARGB,
+                                           reinterpret_cast<BYTE*>(dc->fPixels)));
+  Attach(&target);
+  if (fNative) {
+    fNative->fTarget = std::move(target.fBitmap);
+  }
 }
 
 Graphics::Graphics(Bitmap* bitmap) {
-  if (!bitmap || !bitmap->Native()) {
+  if (!GdiplusBitmap(bitmap)) {
     fStatus = Status::InvalidParameter;
     return;
   }
@@ -57,32 +56,37 @@ Graphics::~Graphics() {
   Flush();
 }
 
-void Graphics::Attach(cairo_surface_t* surface) {
-  if (!surface || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+void Graphics::Attach(NativeBitmap* target) {
+  if (!target->fBitmap || target->fBitmap->GetLastStatus() != Gdiplus::Ok) {
     fStatus = Status::OutOfMemory;
     return;
   }
-  CairoPtr cr(cairo_create(surface));
-  if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) {
+  fNative.reset(new (std::nothrow) NativeGraphics);
+  if (!fNative) {
     fStatus = Status::OutOfMemory;
     return;
   }
-  cairo_set_antialias(cr.get(), AntialiasFor(fModes.fSmoothing));
-  fCairo = std::move(cr);
+  fNative->fGraphics.reset(new Gdiplus::Graphics(target->fBitmap.get()));
+  if (!fNative->fGraphics || fNative->fGraphics->GetLastStatus() != Gdiplus::Ok) {
+    fNative.reset();
+    fStatus = Status::OutOfMemory;
+    return;
+  }
+  // Pixels span whole coordinates, as on every side of the layer: a rectangle from 0 to 10
+  // covers pixels 0 to 9 exactly.
+  fNative->fGraphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  fNative->fGraphics->SetSmoothingMode(NativeSmoothing(fModes.fSmoothing));
+  fNative->fGraphics->SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
   fStatus = Status::Ok;
 }
 
 Status Graphics::Ready() const {
-  if (fStatus != Status::Ok) {
-    return fStatus;
-  }
-  // Every input is checked before it reaches the context, so this is a safety net.
-  return cairo_status(fCairo.get()) == CAIRO_STATUS_SUCCESS ? Status::Ok : Status::GenericError;
+  return fStatus;
 }
 
 void Graphics::Flush() {
-  if (fCairo) {
-    cairo_surface_flush(cairo_get_target(fCairo.get()));
+  if (fNative) {
+    fNative->fGraphics->Flush(Gdiplus::FlushIntentionSync);
   }
 }
 
@@ -92,10 +96,13 @@ GraphicsState Graphics::Save() {
   }
   try {
     fSaved.push_back(fModes);
+    fNative->fStates.push_back(fNative->fGraphics->Save());
   } catch (const std::bad_alloc&) {
+    if (fSaved.size() > fNative->fStates.size()) {
+      fSaved.pop_back();
+    }
     return 0;
   }
-  cairo_save(fCairo.get());
   return GraphicsState(fSaved.size());
 }
 
@@ -109,17 +116,28 @@ Status Graphics::Restore(GraphicsState state) {
   while (fSaved.size() >= state) {
     fModes = fSaved.back();
     fSaved.pop_back();
-    cairo_restore(fCairo.get());
+    fNative->fGraphics->Restore(fNative->fStates.back());
+    fNative->fStates.pop_back();
   }
   return Status::Ok;
 }
 
 Status Graphics::ApplyTransform(const Matrix& matrix) {
-  if (!Invertible(matrix.Native())) {
+  float e[6];
+  matrix.GetElements(e);
+  for (float v : e) {
+    if (!std::isfinite(v)) {
+      return Status::InvalidParameter;
+    }
+  }
+  if (!matrix.IsInvertible()) {
     return Status::InvalidParameter;
   }
-  cairo_set_matrix(fCairo.get(), &matrix.Native());
-  return Status::Ok;
+  std::unique_ptr<Gdiplus::Matrix> native(NewGdiplusMatrix(matrix));
+  if (!native) {
+    return Status::OutOfMemory;
+  }
+  return StatusOf(fNative->fGraphics->SetTransform(native.get()));
 }
 
 Status Graphics::TranslateTransform(float dx, float dy, MatrixOrder order) {
@@ -170,9 +188,13 @@ Status Graphics::GetTransform(Matrix* matrix) const {
   if (!matrix) {
     return Status::InvalidParameter;
   }
-  cairo_matrix_t native;
-  cairo_get_matrix(fCairo.get(), &native);
-  matrix->SetNative(native);
+  Gdiplus::Matrix native;
+  if (Status status = StatusOf(fNative->fGraphics->GetTransform(&native)); status != Status::Ok) {
+    return status;
+  }
+  float e[6];
+  native.GetElements(e);
+  *matrix = Matrix(e[0], e[1], e[2], e[3], e[4], e[5]);
   return Status::Ok;
 }
 
@@ -187,8 +209,7 @@ Status Graphics::ResetTransform() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  cairo_identity_matrix(fCairo.get());
-  return Status::Ok;
+  return StatusOf(fNative->fGraphics->ResetTransform());
 }
 
 Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
@@ -213,6 +234,7 @@ Status Graphics::SetClip(const GraphicsPath* path, CombineMode mode) {
   return SetClip(&region, mode);
 }
 
+// GDI+ keeps the clip in device space, so later transforms do not move it.
 Status Graphics::SetClip(const Region* region, CombineMode mode) {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -221,22 +243,23 @@ Status Graphics::SetClip(const Region* region, CombineMode mode) {
       (mode != CombineModeReplace && mode != CombineModeIntersect)) {
     return Status::InvalidParameter;
   }
-  if (mode == CombineModeReplace) {
-    cairo_reset_clip(fCairo.get());
+  std::unique_ptr<Gdiplus::Region> native = NewGdiplusRegion(*region);
+  if (!native) {
+    return Status::OutOfMemory;
   }
-  region->ClipTo(fCairo.get());
-  cairo_new_path(fCairo.get());
-  return Status::Ok;
+  return StatusOf(fNative->fGraphics->SetClip(native.get(), mode == CombineModeReplace
+                                                                ? Gdiplus::CombineModeReplace
+                                                                : Gdiplus::CombineModeIntersect));
 }
 
 Status Graphics::ResetClip() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  cairo_reset_clip(fCairo.get());
-  return Status::Ok;
+  return StatusOf(fNative->fGraphics->ResetClip());
 }
 
+// What can still be drawn: the clip within the target's pixels.
 Status Graphics::GetClipBounds(RectF* bounds) const {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -244,10 +267,12 @@ Status Graphics::GetClipBounds(RectF* bounds) const {
   if (!bounds) {
     return Status::InvalidParameter;
   }
-  double x1, y1, x2, y2;
-  cairo_clip_extents(fCairo.get(), &x1, &y1, &x2, &y2);
-  *bounds =
-      x2 > x1 && y2 > y1 ? RectF(float(x1), float(y1), float(x2 - x1), float(y2 - y1)) : RectF();
+  Gdiplus::RectF box;
+  if (Status status = StatusOf(fNative->fGraphics->GetVisibleClipBounds(&box));
+      status != Status::Ok) {
+    return status;
+  }
+  *bounds = box.Width > 0 && box.Height > 0 ? RectF(box.X, box.Y, box.Width, box.Height) : RectF();
   return Status::Ok;
 }
 
@@ -264,8 +289,7 @@ Status Graphics::SetSmoothingMode(SmoothingMode mode) {
     return Status::InvalidParameter;
   }
   fModes.fSmoothing = mode;
-  cairo_set_antialias(fCairo.get(), AntialiasFor(mode));
-  return Status::Ok;
+  return StatusOf(fNative->fGraphics->SetSmoothingMode(NativeSmoothing(mode)));
 }
 
 Status Graphics::SetInterpolationMode(InterpolationMode mode) {

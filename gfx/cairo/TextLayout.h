@@ -8,9 +8,9 @@
 #include <string>
 
 #include "gfx/Font.h"
-#include "gfx/GfxHandles.h"
 #include "gfx/GfxTypes.h"
 #include "gfx/StringFormat.h"
+#include "gfx/cairo/GfxHandles.h"
 
 namespace gfx {
 

@@ -1,7 +1,8 @@
-#include "gfx/TextLayout.h"
+#include "gfx/cairo/TextLayout.h"
 
 #include <limits.h>
 
+#include "gfx/cairo/CairoNatives.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -59,7 +60,7 @@ int LinesPast(PangoLayout* layout, int limit) {
 TextLayout::TextLayout(cairo_t* cr, const std::string& utf8, const Font& font,
                        const RectF& layoutRect, const StringFormat& format)
     : fRect(layoutRect) {
-  if (!cr || !font.Native() || !std::isfinite(fRect.X) || !std::isfinite(fRect.Y) ||
+  if (!cr || !PangoDescription(&font) || !std::isfinite(fRect.X) || !std::isfinite(fRect.Y) ||
       !std::isfinite(fRect.Width) || !std::isfinite(fRect.Height) || fRect.Width < 0 ||
       fRect.Height < 0 || fRect.Width > kMaxExtent || fRect.Height > kMaxExtent ||
       utf8.size() > INT_MAX) {
@@ -92,7 +93,7 @@ void TextLayout::Configure(const Font& font, const StringFormat& format) {
   pango_cairo_context_set_font_options(pango_layout_get_context(layout), options.get());
   pango_layout_context_changed(layout);
 
-  pango_layout_set_font_description(layout, font.Native());
+  pango_layout_set_font_description(layout, PangoDescription(&font));
   AttrListPtr attributes(pango_attr_list_new());
   // A word too long for its line is broken between characters and nothing is added: the text
   // engine would otherwise draw a hyphen that is not in the text.

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "gfx/cairo/CairoNatives.h"
+
 namespace gfx {
 
 namespace {
@@ -13,17 +15,28 @@ cairo_pattern_t* MakeSolidPattern(const Color& color) {
 
 } // namespace
 
-void Brush::SetNative(cairo_pattern_t* pattern) {
-  fPattern.reset(pattern);
-  bool ok = pattern && cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS;
+Brush::Brush() = default;
+Brush::~Brush() = default;
+
+void Brush::SetColorNative(const Color& color) {
+  PatternPtr pattern(MakeSolidPattern(color));
+  bool ok = pattern && cairo_pattern_status(pattern.get()) == CAIRO_STATUS_SUCCESS;
+  if (ok) {
+    if (!fNative) {
+      fNative.reset(new (std::nothrow) NativeBrush);
+    }
+    ok = fNative != nullptr;
+  }
   fStatus = ok ? Status::Ok : Status::OutOfMemory;
-  if (!ok) {
-    fPattern.reset();
+  if (ok) {
+    fNative->fPattern = std::move(pattern);
+  } else {
+    fNative.reset();
   }
 }
 
 SolidBrush::SolidBrush(const Color& color) : fColor(color) {
-  SetNative(MakeSolidPattern(color));
+  SetColorNative(color);
 }
 
 std::unique_ptr<Brush> SolidBrush::Clone() const {
@@ -32,7 +45,7 @@ std::unique_ptr<Brush> SolidBrush::Clone() const {
 
 Status SolidBrush::SetColor(const Color& color) {
   fColor = color;
-  SetNative(MakeSolidPattern(color));
+  SetColorNative(color);
   return GetLastStatus();
 }
 

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "gfx/Utf16.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -63,6 +64,8 @@ Font::Font(const char* familyUtf8, float emSize, int style, Unit unit)
   Build();
 }
 
+Font::~Font() = default;
+
 std::unique_ptr<Font> Font::Clone() const {
   return std::unique_ptr<Font>(new (std::nothrow) Font(fFamily.c_str(), fSize, fStyle, fUnit));
 }
@@ -72,20 +75,26 @@ void Font::Build() {
     fStatus = Status::InvalidParameter;
     return;
   }
-  fDescription.reset(pango_font_description_new());
-  if (!fDescription) {
+  fNative.reset(new (std::nothrow) NativeFont);
+  if (fNative) {
+    fNative->fDescription.reset(pango_font_description_new());
+  }
+  if (!fNative || !fNative->fDescription) {
+    fNative.reset();
     fStatus = Status::OutOfMemory;
     return;
   }
-  pango_font_description_set_family(fDescription.get(), fFamily.c_str());
-  pango_font_description_set_absolute_size(fDescription.get(), fPixelSize * PANGO_SCALE);
-  pango_font_description_set_weight(
-      fDescription.get(), (fStyle & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-  pango_font_description_set_style(
-      fDescription.get(), (fStyle & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  pango_font_description_set_family(fNative->fDescription.get(), fFamily.c_str());
+  pango_font_description_set_absolute_size(fNative->fDescription.get(), fPixelSize * PANGO_SCALE);
+  pango_font_description_set_weight(fNative->fDescription.get(), (fStyle & FontStyleBold)
+                                                                     ? PANGO_WEIGHT_BOLD
+                                                                     : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(fNative->fDescription.get(), (fStyle & FontStyleItalic)
+                                                                    ? PANGO_STYLE_ITALIC
+                                                                    : PANGO_STYLE_NORMAL);
   fStatus = Resolve();
   if (fStatus != Status::Ok) {
-    fDescription.reset();
+    fNative.reset();
   }
 }
 
@@ -99,7 +108,7 @@ Status Font::Resolve() {
   if (!context) {
     return Status::OutOfMemory;
   }
-  PangoFontPtr face(pango_font_map_load_font(map, context.get(), fDescription.get()));
+  PangoFontPtr face(pango_font_map_load_font(map, context.get(), fNative->fDescription.get()));
   if (!face) {
     return Status::FontFamilyNotFound;
   }

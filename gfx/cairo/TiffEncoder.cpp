@@ -9,6 +9,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/ImageEncoding.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -124,7 +125,7 @@ bool WriteHeader(TIFF* tiff, int32_t width, int32_t height, bool opaque) {
 } // namespace
 
 Status EncodeTiff(const Bitmap& bitmap, std::vector<uint8_t>* bytes) {
-  cairo_surface_t* surface = bitmap.Native();
+  cairo_surface_t* surface = CairoSurface(&bitmap);
   cairo_surface_flush(surface);
   int32_t width = bitmap.GetWidth(), height = bitmap.GetHeight();
   bool opaque = bitmap.GetPixelFormat() == PixelFormat32bppRGB;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "gfx/Graphics.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -67,22 +68,22 @@ Status Graphics::Usable(const Brush* brush) const {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  return brush && brush->Native() ? Status::Ok : Status::InvalidParameter;
+  return brush && CairoPattern(brush) ? Status::Ok : Status::InvalidParameter;
 }
 
 Status Graphics::Usable(const Pen* pen) const {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  return pen && pen->Native() && pen->GetLastStatus() == Status::Ok ? Status::Ok
-                                                                    : Status::InvalidParameter;
+  return pen && CairoPattern(pen) && pen->GetLastStatus() == Status::Ok ? Status::Ok
+                                                                        : Status::InvalidParameter;
 }
 
 Status Graphics::Clear(const Color& color) {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_rgba(cr, color.GetR() / 255.0, color.GetG() / 255.0, color.GetB() / 255.0,
@@ -102,10 +103,10 @@ Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
   if (rect.IsEmptyArea()) {
     return Status::Ok;
   }
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   cairo_new_path(cr);
   cairo_rectangle(cr, rect.X, rect.Y, rect.Width, rect.Height);
-  cairo_set_source(cr, brush->Native());
+  cairo_set_source(cr, CairoPattern(brush));
   cairo_fill(cr);
   return Status::Ok;
 }
@@ -126,14 +127,14 @@ Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int coun
       return Status::InvalidParameter;
     }
   }
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   cairo_new_path(cr);
   for (int i = 0; i < count; ++i) {
     if (!rects[i].IsEmptyArea()) {
       cairo_rectangle(cr, rects[i].X, rects[i].Y, rects[i].Width, rects[i].Height);
     }
   }
-  cairo_set_source(cr, brush->Native());
+  cairo_set_source(cr, CairoPattern(brush));
   cairo_fill(cr);
   return Status::Ok;
 }
@@ -161,9 +162,9 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
   if (!path) {
     return Status::InvalidParameter;
   }
-  cairo_t* cr = fCairo.get();
-  path->AppendTo(cr);
-  cairo_set_source(cr, brush->Native());
+  cairo_t* cr = fNative->fCairo.get();
+  AppendPath(cr, *path);
+  cairo_set_source(cr, CairoPattern(brush));
   cairo_fill(cr);
   return Status::Ok;
 }
@@ -175,10 +176,10 @@ Status Graphics::FillRegion(const Brush* brush, const Region* region) {
   if (!region || region->GetLastStatus() != Status::Ok) {
     return Status::InvalidParameter;
   }
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   cairo_save(cr);
-  region->ClipTo(cr);
-  cairo_set_source(cr, brush->Native());
+  ClipToRegion(cr, *region);
+  cairo_set_source(cr, CairoPattern(brush));
   cairo_paint(cr);
   cairo_restore(cr);
   return Status::Ok;
@@ -186,9 +187,9 @@ Status Graphics::FillRegion(const Brush* brush, const Region* region) {
 
 // Strokes the context's current path. An open line has no inside, so it is always centred.
 Status Graphics::Stroke(const Pen* pen, bool closed) {
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   cairo_save(cr);
-  cairo_set_source(cr, pen->Native());
+  cairo_set_source(cr, CairoPattern(pen));
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
   double width = pen->GetWidth();
@@ -215,7 +216,7 @@ Status Graphics::DrawLine(const Pen* pen, float x1, float y1, float x2, float y2
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
     return Status::InvalidParameter;
   }
-  cairo_t* cr = fCairo.get();
+  cairo_t* cr = fNative->fCairo.get();
   double ux1 = x1, uy1 = y1, ux2 = x2, uy2 = y2;
   CentreOnPixels(cr, pen->GetWidth(), &ux1, &uy1, &ux2, &uy2);
   cairo_new_path(cr);
@@ -231,8 +232,8 @@ Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
   if (!Finite(rect)) {
     return Status::InvalidParameter;
   }
-  cairo_new_path(fCairo.get());
-  cairo_rectangle(fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
+  cairo_new_path(fNative->fCairo.get());
+  cairo_rectangle(fNative->fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
   return Stroke(pen, true);
 }
 
@@ -249,7 +250,7 @@ Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
   if (!path) {
     return Status::InvalidParameter;
   }
-  path->AppendTo(fCairo.get());
+  AppendPath(fNative->fCairo.get(), *path);
   return Stroke(pen, true);
 }
 

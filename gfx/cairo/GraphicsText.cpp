@@ -1,7 +1,8 @@
 // Drawing and measuring text.
 #include "gfx/Graphics.h"
-#include "gfx/TextLayout.h"
 #include "gfx/Utf16.h"
+#include "gfx/cairo/CairoNatives.h"
+#include "gfx/cairo/TextLayout.h"
 
 namespace gfx {
 
@@ -67,18 +68,18 @@ Status Graphics::DrawText(const std::string& utf8, const Font* font, const RectF
   if (Status status = Usable(brush); status != Status::Ok) {
     return status;
   }
-  if (!font || !font->Native()) {
+  if (!font || !PangoDescription(font)) {
     return Status::InvalidParameter;
   }
-  TextLayout text(fCairo.get(), utf8, *font, layout,
+  TextLayout text(fNative->fCairo.get(), utf8, *font, layout,
                   format ? *format : *StringFormat::GenericDefault());
   if (text.GetLastStatus() != Status::Ok) {
     return text.GetLastStatus();
   }
-  cairo_save(fCairo.get());
-  cairo_set_source(fCairo.get(), brush->Native());
-  text.Draw(fCairo.get());
-  cairo_restore(fCairo.get());
+  cairo_save(fNative->fCairo.get());
+  cairo_set_source(fNative->fCairo.get(), CairoPattern(brush));
+  text.Draw(fNative->fCairo.get());
+  cairo_restore(fNative->fCairo.get());
   return Status::Ok;
 }
 
@@ -88,10 +89,10 @@ Status Graphics::MeasureText(const std::string& utf8, const Font* font, const Re
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
-  if (!font || !font->Native() || !bounds) {
+  if (!font || !PangoDescription(font) || !bounds) {
     return Status::InvalidParameter;
   }
-  TextLayout text(fCairo.get(), utf8, *font, layout,
+  TextLayout text(fNative->fCairo.get(), utf8, *font, layout,
                   format ? *format : *StringFormat::GenericDefault());
   if (text.GetLastStatus() != Status::Ok) {
     return text.GetLastStatus();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gfx/Utf16.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -53,6 +54,18 @@ Color Unpremultiply(uint32_t pixel, bool opaque) {
                scale(pixel & 0xFF));
 }
 
+// Null when there is no surface or no memory to hold it.
+std::unique_ptr<NativeBitmap> Wrap(SurfacePtr surface) {
+  if (!surface) {
+    return nullptr;
+  }
+  std::unique_ptr<NativeBitmap> native(new (std::nothrow) NativeBitmap);
+  if (native) {
+    native->fSurface = std::move(surface);
+  }
+  return native;
+}
+
 // Images that are neither 32-bit format are redrawn into premultiplied ARGB.
 SurfacePtr ToArgb32(SurfacePtr surface) {
   cairo_format_t format = cairo_image_surface_get_format(surface.get());
@@ -94,8 +107,8 @@ Bitmap::Bitmap(int32_t width, int32_t height, PixelFormat format) {
     return;
   }
   fFormat = format == PixelFormat32bppRGB ? format : PixelFormat32bppPARGB;
-  Adopt(SurfacePtr(cairo_image_surface_create(
-      format == PixelFormat32bppRGB ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, width, height)));
+  Adopt(Wrap(SurfacePtr(cairo_image_surface_create(
+      format == PixelFormat32bppRGB ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, width, height))));
 }
 
 Bitmap::Bitmap(int32_t width, int32_t height, int32_t stride, PixelFormat format, uint8_t* scan0) {
@@ -105,9 +118,9 @@ Bitmap::Bitmap(int32_t width, int32_t height, int32_t stride, PixelFormat format
     return;
   }
   fFormat = format;
-  Adopt(SurfacePtr(cairo_image_surface_create_for_data(
+  Adopt(Wrap(SurfacePtr(cairo_image_surface_create_for_data(
       scan0, format == PixelFormat32bppRGB ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, width,
-      height, stride)));
+      height, stride))));
 }
 
 Bitmap::Bitmap(const FDNativeImage* image, bool copyPixels) {
@@ -118,43 +131,46 @@ Bitmap::Bitmap(const FDNativeImage* image, bool copyPixels) {
   }
   auto* pixels = reinterpret_cast<uint8_t*>(image->fPixels);
   if (!copyPixels && image->fRowBytes % 4 == 0) {
-    Adopt(SurfacePtr(cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_ARGB32, image->fWidth,
-                                                         image->fHeight, image->fRowBytes)));
+    Adopt(Wrap(SurfacePtr(cairo_image_surface_create_for_data(
+        pixels, CAIRO_FORMAT_ARGB32, image->fWidth, image->fHeight, image->fRowBytes))));
     return;
   }
-  Adopt(SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image->fWidth, image->fHeight)));
+  Adopt(Wrap(
+      SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image->fWidth, image->fHeight))));
   if (fStatus != Status::Ok) {
     return;
   }
-  uint8_t* target = cairo_image_surface_get_data(fSurface.get());
-  int32_t stride = cairo_image_surface_get_stride(fSurface.get());
+  uint8_t* target = cairo_image_surface_get_data(fNative->fSurface.get());
+  int32_t stride = cairo_image_surface_get_stride(fNative->fSurface.get());
   for (int32_t y = 0; y < image->fHeight; ++y) {
     memcpy(target + size_t(y) * stride, pixels + size_t(y) * image->fRowBytes,
            size_t(image->fWidth) * 4);
   }
-  cairo_surface_mark_dirty(fSurface.get());
+  cairo_surface_mark_dirty(fNative->fSurface.get());
 }
 
-Bitmap::Bitmap(SurfacePtr surface, Status failure) {
-  if (!surface) {
+Bitmap::Bitmap(std::unique_ptr<NativeBitmap> loaded, Status failure) {
+  if (!loaded || !loaded->fSurface) {
     fStatus = failure;
     return;
   }
-  if (Status status = StatusOf(surface.get()); status != Status::Ok) {
+  if (Status status = StatusOf(loaded->fSurface.get()); status != Status::Ok) {
     fStatus = status;
     return;
   }
-  Adopt(ToArgb32(std::move(surface)));
+  Adopt(Wrap(ToArgb32(std::move(loaded->fSurface))));
   if (fStatus == Status::Ok &&
-      cairo_image_surface_get_format(fSurface.get()) == CAIRO_FORMAT_RGB24) {
+      cairo_image_surface_get_format(fNative->fSurface.get()) == CAIRO_FORMAT_RGB24) {
     fFormat = PixelFormat32bppRGB;
   }
 }
 
-void Bitmap::Adopt(SurfacePtr surface) {
-  fStatus = surface ? StatusOf(surface.get()) : Status::OutOfMemory;
+Bitmap::~Bitmap() = default;
+
+void Bitmap::Adopt(std::unique_ptr<NativeBitmap> native) {
+  fStatus = native && native->fSurface ? StatusOf(native->fSurface.get()) : Status::OutOfMemory;
   if (fStatus == Status::Ok) {
-    fSurface = std::move(surface);
+    fNative = std::move(native);
   }
 }
 
@@ -164,7 +180,7 @@ std::unique_ptr<Bitmap> Bitmap::FromFile(const char* pngPathUtf8) {
     surface.reset(cairo_image_surface_create_from_png(pngPathUtf8));
   }
   return std::unique_ptr<Bitmap>(new (std::nothrow)
-                                     Bitmap(std::move(surface), Status::FileNotFound));
+                                     Bitmap(Wrap(std::move(surface)), Status::FileNotFound));
 }
 
 std::unique_ptr<Bitmap> Bitmap::FromFile(const uint16_t* pngPath) {
@@ -182,27 +198,27 @@ std::unique_ptr<Bitmap> Bitmap::FromPngBytes(const uint8_t* bytes, size_t count)
     surface.reset(cairo_image_surface_create_from_png_stream(ReadPng, &reader));
   }
   return std::unique_ptr<Bitmap>(new (std::nothrow)
-                                     Bitmap(std::move(surface), Status::FileNotFound));
+                                     Bitmap(Wrap(std::move(surface)), Status::FileNotFound));
 }
 
 int32_t Bitmap::GetWidth() const {
-  return fSurface ? cairo_image_surface_get_width(fSurface.get()) : 0;
+  return fNative ? cairo_image_surface_get_width(fNative->fSurface.get()) : 0;
 }
 
 int32_t Bitmap::GetHeight() const {
-  return fSurface ? cairo_image_surface_get_height(fSurface.get()) : 0;
+  return fNative ? cairo_image_surface_get_height(fNative->fSurface.get()) : 0;
 }
 
 Status Bitmap::GetPixel(int32_t x, int32_t y, Color* color) const {
-  if (!fSurface) {
+  if (!fNative) {
     return Status::WrongState;
   }
   if (!color || x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) {
     return Status::InvalidParameter;
   }
-  cairo_surface_flush(fSurface.get());
-  const uint8_t* row = cairo_image_surface_get_data(fSurface.get()) +
-                       size_t(y) * cairo_image_surface_get_stride(fSurface.get());
+  cairo_surface_flush(fNative->fSurface.get());
+  const uint8_t* row = cairo_image_surface_get_data(fNative->fSurface.get()) +
+                       size_t(y) * cairo_image_surface_get_stride(fNative->fSurface.get());
   uint32_t pixel;
   memcpy(&pixel, row + size_t(x) * 4, 4);
   *color = Unpremultiply(pixel, fFormat == PixelFormat32bppRGB);
@@ -210,24 +226,24 @@ Status Bitmap::GetPixel(int32_t x, int32_t y, Color* color) const {
 }
 
 Status Bitmap::SetPixel(int32_t x, int32_t y, const Color& color) {
-  if (!fSurface || fLockMode) {
+  if (!fNative || fLockMode) {
     return Status::WrongState;
   }
   if (x < 0 || y < 0 || x >= GetWidth() || y >= GetHeight()) {
     return Status::InvalidParameter;
   }
-  cairo_surface_flush(fSurface.get());
-  uint8_t* row = cairo_image_surface_get_data(fSurface.get()) +
-                 size_t(y) * cairo_image_surface_get_stride(fSurface.get());
+  cairo_surface_flush(fNative->fSurface.get());
+  uint8_t* row = cairo_image_surface_get_data(fNative->fSurface.get()) +
+                 size_t(y) * cairo_image_surface_get_stride(fNative->fSurface.get());
   uint32_t pixel = Premultiply(
       fFormat == PixelFormat32bppRGB ? Color(color.GetR(), color.GetG(), color.GetB()) : color);
   memcpy(row + size_t(x) * 4, &pixel, 4);
-  cairo_surface_mark_dirty_rectangle(fSurface.get(), x, y, 1, 1);
+  cairo_surface_mark_dirty_rectangle(fNative->fSurface.get(), x, y, 1, 1);
   return Status::Ok;
 }
 
 Status Bitmap::LockBits(const Rect* rect, int lockMode, PixelFormat format, BitmapData* data) {
-  if (!fSurface || fLockMode) {
+  if (!fNative || fLockMode) {
     return Status::WrongState;
   }
   Rect whole(0, 0, GetWidth(), GetHeight());
@@ -237,26 +253,26 @@ Status Bitmap::LockBits(const Rect* rect, int lockMode, PixelFormat format, Bitm
       r.Height > whole.Height - r.Y) {
     return Status::InvalidParameter;
   }
-  cairo_surface_flush(fSurface.get());
+  cairo_surface_flush(fNative->fSurface.get());
   data->Width = r.Width;
   data->Height = r.Height;
-  data->Stride = cairo_image_surface_get_stride(fSurface.get());
+  data->Stride = cairo_image_surface_get_stride(fNative->fSurface.get());
   data->PixelFormat = fFormat;
-  data->Scan0 =
-      cairo_image_surface_get_data(fSurface.get()) + size_t(r.Y) * data->Stride + size_t(r.X) * 4;
+  data->Scan0 = cairo_image_surface_get_data(fNative->fSurface.get()) + size_t(r.Y) * data->Stride +
+                size_t(r.X) * 4;
   fLockMode = lockMode;
   return Status::Ok;
 }
 
 Status Bitmap::UnlockBits(BitmapData* data) {
-  if (!fSurface || !fLockMode) {
+  if (!fNative || !fLockMode) {
     return Status::WrongState;
   }
   if (!data) {
     return Status::InvalidParameter;
   }
   if (fLockMode & ImageLockModeWrite) {
-    cairo_surface_mark_dirty(fSurface.get());
+    cairo_surface_mark_dirty(fNative->fSurface.get());
   }
   fLockMode = 0;
   *data = BitmapData();

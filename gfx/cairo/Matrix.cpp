@@ -2,36 +2,35 @@
 
 #include <cmath>
 
+#include "gfx/cairo/CairoNatives.h"
+
 namespace gfx {
 
-Matrix::Matrix() {
-  cairo_matrix_init_identity(&fMatrix);
-}
+Matrix::Matrix() : fElements{1, 0, 0, 1, 0, 0} {}
 
-Matrix::Matrix(float m11, float m12, float m21, float m22, float dx, float dy) {
-  cairo_matrix_init(&fMatrix, m11, m12, m21, m22, dx, dy);
-}
+Matrix::Matrix(float m11, float m12, float m21, float m22, float dx, float dy)
+    : fElements{m11, m12, m21, m22, dx, dy} {}
 
 void Matrix::GetElements(float elements[6]) const {
-  elements[0] = float(fMatrix.xx);
-  elements[1] = float(fMatrix.yx);
-  elements[2] = float(fMatrix.xy);
-  elements[3] = float(fMatrix.yy);
-  elements[4] = float(fMatrix.x0);
-  elements[5] = float(fMatrix.y0);
+  elements[0] = float(fElements.m11);
+  elements[1] = float(fElements.m12);
+  elements[2] = float(fElements.m21);
+  elements[3] = float(fElements.m22);
+  elements[4] = float(fElements.dx);
+  elements[5] = float(fElements.dy);
 }
 
 void Matrix::Reset() {
-  cairo_matrix_init_identity(&fMatrix);
+  fElements = {1, 0, 0, 1, 0, 0};
 }
 
 bool Matrix::IsIdentity() const {
-  return fMatrix.xx == 1 && fMatrix.yx == 0 && fMatrix.xy == 0 && fMatrix.yy == 1 &&
-         fMatrix.x0 == 0 && fMatrix.y0 == 0;
+  return fElements.m11 == 1 && fElements.m12 == 0 && fElements.m21 == 0 && fElements.m22 == 1 &&
+         fElements.dx == 0 && fElements.dy == 0;
 }
 
 bool Matrix::IsInvertible() const {
-  cairo_matrix_t copy = fMatrix;
+  cairo_matrix_t copy = CairoMatrix(*this);
   return cairo_matrix_invert(&copy) == CAIRO_STATUS_SUCCESS;
 }
 
@@ -51,28 +50,31 @@ Status Matrix::Scale(float sx, float sy, MatrixOrder order) {
 
 Status Matrix::Multiply(const Matrix& other, MatrixOrder order) {
   // cairo_matrix_multiply(r, a, b) applies a first, then b.
+  const cairo_matrix_t mine = CairoMatrix(*this);
+  const cairo_matrix_t theirs = CairoMatrix(other);
   cairo_matrix_t result;
   if (order == MatrixOrderPrepend) {
-    cairo_matrix_multiply(&result, &other.fMatrix, &fMatrix);
+    cairo_matrix_multiply(&result, &theirs, &mine);
   } else {
-    cairo_matrix_multiply(&result, &fMatrix, &other.fMatrix);
+    cairo_matrix_multiply(&result, &mine, &theirs);
   }
-  fMatrix = result;
+  SetCairoMatrix(this, result);
   return Status::Ok;
 }
 
 Status Matrix::Invert() {
-  cairo_matrix_t copy = fMatrix;
+  cairo_matrix_t copy = CairoMatrix(*this);
   if (cairo_matrix_invert(&copy) != CAIRO_STATUS_SUCCESS) {
     return Status::InvalidParameter;
   }
-  fMatrix = copy;
+  SetCairoMatrix(this, copy);
   return Status::Ok;
 }
 
 PointF Matrix::TransformPoint(PointF point) const {
   double x = point.X, y = point.Y;
-  cairo_matrix_transform_point(&fMatrix, &x, &y);
+  const cairo_matrix_t native = CairoMatrix(*this);
+  cairo_matrix_transform_point(&native, &x, &y);
   return PointF(float(x), float(y));
 }
 

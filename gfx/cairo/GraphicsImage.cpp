@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gfx/Graphics.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -36,7 +37,7 @@ SurfacePtr CopyOf(cairo_surface_t* surface, int x, int y, int width, int height)
 } // namespace
 
 Status Graphics::DrawImage(Bitmap* image, float x, float y) {
-  if (!image || !image->Native()) {
+  if (!image || !CairoSurface(image)) {
     return Status::InvalidParameter;
   }
   float width = float(image->GetWidth()), height = float(image->GetHeight());
@@ -44,7 +45,7 @@ Status Graphics::DrawImage(Bitmap* image, float x, float y) {
 }
 
 Status Graphics::DrawImage(Bitmap* image, const RectF& dest) {
-  if (!image || !image->Native()) {
+  if (!image || !CairoSurface(image)) {
     return Status::InvalidParameter;
   }
   return DrawImage(image, dest, 0, 0, float(image->GetWidth()), float(image->GetHeight()),
@@ -62,7 +63,7 @@ Status Graphics::DrawImage(Bitmap* image, const RectF& dest, float srcX, float s
       return Status::InvalidParameter;
     }
   }
-  if (!image || !image->Native() || srcUnit != UnitPixel || srcWidth <= 0 || srcHeight <= 0) {
+  if (!image || !CairoSurface(image) || srcUnit != UnitPixel || srcWidth <= 0 || srcHeight <= 0) {
     return Status::InvalidParameter;
   }
   if (dest.Width == 0 || dest.Height == 0) {
@@ -83,8 +84,8 @@ Status Graphics::DrawImage(Bitmap* image, const RectF& dest, float srcX, float s
   // Whole pixels around the source, so that edge padding repeats the source's own edge.
   int px = int(std::floor(x0)), py = int(std::floor(y0));
   int pw = int(std::ceil(x1)) - px, ph = int(std::ceil(y1)) - py;
-  cairo_t* cr = fCairo.get();
-  cairo_surface_t* whole = image->Native();
+  cairo_t* cr = fNative->fCairo.get();
+  cairo_surface_t* whole = CairoSurface(image);
   cairo_surface_flush(whole);
   SurfacePtr part;
   if (whole == cairo_get_target(cr)) {

@@ -2,6 +2,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/ImageEncoding.h"
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -27,7 +28,7 @@ cairo_status_t WritePng(void* closure, const unsigned char* data, unsigned int l
 
 Status EncodePng(const Bitmap& bitmap, std::vector<uint8_t>* bytes) {
   PngSink sink{bytes};
-  cairo_status_t status = cairo_surface_write_to_png_stream(bitmap.Native(), WritePng, &sink);
+  cairo_status_t status = cairo_surface_write_to_png_stream(CairoSurface(&bitmap), WritePng, &sink);
   if (status == CAIRO_STATUS_SUCCESS) {
     return Status::Ok;
   }

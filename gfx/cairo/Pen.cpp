@@ -1,6 +1,9 @@
 #include "gfx/Pen.h"
 
 #include <cmath>
+#include <new>
+
+#include "gfx/cairo/CairoNatives.h"
 
 namespace gfx {
 
@@ -8,6 +11,18 @@ namespace {
 
 bool ValidWidth(float width) {
   return std::isfinite(width) && width >= 0;
+}
+
+std::unique_ptr<NativePen> MakeNative(cairo_pattern_t* pattern) {
+  PatternPtr owned(pattern);
+  if (!owned || cairo_pattern_status(pattern) != CAIRO_STATUS_SUCCESS) {
+    return nullptr;
+  }
+  std::unique_ptr<NativePen> native(new (std::nothrow) NativePen);
+  if (native) {
+    native->fPattern = std::move(owned);
+  }
+  return native;
 }
 
 } // namespace
@@ -20,24 +35,22 @@ Pen::Pen(const Color& color, float width) : fWidth(width) {
 }
 
 Pen::Pen(const Brush* brush, float width) : fWidth(width) {
-  if (!brush || !brush->Native()) {
+  if (!CairoPattern(brush)) {
     fStatus = Status::InvalidParameter;
     return;
   }
   // Shares the brush's source: the pen stays valid after the brush is gone.
-  SetSource(cairo_pattern_reference(brush->Native()));
+  Adopt(MakeNative(cairo_pattern_reference(CairoPattern(brush))));
   if (!ValidWidth(width)) {
     fStatus = Status::InvalidParameter;
   }
 }
 
-void Pen::SetSource(cairo_pattern_t* pattern) {
-  fPattern.reset(pattern);
-  bool ok = pattern && cairo_pattern_status(pattern) == CAIRO_STATUS_SUCCESS;
-  fStatus = ok ? Status::Ok : Status::OutOfMemory;
-  if (!ok) {
-    fPattern.reset();
-  }
+Pen::~Pen() = default;
+
+void Pen::Adopt(std::unique_ptr<NativePen> native) {
+  fNative = std::move(native);
+  fStatus = fNative ? Status::Ok : Status::OutOfMemory;
 }
 
 Status Pen::SetWidth(float width) {
@@ -57,8 +70,8 @@ Status Pen::SetAlignment(PenAlignment alignment) {
 }
 
 Status Pen::SetColor(const Color& color) {
-  SetSource(cairo_pattern_create_rgba(color.GetR() / 255.0, color.GetG() / 255.0,
-                                      color.GetB() / 255.0, color.GetA() / 255.0));
+  Adopt(MakeNative(cairo_pattern_create_rgba(color.GetR() / 255.0, color.GetG() / 255.0,
+                                             color.GetB() / 255.0, color.GetA() / 255.0)));
   return fStatus;
 }
 
