@@ -1,5 +1,6 @@
-// The JPEG side of picture decoding: the photo at one of the library's cheap scales, and the
-// preview a camera embeds in the photo's EXIF block.
+// The JPEG side of picture decoding: the photo at one of the cheap scales the codec offers, and
+// the preview a camera embeds in the photo's EXIF block. The decoding itself is each platform's
+// (gfx/cairo over libjpeg, gfx/gdiplus over GDI+'s codec); finding the preview is shared.
 #pragma once
 
 #include <stddef.h>
@@ -8,6 +9,9 @@
 #include <memory>
 
 namespace gfx {
+
+// Pictures larger than this are refused rather than decoded, as the host refuses them.
+constexpr uint64_t kMaxJpegPixels = uint64_t{1} << 26;
 
 struct JpegPixels {
   int32_t fWidth = 0;
