@@ -465,6 +465,10 @@ private:
   void DrawCellImage(gfx::Graphics* graphics, const CellData& data);
   void DrawCellCaptionBackground(gfx::Graphics* graphics);
   void DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* caption);
+  // The height of the caption laid out in the caption width; `height` when it does not all fit
+  // in that height.
+  CGFloat CaptionTextHeight(const gfx::Graphics* graphics, const PA_Unichar* caption, CGFloat width,
+                            CGFloat height) const;
   void DrawCellSelection(gfx::Graphics* graphics);
   static void DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* image, CGRect rect,
                               int32_t format);

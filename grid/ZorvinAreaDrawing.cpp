@@ -16,7 +16,6 @@
 #include "platform/win/ContentView.h"
 #include "platform/win/ScrollView.h"
 #include "platform/win/WinImages.h"
-#include "platform/win/WinText.h"
 
 void ZorvinArea::DoDraw(gfx::Graphics* graphics) {
   if (graphics == nullptr || !fPostInitDone || !fFirstCycleDone || !fViewShown ||
@@ -154,6 +153,24 @@ void ZorvinArea::DrawNativeImage(gfx::Graphics* graphics, const FDNativeImage* i
   graphics->Restore(state);
 }
 
+CGFloat ZorvinArea::CaptionTextHeight(const gfx::Graphics* graphics, const PA_Unichar* caption,
+                                      CGFloat width, CGFloat height) const {
+  // Only whether the text is shorter than its box matters: measured in the box, a long caption is
+  // laid out only as far as the box shows, and text that does not all fit counts as taller.
+  gfx::RectF bounds;
+  int fitted = 0;
+  if (graphics->MeasureString(caption, -1, fCaptionFont.get(), gfx::RectF(0, 0, width, height),
+                              fCaptionParagraphStyle.get(), &bounds, &fitted,
+                              nullptr) != gfx::Status::Ok) {
+    return 0;
+  }
+  int length = 0;
+  while (caption[length] != 0) {
+    ++length;
+  }
+  return fitted < length ? height : bounds.Height;
+}
+
 void ZorvinArea::DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* caption) {
   if (graphics == nullptr || caption == nullptr || fCaptionFont == nullptr ||
       fCaptionParagraphStyle == nullptr || fCaptionForeBrush == nullptr) {
@@ -168,10 +185,7 @@ void ZorvinArea::DrawCellCaption(gfx::Graphics* graphics, const PA_Unichar* capt
   // whatever the alignment, and clipped.
   const bool aligned =
       fCaptionVertAlignment == kZVAlignCenter || fCaptionVertAlignment == kZVAlignEnd;
-  const CGFloat textHeight = aligned
-                                 ? WinText::MeasureTextHeight(graphics, caption, fCaptionFont.get(),
-                                                              fCaptionParagraphStyle.get(), width)
-                                 : height;
+  const CGFloat textHeight = aligned ? CaptionTextHeight(graphics, caption, width, height) : height;
   if (height > textHeight) {
     if (fCaptionVertAlignment == kZVAlignCenter) {
       top = (height - textHeight) / 2;

@@ -51,6 +51,11 @@ TEST_F(LongCaptions, EachCellLaysOutOnlyAboutTheLinesItsBoxShows) {
     }
   }
   EXPECT_GT(inked, 10);
+
+  // Centred, the caption is measured first, in its box too: whether it fits is all that counts.
+  const uint64_t beforeCentred = gfx::TextLayout::LinesLaidOut();
+  Run("ASSERT(ZV_SetCaptionAlignment(gRef;0;1)=0)\nIDLE\n");
+  EXPECT_LE(gfx::TextLayout::LinesLaidOut() - beforeCentred, 16u * 32);
 }
 
 } // namespace
