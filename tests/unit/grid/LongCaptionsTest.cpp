@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "gfx/TextLayout.h"
+#include "gfx/cairo/TextLayout.h"
 #include "tests/unit/grid/ZorviCommandsInHost.h"
 
 namespace {
