@@ -420,8 +420,9 @@ private:
   // to decode elsewhere.
   void EvaluateCellData(uint32_t cell, CellData* data, std::shared_ptr<PictureDecodeJob>* decode);
   struct PendingCell;
-  // Waits for its picture, stores it and, for a photo decoded apart, draws it.
-  void StorePendingCell(PendingCell* pending, uint32_t slots);
+  // Waits for its picture, stores it and, for a photo decoded apart, draws it; the first such
+  // drawing of a load redraws the whole view (`viewDrawn` says it was done).
+  void StorePendingCell(PendingCell* pending, uint32_t slots, bool* viewDrawn);
   // Into the cache, unless the area closed, its slots are no longer `slots` or database code
   // loaded the cell meanwhile; what is not stored is released.
   void StoreCellData(uint32_t cell, CellData* data, uint32_t slots);

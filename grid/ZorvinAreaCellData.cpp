@@ -248,6 +248,7 @@ int32_t ZorvinArea::LoadVisibleCellData() {
   std::deque<PendingCell> pending;
   const size_t most = MostCellsDecoding();
   bool interrupted = false;
+  bool viewDrawn = false;
   CellBlockIterator cells = GetVisibleCellsBlockIterator();
   while (cells.HasMoreCells()) {
     const uint32_t cell = CellLocationToIndex(cells.NextCell());
@@ -274,7 +275,7 @@ int32_t ZorvinArea::LoadVisibleCellData() {
     }
     pending.push_back(std::move(next));
     while (!pending.empty() && (pending.size() > most || pending.front().IsReady())) {
-      StorePendingCell(&pending.front(), slots);
+      StorePendingCell(&pending.front(), slots, &viewDrawn);
       pending.pop_front();
     }
   }
@@ -282,23 +283,30 @@ int32_t ZorvinArea::LoadVisibleCellData() {
     if (interrupted) {
       waiting.Abandon();
     } else {
-      StorePendingCell(&waiting, slots);
+      StorePendingCell(&waiting, slots, &viewDrawn);
     }
   }
   --fLoadDepth;
   return loaded;
 }
 
-void ZorvinArea::StorePendingCell(PendingCell* pending, uint32_t slots) {
+void ZorvinArea::StorePendingCell(PendingCell* pending, uint32_t slots, bool* viewDrawn) {
   const bool decoded = pending->fDecode != nullptr;
   pending->Finish();
   StoreCellData(pending->fCell, &pending->fData, slots);
   // Between two evaluations no database code runs, so a photo just decoded is drawn at once
   // through the normal path: the screen fills as it loads instead of staying blank. Only the
-  // outermost load paints; one nested in a command or handler leaves drawing to it.
+  // outermost load paints; one nested in a command or handler leaves drawing to it. A load that
+  // follows a scroll would otherwise paint its cells at the new origin over the old view, so the
+  // first of them brings the whole view to that origin, the cells still decoding left blank.
   if (decoded && fLoadDepth == 1 && !IsClosed()) {
     fLoadDepth = 0;
-    RedrawCellImmediately(pending->fCell);
+    if (*viewDrawn) {
+      RedrawCellImmediately(pending->fCell);
+    } else {
+      RedrawContentViewImmediately();
+      *viewDrawn = true;
+    }
     fLoadDepth = 1;
   }
 }
