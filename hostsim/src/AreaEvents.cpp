@@ -289,7 +289,34 @@ void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
   }
 }
 
+namespace {
+
+// The form is drawn anew where an area no longer shows: its white background there, and every
+// area still shown over that place draws itself again at the next turn.
+void EraseFormRect(Window& window, const Rect& rect) {
+  const int32_t left = std::max<int32_t>(rect.left, 0);
+  const int32_t top = std::max<int32_t>(rect.top, 0);
+  const int32_t right = std::min<int32_t>(rect.right, window.context.fWidth);
+  const int32_t bottom = std::min<int32_t>(rect.bottom, window.context.fHeight);
+  for (int32_t y = top; y < bottom; ++y) {
+    uint32_t* row = window.pixels.data() + size_t(y) * size_t(window.context.fWidth);
+    std::fill(row + left, row + std::max(left, right), 0xFFFFFFFFu);
+  }
+  for (const auto& other : window.areas) {
+    const Rect& r = other->rect;
+    if (IsShown(*other) && r.left < rect.right && rect.left < r.right && r.top < rect.bottom &&
+        rect.top < r.bottom) {
+      other->redrawRequested = true;
+    }
+  }
+}
+
+} // namespace
+
 void SetAreaVisible(const std::shared_ptr<PluginArea>& area, bool visible) {
+  if (!visible && IsShown(*area)) {
+    EraseFormRect(*area->window, area->rect);
+  }
   area->visible = visible;
   if (IsShown(*area)) {
     area->redrawRequested = true;
@@ -300,7 +327,11 @@ void SetAreaVisible(const std::shared_ptr<PluginArea>& area, bool visible) {
 }
 
 void MoveArea(const std::shared_ptr<PluginArea>& area, const Rect& rect) {
+  const Rect old = area->rect;
   area->rect = rect;
+  if (IsShown(*area)) {
+    EraseFormRect(*area->window, old);
+  }
   area->redrawRequested = true;
 }
 

@@ -191,6 +191,31 @@ TEST_F(AreaEvents, NewCoordinatesReachThePlugInAtTheNextEndOfCycle) {
   EXPECT_EQ((std::vector<int>{72, 6, 0}), Codes()); // moved: redrawn
 }
 
+// Where an area no longer shows, the form's background comes back, and an area it overlapped
+// draws itself again.
+TEST_F(AreaEvents, AnAreaMovedOrHiddenLeavesTheFormBackgroundWhereItStood) {
+  Run("gW:=Open window(0;0;300;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
+      "gB:=Plugin area(gW;\"b\";50;50;150;150)\nIDLE");
+  uint32_t* pixels = GetWindowDC(zvhost::HostWindow(1))->fPixels;
+  pixels[10 * 300 + 10] = 0xFF0000FFu;   // drawn by the first area alone
+  pixels[120 * 300 + 120] = 0xFF0000FFu; // by the second
+  Clear();
+  Run("OBJECT SET COORDINATES(gA;200;200;290;290)");
+  EXPECT_EQ(0xFFFFFFFFu, pixels[10 * 300 + 10]);
+  EXPECT_EQ(0xFF0000FFu, pixels[120 * 300 + 120]); // not where the first area stood
+  Run("IDLE");
+  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{
+                {72, 101}, {72, 102}, {6, 101}, {6, 102}, {0, 101}, {0, 102}}),
+            CodesAndAreas());
+
+  Run("OBJECT SET VISIBLE(gB;False)");
+  EXPECT_EQ(0xFFFFFFFFu, pixels[120 * 300 + 120]);
+  Clear();
+  Run("IDLE"); // the hidden area draws nothing; the first no longer overlaps it
+  EXPECT_EQ((std::vector<std::pair<int, int32_t>>{{72, 101}, {72, 102}, {0, 101}, {0, 102}}),
+            CodesAndAreas());
+}
+
 TEST_F(AreaEvents, ClosingAWindowDeinitialisesItsAreasAndFreesItsSurface) {
   Run("gW:=Open window(0;0;300;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
       "gB:=Plugin area(gW;\"b\";100;0;200;100)");
