@@ -76,4 +76,13 @@ Status Region::Intersect(const Region* region) {
   return Status::Ok;
 }
 
+bool Region::IsEmpty() const {
+  if (fKind != Kind::Shapes) {
+    return fKind == Kind::Empty;
+  }
+  RectF bounds;
+  GetBounds(&bounds);
+  return bounds.IsEmptyArea();
+}
+
 } // namespace gfx

@@ -10,11 +10,6 @@ namespace {
 
 constexpr int32_t kMaxSide = 32767;
 
-bool Finite(const RectF& r) {
-  return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
-         std::isfinite(r.Height);
-}
-
 bool Invertible(const cairo_matrix_t& m) {
   double values[] = {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
   for (double v : values) {
@@ -133,47 +128,6 @@ Status Graphics::ApplyTransform(const Matrix& matrix) {
   return Status::Ok;
 }
 
-Status Graphics::TranslateTransform(float dx, float dy, MatrixOrder order) {
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Translate(dx, dy, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-Status Graphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Scale(sx, sy, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-Status Graphics::MultiplyTransform(const Matrix* other, MatrixOrder order) {
-  if (!other) {
-    return Status::InvalidParameter;
-  }
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Multiply(*other, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-bool Graphics::HasWholePixelTranslation() const {
-  Matrix matrix;
-  if (GetTransform(&matrix) != Status::Ok) {
-    return false;
-  }
-  float e[6];
-  matrix.GetElements(e);
-  return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
-         e[5] == std::floor(e[5]);
-}
-
 Status Graphics::GetTransform(Matrix* matrix) const {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -187,41 +141,12 @@ Status Graphics::GetTransform(Matrix* matrix) const {
   return Status::Ok;
 }
 
-Status Graphics::SetTransform(const Matrix* matrix) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  return matrix ? ApplyTransform(*matrix) : Status::InvalidParameter;
-}
-
 Status Graphics::ResetTransform() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
   cairo_identity_matrix(fNative->fCairo.get());
   return Status::Ok;
-}
-
-Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (!Finite(rect)) {
-    return Status::InvalidParameter;
-  }
-  Region region(rect);
-  return SetClip(&region, mode);
-}
-
-Status Graphics::SetClip(const GraphicsPath* path, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (!path) {
-    return Status::InvalidParameter;
-  }
-  Region region(path);
-  return SetClip(&region, mode);
 }
 
 Status Graphics::SetClip(const Region* region, CombineMode mode) {
@@ -262,11 +187,6 @@ Status Graphics::GetClipBounds(RectF* bounds) const {
   return Status::Ok;
 }
 
-bool Graphics::IsClipEmpty() const {
-  RectF bounds;
-  return GetClipBounds(&bounds) != Status::Ok || bounds.IsEmptyArea();
-}
-
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -276,17 +196,6 @@ Status Graphics::SetSmoothingMode(SmoothingMode mode) {
   }
   fModes.fSmoothing = mode;
   cairo_set_antialias(fNative->fCairo.get(), AntialiasFor(mode));
-  return Status::Ok;
-}
-
-Status Graphics::SetInterpolationMode(InterpolationMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (mode < InterpolationModeDefault || mode > InterpolationModeHighQualityBicubic) {
-    return Status::InvalidParameter;
-  }
-  fModes.fInterpolation = mode;
   return Status::Ok;
 }
 

@@ -111,10 +111,6 @@ Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
   return Status::Ok;
 }
 
-Status Graphics::FillRectangle(const Brush* brush, float x, float y, float width, float height) {
-  return FillRectangle(brush, RectF(x, y, width, height));
-}
-
 Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int count) {
   if (Status status = Usable(brush); status != Status::Ok) {
     return status;
@@ -137,12 +133,6 @@ Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int coun
   cairo_set_source(cr, CairoPattern(brush));
   cairo_fill(cr);
   return Status::Ok;
-}
-
-Status Graphics::FillEllipse(const Brush* brush, const RectF& box) {
-  GraphicsPath path;
-  Status status = path.AddEllipse(box);
-  return status == Status::Ok ? FillPath(brush, &path) : status;
 }
 
 Status Graphics::FillPolygon(const Brush* brush, const PointF* points, int count,
@@ -235,12 +225,6 @@ Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
   cairo_new_path(fNative->fCairo.get());
   cairo_rectangle(fNative->fCairo.get(), rect.X, rect.Y, rect.Width, rect.Height);
   return Stroke(pen, true);
-}
-
-Status Graphics::DrawEllipse(const Pen* pen, const RectF& box) {
-  GraphicsPath path;
-  Status status = path.AddEllipse(box);
-  return status == Status::Ok ? DrawPath(pen, &path) : status;
 }
 
 Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int32_t kMaxSide = 32767;
 
-bool Finite(const RectF& r) {
-  return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
-         std::isfinite(r.Height);
-}
-
 Gdiplus::SmoothingMode NativeSmoothing(SmoothingMode mode) {
   return mode == SmoothingModeAntiAlias || mode == SmoothingModeHighQuality
              ? Gdiplus::SmoothingModeAntiAlias
@@ -140,47 +135,6 @@ Status Graphics::ApplyTransform(const Matrix& matrix) {
   return StatusOf(fNative->fGraphics->SetTransform(native.get()));
 }
 
-Status Graphics::TranslateTransform(float dx, float dy, MatrixOrder order) {
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Translate(dx, dy, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-Status Graphics::ScaleTransform(float sx, float sy, MatrixOrder order) {
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Scale(sx, sy, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-Status Graphics::MultiplyTransform(const Matrix* other, MatrixOrder order) {
-  if (!other) {
-    return Status::InvalidParameter;
-  }
-  Matrix matrix;
-  Status status = GetTransform(&matrix);
-  if (status == Status::Ok) {
-    status = matrix.Multiply(*other, order);
-  }
-  return status == Status::Ok ? ApplyTransform(matrix) : status;
-}
-
-bool Graphics::HasWholePixelTranslation() const {
-  Matrix matrix;
-  if (GetTransform(&matrix) != Status::Ok) {
-    return false;
-  }
-  float e[6];
-  matrix.GetElements(e);
-  return e[0] == 1 && e[1] == 0 && e[2] == 0 && e[3] == 1 && e[4] == std::floor(e[4]) &&
-         e[5] == std::floor(e[5]);
-}
-
 Status Graphics::GetTransform(Matrix* matrix) const {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -198,40 +152,11 @@ Status Graphics::GetTransform(Matrix* matrix) const {
   return Status::Ok;
 }
 
-Status Graphics::SetTransform(const Matrix* matrix) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  return matrix ? ApplyTransform(*matrix) : Status::InvalidParameter;
-}
-
 Status Graphics::ResetTransform() {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
   }
   return StatusOf(fNative->fGraphics->ResetTransform());
-}
-
-Status Graphics::SetClip(const RectF& rect, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (!Finite(rect)) {
-    return Status::InvalidParameter;
-  }
-  Region region(rect);
-  return SetClip(&region, mode);
-}
-
-Status Graphics::SetClip(const GraphicsPath* path, CombineMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (!path) {
-    return Status::InvalidParameter;
-  }
-  Region region(path);
-  return SetClip(&region, mode);
 }
 
 // GDI+ keeps the clip in device space, so later transforms do not move it.
@@ -276,11 +201,6 @@ Status Graphics::GetClipBounds(RectF* bounds) const {
   return Status::Ok;
 }
 
-bool Graphics::IsClipEmpty() const {
-  RectF bounds;
-  return GetClipBounds(&bounds) != Status::Ok || bounds.IsEmptyArea();
-}
-
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {
   if (Status status = Ready(); status != Status::Ok) {
     return status;
@@ -290,17 +210,6 @@ Status Graphics::SetSmoothingMode(SmoothingMode mode) {
   }
   fModes.fSmoothing = mode;
   return StatusOf(fNative->fGraphics->SetSmoothingMode(NativeSmoothing(mode)));
-}
-
-Status Graphics::SetInterpolationMode(InterpolationMode mode) {
-  if (Status status = Ready(); status != Status::Ok) {
-    return status;
-  }
-  if (mode < InterpolationModeDefault || mode > InterpolationModeHighQualityBicubic) {
-    return Status::InvalidParameter;
-  }
-  fModes.fInterpolation = mode;
-  return Status::Ok;
 }
 
 } // namespace gfx

@@ -119,10 +119,6 @@ Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {
   return StatusOf(fNative->fGraphics->FillRectangle(GdiplusBrush(brush), GdiplusRect(rect)));
 }
 
-Status Graphics::FillRectangle(const Brush* brush, float x, float y, float width, float height) {
-  return FillRectangle(brush, RectF(x, y, width, height));
-}
-
 Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int count) {
   if (Status status = Usable(brush); status != Status::Ok) {
     return status;
@@ -143,12 +139,6 @@ Status Graphics::FillRectangles(const Brush* brush, const RectF* rects, int coun
   }
   path.SetFillMode(Gdiplus::FillModeWinding);
   return StatusOf(fNative->fGraphics->FillPath(GdiplusBrush(brush), &path));
-}
-
-Status Graphics::FillEllipse(const Brush* brush, const RectF& box) {
-  GraphicsPath path;
-  Status status = path.AddEllipse(box);
-  return status == Status::Ok ? FillPath(brush, &path) : status;
 }
 
 Status Graphics::FillPolygon(const Brush* brush, const PointF* points, int count,
@@ -224,12 +214,6 @@ Status Graphics::DrawRectangle(const Pen* pen, const RectF& rect) {
   Gdiplus::GraphicsPath outline;
   outline.AddRectangle(GdiplusRect(rect));
   return StrokeOutline(fNative->fGraphics.get(), pen, outline);
-}
-
-Status Graphics::DrawEllipse(const Pen* pen, const RectF& box) {
-  GraphicsPath path;
-  Status status = path.AddEllipse(box);
-  return status == Status::Ok ? DrawPath(pen, &path) : status;
 }
 
 Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {

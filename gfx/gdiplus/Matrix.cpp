@@ -25,42 +25,10 @@ Matrix::Matrix() : fElements{1, 0, 0, 1, 0, 0} {}
 Matrix::Matrix(float m11, float m12, float m21, float m22, float dx, float dy)
     : fElements{m11, m12, m21, m22, dx, dy} {}
 
-void Matrix::GetElements(float elements[6]) const {
-  elements[0] = float(fElements.m11);
-  elements[1] = float(fElements.m12);
-  elements[2] = float(fElements.m21);
-  elements[3] = float(fElements.m22);
-  elements[4] = float(fElements.dx);
-  elements[5] = float(fElements.dy);
-}
-
-void Matrix::Reset() {
-  fElements = {1, 0, 0, 1, 0, 0};
-}
-
-bool Matrix::IsIdentity() const {
-  return fElements.m11 == 1 && fElements.m12 == 0 && fElements.m21 == 0 && fElements.m22 == 1 &&
-         fElements.dx == 0 && fElements.dy == 0;
-}
-
 bool Matrix::IsInvertible() const {
   const double det = Determinant(fElements);
   return det != 0 && std::isfinite(det) && std::isfinite(fElements.dx) &&
          std::isfinite(fElements.dy);
-}
-
-Status Matrix::Translate(float dx, float dy, MatrixOrder order) {
-  if (!std::isfinite(dx) || !std::isfinite(dy)) {
-    return Status::InvalidParameter;
-  }
-  return Multiply(Matrix(1, 0, 0, 1, dx, dy), order);
-}
-
-Status Matrix::Scale(float sx, float sy, MatrixOrder order) {
-  if (!std::isfinite(sx) || !std::isfinite(sy)) {
-    return Status::InvalidParameter;
-  }
-  return Multiply(Matrix(sx, 0, 0, sy, 0, 0), order);
 }
 
 Status Matrix::Multiply(const Matrix& other, MatrixOrder order) {
@@ -88,12 +56,6 @@ PointF Matrix::TransformPoint(PointF point) const {
   const Elements& e = fElements;
   return PointF(float(point.X * e.m11 + point.Y * e.m21 + e.dx),
                 float(point.X * e.m12 + point.Y * e.m22 + e.dy));
-}
-
-void Matrix::TransformPoints(PointF* points, int count) const {
-  for (int i = 0; points && i < count; ++i) {
-    points[i] = TransformPoint(points[i]);
-  }
 }
 
 } // namespace gfx

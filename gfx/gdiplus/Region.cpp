@@ -15,15 +15,6 @@ struct ScratchGraphics {
 
 } // namespace
 
-bool Region::IsEmpty() const {
-  if (fKind != Kind::Shapes) {
-    return fKind == Kind::Empty;
-  }
-  RectF bounds;
-  GetBounds(&bounds);
-  return bounds.IsEmptyArea();
-}
-
 Status Region::GetBounds(RectF* bounds) const {
   if (!bounds) {
     return Status::InvalidParameter;
