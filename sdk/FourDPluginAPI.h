@@ -140,13 +140,18 @@ typedef struct FDNativeImage {
   uint32_t* fPixels;
 } FDNativeImage;
 
-// A device context: a host-owned pixel surface that drawing goes to, in the same pixel format.
+// A device context. On Windows it is the window system's own: an FDDeviceContext* is an HDC.
+// Elsewhere it is a host-owned pixel surface that drawing goes to, in the same pixel format.
+#ifdef _WIN32
+typedef struct HDC__ FDDeviceContext;
+#else
 typedef struct FDDeviceContext {
   int32_t fWidth;
   int32_t fHeight;
   int32_t fRowBytes;
   uint32_t* fPixels;
 } FDDeviceContext;
+#endif
 
 // ---------------------------------------------------------------------------------------------
 // The callback entry and its parameter record.
