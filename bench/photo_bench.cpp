@@ -129,7 +129,7 @@ public:
              "IDLE\nIDLE\n")) {
       return -1;
     }
-    fWindow = GetWindowDC(static_cast<HWND>(zvhost::HostWindow(Value("gW"))));
+    fWindow = GetDC(static_cast<HWND>(zvhost::HostWindow(Value("gW"))));
     if (fWindow == nullptr) {
       return -1;
     }

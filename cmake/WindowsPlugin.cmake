@@ -33,12 +33,6 @@ set(ZORVI_WINDOWS_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 function(zorvi_windows_plugin)
   add_subdirectory(tests/windows)
-  if(ZORVI_WITH_GRID)
-    message(STATUS "Zorvi: with the grid, the Windows plug-in waits for its platform classes over "
-                   "Win32; building the drawing layer and the tests that need no host")
-    return()
-  endif()
-
   set(bundle ${CMAKE_BINARY_DIR}/Zorvi.bundle)
   add_library(zorvi SHARED ${ZORVI_OBJECTS} ${ZORVI_EXPORTS_DEF})
   target_link_libraries(zorvi PRIVATE ${ZORVI_WINDOWS_LIBS})

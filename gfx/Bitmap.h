@@ -36,6 +36,9 @@ public:
   // Copies the image's pixels, or wraps them when `copyPixels` is false (then the image must
   // outlive the bitmap; a row layout that cannot be wrapped is copied instead).
   explicit Bitmap(const FDNativeImage* image, bool copyPixels = true);
+  // A copy of what the device context shows in `part` (its pixels), opaque (PixelFormat32bppRGB);
+  // what lies outside the context reads black. Null when the context or the part is unusable.
+  static std::unique_ptr<Bitmap> FromDeviceContext(const FDDeviceContext* dc, const Rect& part);
   static std::unique_ptr<Bitmap> FromFile(const char* pngPathUtf8);
   static std::unique_ptr<Bitmap> FromFile(const uint16_t* pngPath);
   static std::unique_ptr<Bitmap> FromPngBytes(const uint8_t* bytes, size_t count);

@@ -27,7 +27,8 @@ using GraphicsState = uint32_t;
 
 class Graphics {
 public:
-  // Draws straight into the host's pixels, which must outlive the graphics.
+  // Draws straight onto a host device context (on Windows an HDC), which must outlive the
+  // graphics.
   explicit Graphics(const FDDeviceContext* dc);
   explicit Graphics(Bitmap* bitmap);
   ~Graphics();

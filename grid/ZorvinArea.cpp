@@ -254,7 +254,7 @@ bool BarNeedsHilite(ControlHandle bar, bool needed, int16_t hilite) {
 
 void ZorvinArea::DoIdle() {
   void* window = GetMacWindow();
-  const bool active = window != nullptr && IsWindow(GetHWND()) &&
+  const bool active = window != nullptr && IsWindow(static_cast<HWND>(GetHWND())) &&
                       WindowRecordByte(window, kWindowRecordHiliteOffset) != 0;
   const int16_t hilite = active ? 0 : 255;
   if (BarNeedsHilite(fHorzScrollBar, fHorzScrollNeeded, hilite)) {
@@ -286,7 +286,7 @@ void ZorvinArea::DoIdle() {
 }
 
 void ZorvinArea::ReleaseViews() {
-  HWND hwnd = GetHWND();
+  HWND hwnd = static_cast<HWND>(GetHWND());
   void* window = GetMacWindow();
   uint32_t controlList = 0;
   const bool alive = window != nullptr && IsWindow(hwnd);

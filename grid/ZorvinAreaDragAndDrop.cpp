@@ -197,7 +197,7 @@ CGPoint GlobalPointToDoc(const ZorvinArea* area, CGPoint global) {
 
 bool ZorvinArea::HandleDrag(CGPoint /*docPoint*/, uint32_t /*modifiers*/, uint32_t cell) {
   const DragCursors& cursors = GetDragCursors();
-  ZVCursor* previousCursor =
+  HCURSOR previousCursor =
       SetCursor(DragCursorOrSizeAll(fSelectedCount == 1 ? cursors.fSingle : cursors.fMulti));
   const DragItemData item{GetAreaRef(), cell};
   // No database code runs inside the loop, so the areas it meets stay alive while it lasts.

@@ -3,8 +3,7 @@
 #   build-win32/          32-bit, with the grid   (Zorvi.bundle/Contents/Windows/Zorvi.4DX)
 #   build-win64/          64-bit, with the grid   (Zorvi.bundle/Contents/Windows64/Zorvi.4DX)
 #   build-win64-nogrid/   64-bit, without it      (Zorvi.bundle/Contents/Windows64/Zorvi.4DX)
-# and checks each library's imports and exports. Until the grid's platform classes speak Win32, the
-# two builds with the grid make the drawing layer on GDI+ and its tests only.
+# and checks each library's imports and exports.
 #
 #   scripts/build-windows.sh [--only NAME]... [--test]
 # --only builds the named folders alone (win32, win64, win64-nogrid); --test also runs each
@@ -50,13 +49,7 @@ for name in "${only[@]}"; do
       "${options[@]}" >/dev/null
   fi
   cmake --build "$dir"
-  if [ "$name" = win64-nogrid ]; then
-    "$root/scripts/check-windows-dll.sh" "$arch" "$dir"
-  else
-    # The grid's platform classes do not speak Win32 yet: these builds make the drawing layer on
-    # GDI+ and the tests that need no host, not the plug-in.
-    echo "build-$name: no plug-in with the grid yet (its platform classes over Win32 are to come)"
-  fi
+  "$root/scripts/check-windows-dll.sh" "$arch" "$dir"
   if [ "$test" = 1 ]; then
     if [ "$arch" = i686 ] && ! runs_32bit_programs; then
       echo "build-$name: this machine runs no 32-bit programs; its tests run where they can"

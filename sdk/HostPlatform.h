@@ -11,11 +11,14 @@
 extern "C" {
 #endif
 
-// On Windows the compatibility calls come from the host's ASINTPPC.dll.
+// On Windows the compatibility calls come from the host's ASINTPPC.dll (which defines this
+// itself when it is the one being built).
+#ifndef ZVHOST_API
 #ifdef _WIN32
 #define ZVHOST_API __declspec(dllimport)
 #else
 #define ZVHOST_API __attribute__((visibility("default")))
+#endif
 #endif
 
 // Keyboard state map: bit (code mod 8) of byte code / 8 is set while key `code` is held.
@@ -71,6 +74,7 @@ ZVHOST_API uint32_t GetSysColor(int index);
 // Mouse cursors. A made cursor belongs to its maker until DestroyCursor; stock cursors are shared
 // and never destroyed. The emulator keeps the cursor last set so that tests can see it.
 typedef struct ZVCursor ZVCursor;
+typedef ZVCursor* HCURSOR; // the window system's name for a cursor
 
 enum { kArrowCursor = 1, kSizeAllCursor = 2 };
 

@@ -3,11 +3,25 @@
 // (properties, window procedures, scroll info, metrics, point conversion). Included through
 // HostPlatform.h; only what the plug-in's platform code calls, with the parameters it needs.
 //
-// A host window pointer (GrafPtr) and its native window (HWND) are the same value here, as the
-// host's mapping selectors say; a scroll bar's native window is a separate child window.
+// A host window pointer (GrafPtr) is the host's window record; its native window (HWND) comes from
+// the host's mapping selectors. The emulator here gives both the same value; a real Windows host
+// does not, so neither is ever taken for the other. A scroll bar's native window is a separate
+// child window.
 #pragma once
 
 #include <stdint.h>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// A 16-bit relic that windows.h still defines, and a name the host interface uses.
+#undef Yield
+#endif
 
 #include "sdk/FourDPluginAPI.h"
 
@@ -20,9 +34,7 @@ extern "C" {
 #endif
 
 typedef void* GrafPtr; // a host window (its port)
-#ifdef _WIN32
-typedef struct HWND__* HWND; // as windows.h declares it
-#else
+#ifndef _WIN32
 typedef void* HWND; // a native window
 #endif
 
@@ -115,6 +127,7 @@ ZVHOST_API void CopyBits(GrafPtr source, GrafPtr destination, const Rect* source
 typedef intptr_t LRESULT;
 typedef uintptr_t WPARAM;
 typedef intptr_t LPARAM;
+#define CALLBACK // the calling convention of window procedures: the platform's own here
 typedef LRESULT (*WNDPROC)(HWND window, uint32_t message, WPARAM wParam, LPARAM lParam);
 
 enum {
@@ -148,10 +161,19 @@ typedef struct POINT {
   int32_t y;
 } POINT;
 
+typedef struct RECT {
+  int32_t left;
+  int32_t top;
+  int32_t right;
+  int32_t bottom;
+} RECT;
+
+typedef PA_Unichar WCHAR; // property names are UTF-16
+
 // Named pointer-sized values on a native window. Set answers 0 for a window that is not one.
-ZVHOST_API int32_t SetPropW(HWND window, const PA_Unichar* name, void* value);
-ZVHOST_API void* GetPropW(HWND window, const PA_Unichar* name);
-ZVHOST_API void* RemovePropW(HWND window, const PA_Unichar* name);
+ZVHOST_API int32_t SetPropW(HWND window, const WCHAR* name, void* value);
+ZVHOST_API void* GetPropW(HWND window, const WCHAR* name);
+ZVHOST_API void* RemovePropW(HWND window, const WCHAR* name);
 
 // The pointer-sized forms of the window-long calls (the 64-bit names); only GWLP_WNDPROC.
 // Set answers the procedure that was in place; 0 for a window that is not one.
@@ -175,11 +197,15 @@ ZVHOST_API int32_t GetCursorPos(POINT* point);
 ZVHOST_API int32_t ScreenToClient(HWND window, POINT* point);
 ZVHOST_API int32_t ClientToScreen(HWND window, POINT* point);
 ZVHOST_API int32_t IsWindow(HWND window);
+// The client area from (0, 0); only host windows have one here, 0 for anything else.
+ZVHOST_API int32_t GetClientRect(HWND window, RECT* rect);
 ZVHOST_API HWND GetParent(HWND window);
 // The host's process window, whose client coordinates are the plug-ins' global coordinates.
 ZVHOST_API HWND GetProcessWindow(void);
-// The pixel surface of a host window, for drawing outside an update; null for anything else.
-ZVHOST_API FDDeviceContext* GetWindowDC(HWND window);
+// The pixel surface of a host window's client area, for drawing outside an update; null for
+// anything else. Given back with ReleaseDC, which answers 1 for a context of that window, else 0.
+ZVHOST_API FDDeviceContext* GetDC(HWND window);
+ZVHOST_API int32_t ReleaseDC(HWND window, FDDeviceContext* dc);
 #endif
 
 #ifdef __cplusplus

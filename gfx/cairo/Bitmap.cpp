@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <new>
 #include <string>
 
@@ -189,6 +190,34 @@ std::unique_ptr<Bitmap> Bitmap::FromFile(const uint16_t* pngPath) {
     return std::unique_ptr<Bitmap>(new (std::nothrow) Bitmap(nullptr, Status::OutOfMemory));
   }
   return FromFile(path.c_str());
+}
+
+std::unique_ptr<Bitmap> Bitmap::FromDeviceContext(const FDDeviceContext* dc, const Rect& part) {
+  if (!dc || !dc->fPixels || dc->fWidth <= 0 || dc->fHeight <= 0 ||
+      dc->fRowBytes < dc->fWidth * 4 || !ValidSize(part.Width, part.Height)) {
+    return nullptr;
+  }
+  std::unique_ptr<Bitmap> copy(new (std::nothrow)
+                                   Bitmap(part.Width, part.Height, PixelFormat32bppRGB));
+  BitmapData data;
+  if (!copy ||
+      copy->LockBits(nullptr, ImageLockModeWrite, PixelFormat32bppRGB, &data) != Status::Ok) {
+    return nullptr;
+  }
+  // The bitmap starts black: only the rows and columns the context has are copied.
+  const int64_t left = std::max<int64_t>(part.X, 0);
+  const int64_t right = std::min<int64_t>(int64_t{part.X} + part.Width, dc->fWidth);
+  const auto* from = reinterpret_cast<const uint8_t*>(dc->fPixels);
+  for (int32_t y = 0; y < part.Height && left < right; ++y) {
+    const int64_t row = int64_t{part.Y} + y;
+    if (row < 0 || row >= dc->fHeight) {
+      continue;
+    }
+    memcpy(data.Scan0 + size_t(y) * size_t(data.Stride) + size_t(left - part.X) * 4,
+           from + size_t(row) * size_t(dc->fRowBytes) + size_t(left) * 4, size_t(right - left) * 4);
+  }
+  copy->UnlockBits(&data);
+  return copy;
 }
 
 std::unique_ptr<Bitmap> Bitmap::FromPngBytes(const uint8_t* bytes, size_t count) {

@@ -169,6 +169,56 @@ std::unique_ptr<Bitmap> Bitmap::FromFile(const uint16_t* pngPath) {
   return Loaded(new (std::nothrow) Bitmap(std::move(loaded), Status::FileNotFound));
 }
 
+std::unique_ptr<Bitmap> Bitmap::FromDeviceContext(const FDDeviceContext* dc, const Rect& part) {
+  if (!dc || !ValidSize(part.Width, part.Height)) {
+    return nullptr;
+  }
+  std::unique_ptr<Bitmap> copy(new (std::nothrow)
+                                   Bitmap(part.Width, part.Height, PixelFormat32bppRGB));
+  if (!copy || copy->GetLastStatus() != Status::Ok) {
+    return nullptr;
+  }
+  // The context's pixels come through a section of our own, which GDI can copy into.
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = part.Width;
+  info.bmiHeader.biHeight = -part.Height; // rows top down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC source = reinterpret_cast<HDC>(const_cast<FDDeviceContext*>(dc));
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP section =
+      memory ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  bool copied = false;
+  if (section && bits) {
+    HGDIOBJ previous = SelectObject(memory, section);
+    copied = BitBlt(memory, 0, 0, part.Width, part.Height, source, part.X, part.Y, SRCCOPY) != 0;
+    GdiFlush();
+    SelectObject(memory, previous);
+  }
+  BitmapData data;
+  if (copied &&
+      copy->LockBits(nullptr, ImageLockModeWrite, PixelFormat32bppRGB, &data) == Status::Ok) {
+    for (int32_t y = 0; y < part.Height; ++y) {
+      memcpy(data.Scan0 + size_t(y) * size_t(data.Stride),
+             static_cast<const uint8_t*>(bits) + size_t(y) * size_t(part.Width) * 4,
+             size_t(part.Width) * 4);
+    }
+    copy->UnlockBits(&data);
+  } else {
+    copied = false;
+  }
+  if (section) {
+    DeleteObject(section);
+  }
+  if (memory) {
+    DeleteDC(memory);
+  }
+  return copied ? std::move(copy) : nullptr;
+}
+
 std::unique_ptr<Bitmap> Bitmap::FromPngBytes(const uint8_t* bytes, size_t count) {
   std::unique_ptr<NativeBitmap> loaded;
   if (bytes && count > 0 && count <= UINT_MAX && GdiplusReady()) {

@@ -33,7 +33,6 @@ namespace gfx {
 
 class NativeGraphics {
 public:
-  std::unique_ptr<Gdiplus::Bitmap> fTarget; // the host's pixels, when drawing on them
   std::unique_ptr<Gdiplus::Graphics> fGraphics;
   std::vector<Gdiplus::GraphicsState> fStates; // one per open Save
 };

@@ -9,19 +9,36 @@ namespace gfx {
 
 namespace {
 
-constexpr int32_t kMaxSide = 32767;
-
 Gdiplus::SmoothingMode NativeSmoothing(SmoothingMode mode) {
   return mode == SmoothingModeAntiAlias || mode == SmoothingModeHighQuality
              ? Gdiplus::SmoothingModeAntiAlias
              : Gdiplus::SmoothingModeNone;
 }
 
+// Null when the native graphics failed to build or there is no memory.
+std::unique_ptr<NativeGraphics> NewNativeGraphics(Gdiplus::Graphics* made,
+                                                  SmoothingMode smoothing) {
+  std::unique_ptr<Gdiplus::Graphics> graphics(made);
+  if (!graphics || graphics->GetLastStatus() != Gdiplus::Ok) {
+    return nullptr;
+  }
+  std::unique_ptr<NativeGraphics> native(new (std::nothrow) NativeGraphics);
+  if (!native) {
+    return nullptr;
+  }
+  native->fGraphics = std::move(graphics);
+  // Pixels span whole coordinates, as on every side of the layer: a rectangle from 0 to 10
+  // covers pixels 0 to 9 exactly.
+  native->fGraphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  native->fGraphics->SetSmoothingMode(NativeSmoothing(smoothing));
+  native->fGraphics->SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
+  return native;
+}
+
 } // namespace
 
 Graphics::Graphics(const FDDeviceContext* dc) {
-  if (!dc || !dc->fPixels || dc->fWidth <= 0 || dc->fHeight <= 0 || dc->fWidth > kMaxSide ||
-      dc->fHeight > kMaxSide || dc->fRowBytes < dc->fWidth * 4 || dc->fRowBytes % 4 != 0) {
+  if (!dc) {
     fStatus = Status::InvalidParameter;
     return;
   }
@@ -29,14 +46,11 @@ Graphics::Graphics(const FDDeviceContext* dc) {
     fStatus = Status::GenericError;
     return;
   }
-  NativeBitmap target;
-  target.fBitmap.reset(new Gdiplus::Bitmap(dc->fWidth, dc->fHeight, dc->fRowBytes,
-                                           PixelFormat32bppPARGB,
-                                           reinterpret_cast<BYTE*>(dc->fPixels)));
-  Attach(&target);
-  if (fNative) {
-    fNative->fTarget = std::move(target.fBitmap);
-  }
+  // The context stays its owner's: the graphics only draws through it.
+  fNative = NewNativeGraphics(
+      new Gdiplus::Graphics(reinterpret_cast<HDC>(const_cast<FDDeviceContext*>(dc))),
+      fModes.fSmoothing);
+  fStatus = fNative ? Status::Ok : Status::OutOfMemory;
 }
 
 Graphics::Graphics(Bitmap* bitmap) {
@@ -56,23 +70,8 @@ void Graphics::Attach(NativeBitmap* target) {
     fStatus = Status::OutOfMemory;
     return;
   }
-  fNative.reset(new (std::nothrow) NativeGraphics);
-  if (!fNative) {
-    fStatus = Status::OutOfMemory;
-    return;
-  }
-  fNative->fGraphics.reset(new Gdiplus::Graphics(target->fBitmap.get()));
-  if (!fNative->fGraphics || fNative->fGraphics->GetLastStatus() != Gdiplus::Ok) {
-    fNative.reset();
-    fStatus = Status::OutOfMemory;
-    return;
-  }
-  // Pixels span whole coordinates, as on every side of the layer: a rectangle from 0 to 10
-  // covers pixels 0 to 9 exactly.
-  fNative->fGraphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-  fNative->fGraphics->SetSmoothingMode(NativeSmoothing(fModes.fSmoothing));
-  fNative->fGraphics->SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
-  fStatus = Status::Ok;
+  fNative = NewNativeGraphics(new Gdiplus::Graphics(target->fBitmap.get()), fModes.fSmoothing);
+  fStatus = fNative ? Status::Ok : Status::OutOfMemory;
 }
 
 Status Graphics::Ready() const {

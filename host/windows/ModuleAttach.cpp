@@ -8,6 +8,7 @@
 
 #include "host/FourD.h"
 #include "host/PluginPaths.h"
+#include "host/windows/ProcessWindow.h"
 
 bool IsPathSeparator(PA_Unichar unit) {
   return unit == '\\' || unit == '/';
@@ -31,19 +32,6 @@ void StoreFolder(const char* path) {
   FourD::fPluginDir[length] = 0;
 }
 
-// The host's main window is registered under a class named like a prefix of its program's path.
-HWND FindProcessWindow() {
-  char prefix[sizeof FourD::fProcessFilePath];
-  memcpy(prefix, FourD::fProcessFilePath, sizeof prefix);
-  for (size_t n = strlen(prefix); n > 0; --n) {
-    prefix[n] = 0;
-    if (HWND window = FindWindowA(prefix, nullptr)) {
-      return window;
-    }
-  }
-  return GetActiveWindow();
-}
-
 } // namespace
 
 extern "C" BOOL WINAPI FourDDllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -56,7 +44,7 @@ extern "C" BOOL WINAPI FourDDllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   StoreFolder(FourD::fPluginFilePath);
   StoreModulePath(nullptr, FourD::fProcessFilePath, sizeof FourD::fProcessFilePath);
   if (FourD::fProcessWindow == nullptr) {
-    FourD::fProcessWindow = FindProcessWindow();
+    FourD::fProcessWindow = FindProcessWindow(FourD::fProcessFilePath);
   }
   FourD::fAppInstance = reinterpret_cast<void*>(
       GetWindowLongPtrA(static_cast<HWND>(FourD::fProcessWindow), GWLP_HINSTANCE));

@@ -323,12 +323,26 @@ HWND GetProcessWindow(void) {
   return process;
 }
 
-FDDeviceContext* GetWindowDC(HWND window) {
+FDDeviceContext* GetDC(HWND window) {
   const NativeWindow* native = Find(window);
   if (native == nullptr || native->kind != zvhost::native::Kind::Host) {
     return nullptr;
   }
   return &native->host->context;
+}
+
+int32_t GetClientRect(HWND window, RECT* rect) {
+  const FDDeviceContext* dc = GetDC(window);
+  if (dc == nullptr || rect == nullptr) {
+    return 0;
+  }
+  *rect = RECT{0, 0, dc->fWidth, dc->fHeight};
+  return 1;
+}
+
+int32_t ReleaseDC(HWND window, FDDeviceContext* dc) {
+  // The surface stays the window's: giving it back only checks that it was that window's.
+  return dc != nullptr && GetDC(window) == dc ? 1 : 0;
 }
 
 } // extern "C"

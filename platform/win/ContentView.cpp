@@ -9,6 +9,7 @@
 #include "grid/ZorvinArea.h"
 #include "host/FourD.h"
 #include "platform/win/CGBridges.h"
+#include "platform/win/WindowSurface.h"
 #include "sdk/HostWindows.h"
 
 namespace {
@@ -102,14 +103,14 @@ ContentView::~ContentView() = default;
 
 CGRect ContentView::GetShownBounds(const ZorvinArea* area) {
   const CGRect bounds = ViewBounds(area);
-  const FDDeviceContext* dc =
-      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
-  if (dc == nullptr) {
+  int32_t width = 0;
+  int32_t height = 0;
+  if (!WindowSurface::GetClientSize(static_cast<HWND>(area->GetHWND()), &width, &height)) {
     return bounds;
   }
   const CGPoint port = ContentView::GetPortRelativeBounds(area).origin;
-  const CGRect window = CGRectMake(-port.x, -port.y, static_cast<CGFloat>(dc->fWidth),
-                                   static_cast<CGFloat>(dc->fHeight));
+  const CGRect window =
+      CGRectMake(-port.x, -port.y, static_cast<CGFloat>(width), static_cast<CGFloat>(height));
   const CGRect shown = CGRectIntersection(bounds, window);
   return CGRectIsNull(shown) ? CGRectZero : shown;
 }
@@ -196,26 +197,22 @@ void ContentView::BringBackBufferUpToDate(ZorvinArea* area) {
   const CGRect shown = GetShownBounds(area);
   // The window shows what the buffer should hold, at the origin it was drawn with: by the time a
   // copy is asked for, the origin may have moved on, so drawing the cells again would not do.
-  const FDDeviceContext* dc =
-      area->GetHWND() != nullptr ? GetWindowDC(static_cast<HWND>(area->GetHWND())) : nullptr;
-  if (dc == nullptr) {
-    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
-    return;
-  }
-  gfx::Bitmap window(dc->fWidth, dc->fHeight, dc->fRowBytes, gfx::PixelFormat32bppPARGB,
-                     reinterpret_cast<uint8_t*>(dc->fPixels));
-  if (window.GetLastStatus() != gfx::Status::Ok) {
-    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
-    return;
-  }
   const CGPoint port = GetPortRelativeBounds(area).origin;
+  const gfx::Rect part(CGFloatToInt32(port.x + shown.origin.x),
+                       CGFloatToInt32(port.y + shown.origin.y), view.fBackBuffer->GetWidth(),
+                       view.fBackBuffer->GetHeight());
+  std::unique_ptr<gfx::Bitmap> window;
+  {
+    const WindowSurface surface(static_cast<HWND>(area->GetHWND()));
+    window = gfx::Bitmap::FromDeviceContext(surface.GetDC(), part);
+  }
+  if (window == nullptr || window->GetLastStatus() != gfx::Status::Ok) {
+    DrawAtPortOrigin(area, view.fBackBufferGraphics.get(), &shown);
+    return;
+  }
   const gfx::GraphicsState state = view.fBackBufferGraphics->Save();
   view.fBackBufferGraphics->ResetTransform();
-  view.fBackBufferGraphics->DrawImage(
-      &window,
-      gfx::RectF(0, 0, float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight())),
-      float(port.x + shown.origin.x), float(port.y + shown.origin.y),
-      float(view.fBackBuffer->GetWidth()), float(view.fBackBuffer->GetHeight()), gfx::UnitPixel);
+  view.fBackBufferGraphics->DrawImage(window.get(), 0, 0);
   view.fBackBufferGraphics->Restore(state);
 }
 
@@ -303,15 +300,15 @@ void ContentView::RedrawViewRectImmediately(ZorvinArea* area, CGRect rect) {
     return;
   }
   DrawAtPortOrigin(area, area->GetContentView().fBackBufferGraphics.get(), &rect);
-  const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
+  const std::unique_ptr<WindowSurface> window = WindowGraphics(area);
   if (window == nullptr) {
     return;
   }
-  window->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
+  window->GetGraphics()->IntersectClip(GdiplusRectFMakeWithCGRect(area->ViewRectToPort(rect)));
   const CGRect port = GetPortRelativeBounds(area);
   const CGPoint shown = GetShownBounds(area).origin;
-  window->DrawImage(area->GetContentView().fBackBuffer.get(), port.origin.x + shown.x,
-                    port.origin.y + shown.y);
+  window->GetGraphics()->DrawImage(area->GetContentView().fBackBuffer.get(),
+                                   port.origin.x + shown.x, port.origin.y + shown.y);
 }
 
 void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
@@ -326,27 +323,24 @@ void ContentView::CopyBackBuffer(ZorvinArea* area, CGRect from, CGRect to) {
   area->GetContentView().fBackBufferGraphics->DrawImage(
       buffer, GdiplusRectFMakeWithCGRect(to), from.origin.x - shown.x, from.origin.y - shown.y,
       from.size.width, from.size.height, gfx::UnitPixel);
-  const std::unique_ptr<gfx::Graphics> window = WindowGraphics(area);
+  const std::unique_ptr<WindowSurface> window = WindowGraphics(area);
   if (window == nullptr) {
     return;
   }
-  window->DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)),
-                    to.origin.x - shown.x, to.origin.y - shown.y, to.size.width, to.size.height,
-                    gfx::UnitPixel);
+  window->GetGraphics()->DrawImage(buffer, GdiplusRectFMakeWithCGRect(area->ViewRectToPort(to)),
+                                   to.origin.x - shown.x, to.origin.y - shown.y, to.size.width,
+                                   to.size.height, gfx::UnitPixel);
 }
 
 CGRect ContentView::GetPortRelativeBounds(const ZorvinArea* area) {
   return area->GetPortRelativeViewFrame(area->GetContentViewFrame());
 }
 
-std::unique_ptr<gfx::Graphics> ContentView::WindowGraphics(const ZorvinArea* area) {
-  FDDeviceContext* dc = GetWindowDC(static_cast<HWND>(area->GetHWND()));
-  if (dc == nullptr) {
+std::unique_ptr<WindowSurface> ContentView::WindowGraphics(const ZorvinArea* area) {
+  std::unique_ptr<WindowSurface> surface(new (std::nothrow)
+                                             WindowSurface(static_cast<HWND>(area->GetHWND())));
+  if (surface == nullptr || surface->GetGraphics() == nullptr) {
     return nullptr;
   }
-  std::unique_ptr<gfx::Graphics> graphics(new (std::nothrow) gfx::Graphics(dc));
-  if (graphics == nullptr || graphics->GetLastStatus() != gfx::Status::Ok) {
-    return nullptr;
-  }
-  return graphics;
+  return surface;
 }

@@ -11,6 +11,7 @@ namespace gfx {
 class Bitmap;
 class Graphics;
 } // namespace gfx
+class WindowSurface;
 class ZorvinArea;
 
 class ContentView {
@@ -37,7 +38,7 @@ public:
   // when there is no window surface to bound it.
   static CGRect GetShownBounds(const ZorvinArea* area);
   // Drawing straight onto the area's window; null when the window has no surface.
-  static std::unique_ptr<gfx::Graphics> WindowGraphics(const ZorvinArea* area);
+  static std::unique_ptr<WindowSurface> WindowGraphics(const ZorvinArea* area);
 
   // Whole pixels over the part of the view that its window can show; null until made, and when
   // it cannot be had. After a full redraw only what partial redraws drew since is current.

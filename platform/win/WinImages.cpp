@@ -7,6 +7,7 @@
 
 #include "gfx/Bitmap.h"
 #include "host/PluginPaths.h"
+#include "platform/win/NativeCursors.h"
 
 namespace {
 
@@ -29,6 +30,16 @@ size_t Length(const PA_Unichar* text) {
     ++length;
   }
   return length;
+}
+
+// The separator the folder's own path uses, so that the file's path reads as one of the platform.
+PA_Unichar FolderSeparator(const PA_Unichar* folder, size_t length) {
+  for (size_t i = length; i > 0; --i) {
+    if (IsPathSeparator(folder[i - 1])) {
+      return folder[i - 1];
+    }
+  }
+  return '/';
 }
 
 } // namespace
@@ -93,7 +104,7 @@ bool CreateDragCursorFromPNGFile(const PA_Unichar* path, DragCursor* cursor) {
   // A cursor made from a picture takes the picture's centre as its hot spot.
   const int32_t hotX = width / 2;
   const int32_t hotY = height / 2;
-  ZVCursor* made = CreateCursorFromPixels(width, height, pixels.data(), hotX, hotY);
+  HCURSOR made = MakeCursorFromPixels(width, height, pixels.data(), hotX, hotY);
   if (made == nullptr) {
     return false;
   }
@@ -120,14 +131,15 @@ bool CreateDragCursorFromPNGResourceFile(const PA_Unichar* fileName, DragCursor*
   }
   memcpy(path.data(), folder, folderLength * sizeof(PA_Unichar));
   size_t at = folderLength;
-  if (at > 0 && path[at - 1] != '/' && (nameLength == 0 || fileName[0] != '/')) {
-    path[at++] = '/';
+  if (at > 0 && !IsPathSeparator(path[at - 1]) &&
+      (nameLength == 0 || !IsPathSeparator(fileName[0]))) {
+    path[at++] = FolderSeparator(folder, folderLength);
   }
   memcpy(path.data() + at, fileName, nameLength * sizeof(PA_Unichar));
   path[at + nameLength] = 0;
   return CreateDragCursorFromPNGFile(path.data(), cursor);
 }
 
-ZVCursor* DragCursorOrSizeAll(const DragCursor& cursor) {
-  return cursor.fCursor != nullptr ? cursor.fCursor : LoadStockCursor(kSizeAllCursor);
+HCURSOR DragCursorOrSizeAll(const DragCursor& cursor) {
+  return cursor.fCursor != nullptr ? cursor.fCursor : GetSizeAllCursor();
 }

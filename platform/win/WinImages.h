@@ -27,7 +27,7 @@ const ImageCodecInfo* GetImageEncoders(size_t* count);
 
 // A cursor made from a picture; all zero while unmade.
 struct DragCursor {
-  ZVCursor* fCursor;
+  HCURSOR fCursor;
   bool fIcon; // false: a cursor, not an icon
   int32_t fHotspotX;
   int32_t fHotspotY;
@@ -40,4 +40,4 @@ bool CreateDragCursorFromPNGResourceFile(const PA_Unichar* fileName, DragCursor*
 bool CreateDragCursorFromPNGFile(const PA_Unichar* path, DragCursor* cursor);
 
 // What to show for a drag: the cursor made, or the window system's size-all cursor when none was.
-ZVCursor* DragCursorOrSizeAll(const DragCursor& cursor);
+HCURSOR DragCursorOrSizeAll(const DragCursor& cursor);

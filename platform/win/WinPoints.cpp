@@ -5,6 +5,20 @@
 #include "host/FourD.h"
 #include "platform/win/ContentView.h"
 
+namespace {
+
+// Global coordinates are its client coordinates. A Windows host's is found when the library is
+// attached; the emulator here hands its own out.
+HWND ProcessWindow() {
+#ifdef _WIN32
+  return static_cast<HWND>(FourD::fProcessWindow);
+#else
+  return GetProcessWindow();
+#endif
+}
+
+} // namespace
+
 CGPoint WinPoints::GetLocalMouse(HWND window) {
   POINT point{};
   if (GetCursorPos(&point) == 0 || ScreenToClient(window, &point) == 0) {
@@ -14,13 +28,13 @@ CGPoint WinPoints::GetLocalMouse(HWND window) {
 }
 
 CGPoint WinPoints::GetGlobalMouse() {
-  return GetLocalMouse(GetProcessWindow());
+  return GetLocalMouse(ProcessWindow());
 }
 
 CGPoint WinPoints::GlobalToLocalPoint(GrafPtr window, CGPoint point) {
-  HWND hwnd = FourD::MacWindowToHWND(window);
+  HWND hwnd = static_cast<HWND>(FourD::MacWindowToHWND(window));
   POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
-  if (hwnd == nullptr || ClientToScreen(GetProcessWindow(), &p) == 0 ||
+  if (hwnd == nullptr || ClientToScreen(ProcessWindow(), &p) == 0 ||
       ScreenToClient(hwnd, &p) == 0) {
     return CGPointZero;
   }
@@ -28,10 +42,10 @@ CGPoint WinPoints::GlobalToLocalPoint(GrafPtr window, CGPoint point) {
 }
 
 CGPoint WinPoints::LocalToGlobalPoint(GrafPtr window, CGPoint point) {
-  HWND hwnd = FourD::MacWindowToHWND(window);
+  HWND hwnd = static_cast<HWND>(FourD::MacWindowToHWND(window));
   POINT p{static_cast<int32_t>(point.x), static_cast<int32_t>(point.y)};
   if (hwnd == nullptr || ClientToScreen(hwnd, &p) == 0 ||
-      ScreenToClient(GetProcessWindow(), &p) == 0) {
+      ScreenToClient(ProcessWindow(), &p) == 0) {
     return CGPointZero;
   }
   return CGPointMake(static_cast<CGFloat>(p.x), static_cast<CGFloat>(p.y));

@@ -7,17 +7,19 @@
 #include "gfx/Graphics.h"
 #include "grid/ZorvinArea.h"
 #include "platform/win/ContentView.h"
+#include "platform/win/WindowSurface.h"
 
 namespace {
 
-const PA_Unichar* PropName(const char16_t* name) {
-  return reinterpret_cast<const PA_Unichar*>(name);
+const WCHAR* PropName(const char16_t* name) {
+  static_assert(sizeof(WCHAR) == sizeof(char16_t));
+  return reinterpret_cast<const WCHAR*>(name);
 }
 
-const PA_Unichar* const kMacScrollBarProp = PropName(u"ZorviMacScrollBar");
-const PA_Unichar* const kLiveScrollProcProp = PropName(u"ZorviLiveScrollProc");
-const PA_Unichar* const kInstallCountProp = PropName(u"ZorviScrollProcInstallCount");
-const PA_Unichar* const kOldScrollProcProp = PropName(u"ZorviOldScrollProc");
+const WCHAR* const kMacScrollBarProp = PropName(u"ZorviMacScrollBar");
+const WCHAR* const kLiveScrollProcProp = PropName(u"ZorviLiveScrollProc");
+const WCHAR* const kInstallCountProp = PropName(u"ZorviScrollProcInstallCount");
+const WCHAR* const kOldScrollProcProp = PropName(u"ZorviOldScrollProc");
 
 const unsigned char kControlTitle[] = "\x0A"
                                       "KelControl";
@@ -104,7 +106,7 @@ void ZorvinAreaControlsWin::UntagLiveScrollbars(ZorvinArea* area) {
 }
 
 void ZorvinAreaControlsWin::InstallLiveScrollWndProc(ZorvinArea* area) {
-  HWND window = area->GetHWND();
+  HWND window = static_cast<HWND>(area->GetHWND());
   if (area->IsLiveScrollInstalled() || !IsWindow(window)) {
     return;
   }
@@ -121,7 +123,7 @@ void ZorvinAreaControlsWin::InstallLiveScrollWndProc(ZorvinArea* area) {
 void ZorvinAreaControlsWin::RemoveLiveScrollWndProc(ZorvinArea* area) {
   // Only areas that counted themselves in take themselves out: an area that never installed
   // (being printed, or whose window was gone) must not restore the procedure under the others.
-  HWND window = area->GetHWND();
+  HWND window = static_cast<HWND>(area->GetHWND());
   if (!area->IsLiveScrollInstalled() || !IsWindow(window)) {
     return;
   }
@@ -138,8 +140,8 @@ void ZorvinAreaControlsWin::RemoveLiveScrollWndProc(ZorvinArea* area) {
   SetPropW(window, kInstallCountProp, reinterpret_cast<void*>(count - 1));
 }
 
-LRESULT ZorvinAreaControlsWin::WndScrollProc(HWND window, uint32_t message, WPARAM wParam,
-                                             LPARAM lParam) {
+LRESULT CALLBACK ZorvinAreaControlsWin::WndScrollProc(HWND window, uint32_t message, WPARAM wParam,
+                                                      LPARAM lParam) {
   if (message == WM_HSCROLL || message == WM_VSCROLL) {
     HWND bar = reinterpret_cast<HWND>(lParam);
     auto control = static_cast<ControlHandle>(GetPropW(bar, kMacScrollBarProp));
@@ -189,13 +191,13 @@ void ZorvinAreaControlsWin::LiveScroll(ControlHandle control, uint32_t /*message
     return;
   }
   area->ScrollToBarValue(control, value);
-  const std::unique_ptr<gfx::Graphics> graphics = ContentView::WindowGraphics(area);
-  if (graphics == nullptr) {
+  const std::unique_ptr<WindowSurface> window = ContentView::WindowGraphics(area);
+  if (window == nullptr) {
     return;
   }
-  const gfx::GraphicsState state = graphics->Save();
-  ContentView::Draw(area, graphics.get());
-  graphics->Restore(state);
+  const gfx::GraphicsState state = window->GetGraphics()->Save();
+  ContentView::Draw(area, window->GetGraphics());
+  window->GetGraphics()->Restore(state);
 }
 
 void ZorvinAreaControlsWin::SynchControlHWND(ControlHandle control) {

@@ -22,7 +22,8 @@ public:
 
   static void InstallLiveScrollWndProc(ZorvinArea* area);
   static void RemoveLiveScrollWndProc(ZorvinArea* area);
-  static LRESULT WndScrollProc(HWND window, uint32_t message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK WndScrollProc(HWND window, uint32_t message, WPARAM wParam,
+                                        LPARAM lParam);
   static void LiveScroll(ControlHandle control, uint32_t message, WPARAM wParam);
   static void SynchControlHWND(ControlHandle control);
   static void DrawScrollbar(ControlHandle control);

@@ -148,10 +148,10 @@ TEST_F(AreaEvents, PageChangesTellEachAreaThePageAndItsVisibility) {
   EXPECT_EQ((std::vector<int>{72, 72, 6, 0, 0}), Codes());
 
   // What page 1 left on the window, even drawn there directly, goes with it.
-  GetWindowDC(zvhost::HostWindow(1))->fPixels[150] = 0xFF0000FFu;
+  GetDC(zvhost::HostWindow(1))->fPixels[150] = 0xFF0000FFu;
   Clear();
   Run("OBJECT SET VISIBLE(gA;False)\nFORM GOTO PAGE(gW;2)");
-  EXPECT_EQ(0xFFFFFFFFu, GetWindowDC(zvhost::HostWindow(1))->fPixels[150]);
+  EXPECT_EQ(0xFFFFFFFFu, GetDC(zvhost::HostWindow(1))->fPixels[150]);
   ASSERT_EQ(3u, Get().events.size());
   EXPECT_EQ(86, Get().events[0].what);
   EXPECT_EQ(0, Get().events[0].where.v);
@@ -196,7 +196,7 @@ TEST_F(AreaEvents, NewCoordinatesReachThePlugInAtTheNextEndOfCycle) {
 TEST_F(AreaEvents, AnAreaMovedOrHiddenLeavesTheFormBackgroundWhereItStood) {
   Run("gW:=Open window(0;0;300;300)\ngA:=Plugin area(gW;\"a\";0;0;100;100)\n"
       "gB:=Plugin area(gW;\"b\";50;50;150;150)\nIDLE");
-  uint32_t* pixels = GetWindowDC(zvhost::HostWindow(1))->fPixels;
+  uint32_t* pixels = GetDC(zvhost::HostWindow(1))->fPixels;
   pixels[10 * 300 + 10] = 0xFF0000FFu;   // drawn by the first area alone
   pixels[120 * 300 + 120] = 0xFF0000FFu; // by the second
   Clear();

@@ -218,7 +218,7 @@ TEST_F(InteractionInput, FocusFollowsClicksAndKeysAndSelectAllGoToTheFocusedArea
   EXPECT_EQ((std::vector<P>{{20, 101}, {21, 101}, {1, 101}, {2, 101}, {1, 101}, {2, 101}}),
             fakearea::CodesAndAreas());
   // A's focus frame, 3 pixels outside it, goes when A loses the focus; A redraws itself.
-  FDDeviceContext* surface = GetWindowDC(zvhost::HostWindow(1));
+  FDDeviceContext* surface = GetDC(zvhost::HostWindow(1));
   ASSERT_NE(nullptr, surface);
   auto pixel = [&](int x, int y) -> uint32_t& { return surface->fPixels[y * surface->fWidth + x]; };
   pixel(102, 50) = pixel(50, 102) = pixel(50, 50) = pixel(104, 50) = 0xFF0000FFu;

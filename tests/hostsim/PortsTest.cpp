@@ -24,7 +24,7 @@ protected:
     return port;
   }
   static uint32_t& Pixel(void* window, int x, int y) {
-    FDDeviceContext* dc = GetWindowDC(window);
+    FDDeviceContext* dc = GetDC(window);
     return dc->fPixels[y * (dc->fRowBytes / 4) + x];
   }
 

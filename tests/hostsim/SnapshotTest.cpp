@@ -67,7 +67,7 @@ TEST_F(Snapshot, ShownBarsAreDrawnOverTheSurfaceWithoutTouchingIt) {
   EXPECT_EQ(kTrack, At(pixels, 88, 60));
   EXPECT_EQ(kButton, At(pixels, 81, 110));
   EXPECT_EQ(kWhite, At(pixels, 88, 118)); // below the bar
-  EXPECT_EQ(0xFFFFFFFFu, GetWindowDC(fWindow)->fPixels[24 * 100 + 88]);
+  EXPECT_EQ(0xFFFFFFFFu, GetDC(fWindow)->fPixels[24 * 100 + 88]);
 
   HiliteControl(fBar, 255); // greyed: pale arrows, no thumb
   pixels = Take();
@@ -80,7 +80,7 @@ TEST_F(Snapshot, ShownBarsAreDrawnOverTheSurfaceWithoutTouchingIt) {
 
 TEST_F(Snapshot, Draw1ControlDrawsIntoTheWindowsSurface) {
   Draw1Control(fBar);
-  EXPECT_EQ(0xFF000000u | kThumb, GetWindowDC(fWindow)->fPixels[24 * 100 + 88]);
+  EXPECT_EQ(0xFF000000u | kThumb, GetDC(fWindow)->fPixels[24 * 100 + 88]);
   SetControl32BitValue(fBar, 81); // the thumb moves to the track's end
   EXPECT_EQ(kThumb, At(Take(), 88, 90));
   EXPECT_EQ(kTrack, At(Take(), 88, 24));

@@ -149,8 +149,16 @@ TEST_F(WindowSystem, ClientOriginsAreTheWindowsFrameAndTheBarsOwnCorner) {
   EXPECT_EQ(GetProcessWindow(), GetParent(fWindow));
   EXPECT_EQ(nullptr, GetParent(&forged));
   EXPECT_EQ(16, GetSystemMetrics(SM_CXVSCROLL));
-  EXPECT_NE(nullptr, GetWindowDC(fWindow));
-  EXPECT_EQ(nullptr, GetWindowDC(bar));
+  FDDeviceContext* dc = GetDC(fWindow);
+  EXPECT_NE(nullptr, dc);
+  EXPECT_EQ(nullptr, GetDC(bar));
+  EXPECT_EQ(0, ReleaseDC(bar, dc)); // only to the window it came from
+  EXPECT_EQ(1, ReleaseDC(fWindow, dc));
+  RECT client{};
+  ASSERT_EQ(1, GetClientRect(fWindow, &client));
+  EXPECT_EQ(dc->fWidth, client.right);
+  EXPECT_EQ(dc->fHeight, client.bottom);
+  EXPECT_EQ(0, GetClientRect(bar, &client));
 }
 
 TEST_F(WindowSystem, TheMouseIsWhereTheLastInputLeftItInScreenCoordinates) {

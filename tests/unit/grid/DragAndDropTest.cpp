@@ -119,7 +119,7 @@ protected:
 
   // The pixel at window point (x, y) as 0xRRGGBB.
   static uint32_t Pixel(int32_t window, int x, int y) {
-    const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(window));
+    const FDDeviceContext* dc = GetDC(zvhost::HostWindow(window));
     if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight) {
       return 0xDEAD;
     }
@@ -250,7 +250,7 @@ TEST_F(DragBetweenAreas, AutoScrollShowsWhatAFullRedrawShows) {
   const float scrolled = -right->GetOrigin().y;
   EXPECT_GT(scrolled, 0);
   EXPECT_LT(scrolled, 200) << "a few steps, not a jump";
-  const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(2));
+  const FDDeviceContext* dc = GetDC(zvhost::HostWindow(2));
   ASSERT_NE(dc, nullptr);
   const auto* pixels = reinterpret_cast<const unsigned char*>(dc->fPixels);
   const std::vector<unsigned char> shifted(pixels, pixels + dc->fRowBytes * dc->fHeight);

@@ -41,7 +41,7 @@ protected:
   }
   // The pixel at point (x, y) of the first window as 0xRRGGBB (the surfaces are opaque).
   static uint32_t Pixel(int x, int y) {
-    const FDDeviceContext* dc = GetWindowDC(zvhost::HostWindow(1));
+    const FDDeviceContext* dc = GetDC(zvhost::HostWindow(1));
     if (dc == nullptr || x < 0 || y < 0 || x >= dc->fWidth || y >= dc->fHeight) {
       return 0xDEAD;
     }
