@@ -128,6 +128,23 @@ TEST(RealWindows, ThumbTrackingFromARealScrollBarReachesTheLiveScrollEntry) {
   SetPropW(bar, Name(u"ZorviLiveScrollProc"), reinterpret_cast<HANDLE>(&RecordLiveScroll));
   ZorvinAreaControlsWin::InstallLiveScrollWndProc(&area);
 
+  // The bar itself, its thumb dragged with the mouse: the messages it follows are queued first,
+  // since it tracks the drag in a loop of its own.
+  ShowWindow(window.Get(), SW_SHOW);
+  MoveWindow(bar, 380, 0, 16, 300, TRUE);
+  ShowWindow(bar, SW_SHOW);
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 0, 0};
+  SetScrollInfo(bar, SB_CTL, &info, TRUE);
+  gTracked = Tracked{};
+  const int arrow = GetSystemMetrics(SM_CYVSCROLL);
+  PostMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(8, arrow + 60));
+  PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(8, arrow + 60));
+  SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, arrow + 4));
+  EXPECT_LE(1, gTracked.fCalls);
+  EXPECT_EQ(control, gTracked.fControl);
+  EXPECT_EQ(UINT(WM_VSCROLL), gTracked.fMessage);
+  EXPECT_LT(0u, HIWORD(gTracked.fWParam));
+
   gTracked = Tracked{};
   // What the bar sends its parent while the thumb is dragged, and once it is let go.
   SendMessageA(window.Get(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 81),
