@@ -10,7 +10,7 @@
 #if UINTPTR_MAX > 0xFFFFFFFFu
 using CGFloat = double;
 #else
-using CGFloat = CGFloat;
+using CGFloat = float;
 #endif
 
 struct CGPoint {

@@ -234,6 +234,23 @@ TEST(GraphicsOnDeviceContext, DrawsIntoTheHostPixelsAtTheirRowLength) {
   EXPECT_EQ(pixels[3 * 16 + 10], 0xDEADBEEFu); // past the row's last pixel
 }
 
+TEST(GraphicsOnDeviceContext, APartOfTheHostPixelsIsCopiedOutOpaqueAndBlackPastTheEdge) {
+  std::vector<uint32_t> pixels(16 * 10, 0xFF00FF00u);
+  pixels[4 * 16 + 9] = 0xFFFF0000u;
+  FDDeviceContext dc{10, 10, 16 * 4, pixels.data()};
+  std::unique_ptr<Bitmap> copy = Bitmap::FromDeviceContext(&dc, Rect(8, 3, 4, 4));
+  ASSERT_NE(copy, nullptr);
+  Color color;
+  copy->GetPixel(1, 1, &color);
+  EXPECT_EQ(color.GetValue(), 0xFFFF0000u);
+  copy->GetPixel(0, 0, &color);
+  EXPECT_EQ(color.GetValue(), 0xFF00FF00u);
+  copy->GetPixel(2, 1, &color); // past the row's last pixel, not the row's padding
+  EXPECT_EQ(color.GetValue(), 0xFF000000u);
+  EXPECT_EQ(Bitmap::FromDeviceContext(&dc, Rect(0, 0, 0, 4)), nullptr);
+  EXPECT_EQ(Bitmap::FromDeviceContext(nullptr, Rect(0, 0, 4, 4)), nullptr);
+}
+
 TEST(GraphicsOnDeviceContext, UnusableContextsAreRefusedAndNeverDrawn) {
   uint32_t pixels[64] = {};
   const FDDeviceContext bad[] = {
