@@ -47,4 +47,13 @@ function(zorvi_windows_plugin)
             ${bundle}/Contents/Resources
     VERBATIM)
   set(ZORVI_PLUGIN_PATH ${bundle}/Contents/${ZORVI_WINDOWS_FOLDER}/Zorvi.4DX PARENT_SCOPE)
+
+  # Its imports and exports, checked without running it: also where 32-bit programs cannot run.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(arch x86_64)
+  else()
+    set(arch i686)
+  endif()
+  add_test(NAME windows.dll
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-windows-dll.sh ${arch} ${CMAKE_BINARY_DIR})
 endfunction()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a Windows build's Zorvi.4DX: it imports only the system's libraries, the C runtime and the
 # host's compatibility library, and exports exactly the entry points (in the 32-bit build also
-# under their decorated names).
+# under their decorated names, each at the same address as its plain name).
 #   scripts/check-windows-dll.sh i686|x86_64 BUILD_DIR
 set -euo pipefail
 arch=$1
@@ -35,6 +35,29 @@ expected=$(printf '%s\n' $exports | sort | tr '\n' ' ' | sed 's/ $//')
 if [ "$actual" != "$expected" ]; then
   echo "check-windows-dll: $dll exports [$actual], expected [$expected]" >&2
   failed=1
+fi
+
+# The 32-bit library's decorated names are the same functions as the plain ones: each pair must
+# point to one address ("name address" lines, from the ordinal and address tables).
+if [ "$arch" = i686 ]; then
+  addresses=$(printf '%s\n' "$dump" | sed -n '/^Export Address Table -- /,/^$/p' |
+    sed -n 's/^[[:space:]]*\[[[:space:]]*\([0-9]*\)\][[:space:]]*+base\[[^]]*\][[:space:]]*\([0-9a-fA-F]*\).*/\1 \2/p')
+  named=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+    sed -n 's/^[[:space:]]*\[[[:space:]]*\([0-9]*\)\][[:space:]]*\([^[:space:]]*\)$/\1 \2/p')
+  address_of() {
+    local ordinal
+    ordinal=$(printf '%s\n' "$named" | awk -v name="$1" '$2 == name { print $1 }')
+    [ -n "$ordinal" ] && printf '%s\n' "$addresses" | awk -v o="$ordinal" '$1 == o { print $2 }'
+  }
+  for decorated in DllMain@12 FourDDllMain@12 FourDPackex@16; do
+    plain=${decorated%@*}
+    a=$(address_of "$plain" || true)
+    b=$(address_of "$decorated" || true)
+    if [ -z "$a" ] || [ "$a" != "$b" ]; then
+      echo "check-windows-dll: $dll exports $plain at [$a] but $decorated at [$b]" >&2
+      failed=1
+    fi
+  done
 fi
 
 if [ "$failed" = 0 ]; then
