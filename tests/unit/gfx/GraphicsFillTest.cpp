@@ -238,7 +238,7 @@ TEST(GraphicsOnDeviceContext, APartOfTheHostPixelsIsCopiedOutOpaqueAndBlackPastT
   std::vector<uint32_t> pixels(16 * 10, 0xFF00FF00u);
   pixels[4 * 16 + 9] = 0xFFFF0000u;
   FDDeviceContext dc{10, 10, 16 * 4, pixels.data()};
-  std::unique_ptr<Bitmap> copy = Bitmap::FromDeviceContext(&dc, Rect(8, 3, 4, 4));
+  std::unique_ptr<Bitmap> copy = Bitmap::FromDeviceContext(&dc, gfx::Rect(8, 3, 4, 4));
   ASSERT_NE(copy, nullptr);
   Color color;
   copy->GetPixel(1, 1, &color);
@@ -247,8 +247,8 @@ TEST(GraphicsOnDeviceContext, APartOfTheHostPixelsIsCopiedOutOpaqueAndBlackPastT
   EXPECT_EQ(color.GetValue(), 0xFF00FF00u);
   copy->GetPixel(2, 1, &color); // past the row's last pixel, not the row's padding
   EXPECT_EQ(color.GetValue(), 0xFF000000u);
-  EXPECT_EQ(Bitmap::FromDeviceContext(&dc, Rect(0, 0, 0, 4)), nullptr);
-  EXPECT_EQ(Bitmap::FromDeviceContext(nullptr, Rect(0, 0, 4, 4)), nullptr);
+  EXPECT_EQ(Bitmap::FromDeviceContext(&dc, gfx::Rect(0, 0, 0, 4)), nullptr);
+  EXPECT_EQ(Bitmap::FromDeviceContext(nullptr, gfx::Rect(0, 0, 4, 4)), nullptr);
 }
 
 TEST(GraphicsOnDeviceContext, UnusableContextsAreRefusedAndNeverDrawn) {
