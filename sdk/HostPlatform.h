@@ -11,11 +11,14 @@
 extern "C" {
 #endif
 
-// On Windows the compatibility calls come from the host's ASINTPPC.dll.
+// On Windows the compatibility calls come from the host's ASINTPPC.dll (which defines
+// ZVHOST_API itself to export them).
+#ifndef ZVHOST_API
 #ifdef _WIN32
 #define ZVHOST_API __declspec(dllimport)
 #else
 #define ZVHOST_API __attribute__((visibility("default")))
+#endif
 #endif
 
 // Keyboard state map: bit (code mod 8) of byte code / 8 is set while key `code` is held.

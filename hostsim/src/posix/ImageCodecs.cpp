@@ -197,6 +197,7 @@ bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
     *info = {ImageFormat::Jpeg, width, height};
     return true;
   }
+  case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
   }
@@ -220,6 +221,7 @@ bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info,
     *info = {ImageFormat::Jpeg, width, height};
     return true;
   }
+  case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
   }
