@@ -171,4 +171,42 @@ TEST_F(RealWindowsTest, TheMouseOfTheEmulatorIsTheRealPointer) {
   EXPECT_EQ(point.y, 20);
 }
 
+// A 2 x 1 BMP, 24 bits: blue then red.
+void WriteBmp(const char* path) {
+  const unsigned char bytes[] = {'B', 'M', 62, 0, 0, 0,   0, 0, 0, 0, 54, 0, 0, 0, // file header
+                                 40,  0,   0,  0, 2, 0,   0, 0, 1, 0, 0,  0, 1, 0,
+                                 24,  0,   0,  0, 0, 0,   8, 0, 0, 0, 0,  0, 0, 0,
+                                 0,   0,   0,  0, 0, 0,   0, 0, 0, 0, 0,  0, // info header
+                                 255, 0,   0,  0, 0, 255, 0, 0}; // one row, padded to 4 bytes
+  FILE* file = std::fopen(path, "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes, 1, sizeof bytes, file);
+  std::fclose(file);
+}
+
+TEST(WindowsPictures, GdiplusCodecsReadEveryFormatTheHostTakes) {
+  zvhost::ResetHost();
+  WriteBmp("windows_host_two.bmp");
+  const std::string data = ZORVI_TEST_DATA_DIR;
+  const std::pair<std::string, std::string> files[] = {{data + "/rgb3x2.png", "3 2"},
+                                                       {data + "/rgb3x2.tiff", "3 2"},
+                                                       {data + "/red-blue16x8.jpg", "16 8"},
+                                                       {"windows_host_two.bmp", "2 1"}};
+  for (const auto& [path, size] : files) {
+    std::string logged;
+    zvhost::SetLogSink([&logged](const std::string& line) { logged = line; });
+    std::string message;
+    EXPECT_EQ(zvhost::RunCode(
+                  "C_PICTURE(p)\nREAD PICTURE FILE(\"" + path +
+                      "\"; p)\nPICTURE PROPERTIES(p; pw; ph)\nLOG(String(pw)+\" \"+String(ph))",
+                  &message),
+              0)
+        << message;
+    EXPECT_EQ(logged, size) << path;
+  }
+  zvhost::SetLogSink(nullptr);
+  std::remove("windows_host_two.bmp");
+  zvhost::ClearHostState();
+}
+
 } // namespace
