@@ -134,7 +134,10 @@ std::array<unsigned char, kInitRecordSize> InitRecord(const Window& window,
   const auto handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window.HostPointer()));
   PutAt<uint32_t>(record, 38, handle); // window
   PutAt<uint32_t>(record, 42, handle); // port
-  PutAt<uint32_t>(record, 46, handle); // native window
+  // The native window, as the window system's handles go, fits in 32 bits.
+  PutAt<uint32_t>(record, 46,
+                  static_cast<uint32_t>(reinterpret_cast<uintptr_t>(
+                      NativeHandleOf(window.HostPointer())))); // native window
   return record;
 }
 

@@ -82,6 +82,15 @@ protected:
 TEST_F(RealWindowsTest, AHostWindowIsARealChildOfTheProcessWindowAtItsFrame) {
   EXPECT_TRUE(IsWindow(window));
   EXPECT_NE(static_cast<void*>(window), zvhost::HostWindow(1)); // the record is not the handle
+  FDEngineBlock back{};
+  back.fPtr1 = window;
+  zvhost::CallBackEntry()(kFDHWNDToMacWindow, &back);
+  EXPECT_EQ(back.fPtr2, zvhost::HostWindow(1));
+  FDEngineBlock unknown{};
+  unknown.fPtr1 = zvhost::HostWindow(1); // a record is no native window
+  zvhost::CallBackEntry()(kFDHWNDToMacWindow, &unknown);
+  EXPECT_EQ(unknown.fPtr2, nullptr);
+  EXPECT_EQ(unknown.fError, kFDErrNotAvailable);
   HWND process = GetParent(window);
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
