@@ -204,7 +204,8 @@ int LoadDatabase(const std::string& folder, std::string* message) {
 void SetDatabaseFolder(const std::string& folder) {
   namespace fs = std::filesystem;
   std::error_code error;
-  std::string path = fs::weakly_canonical(fs::absolute(folder, error), error).string();
+  // Forward slashes on every platform, so that a method joins names to it alike.
+  std::string path = fs::weakly_canonical(fs::absolute(folder, error), error).generic_string();
   if (path.empty() || path.back() != '/') {
     path += '/';
   }
