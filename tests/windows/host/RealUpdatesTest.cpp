@@ -53,6 +53,27 @@ TEST_F(RealUpdates, AnUpdateDrawsOnTheWindowsOwnDeviceContext) {
   DeleteFileA("windows_update.png");
 }
 
+TEST_F(RealUpdates, CopyBitsCopiesBetweenTheWindowsRealPixels) {
+  HDC dc = GetDC(window);
+  const RECT square{0, 0, 20, 20};
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  FillRect(dc, &square, blue);
+  DeleteObject(blue);
+  ReleaseDC(window, dc);
+  Run("v:=Open window(300;20;400;120)");
+  const Rect from{0, 0, 20, 20};
+  const Rect to{30, 40, 50, 60}; // top, left, bottom, right
+  CopyBits(zvhost::HostWindow(1), zvhost::HostWindow(2), &from, &to, 0, nullptr);
+  FDEngineBlock block = NewBlock();
+  block.fPtr1 = zvhost::HostWindow(2);
+  HWND other = static_cast<HWND>(Call(kFDMacWindowToHWND, block).fPtr2);
+  HDC otherDC = GetDC(other);
+  EXPECT_EQ(GetPixel(otherDC, 45, 35), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(otherDC, 65, 35), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(otherDC, 45, 25), RGB(255, 255, 255));
+  ReleaseDC(other, otherDC);
+}
+
 TEST_F(RealUpdates, AWindowClosedDuringAnUpdateGoesOnceTheUpdateHasReturned) {
   bool drawnAfterClose = false;
   bool aliveDuringUpdate = false;
