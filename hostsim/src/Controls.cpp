@@ -82,6 +82,17 @@ std::vector<Control*> ShownControlsOf(const Window* window) {
   return shown;
 }
 
+Control* ShownControlAt(const Window* window, int16_t x, int16_t y) {
+  const std::vector<Control*> shown = ShownControlsOf(window);
+  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+    const Rect& r = (*it)->record.contrlRect;
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+      return *it;
+    }
+  }
+  return nullptr;
+}
+
 } // namespace zvhost
 
 using zvhost::Control;
@@ -285,23 +296,16 @@ int16_t FindControl(Point where, GrafPtr window, ControlHandle* which) {
   if (owner == nullptr) {
     return 0;
   }
-  const std::vector<Control*> shown = zvhost::ShownControlsOf(owner);
-  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
-    const Rect& r = (*it)->record.contrlRect;
-    if (where.h < r.left || where.h >= r.right || where.v < r.top || where.v >= r.bottom) {
-      continue;
-    }
-    // An inactive control takes no clicks.
-    if ((*it)->record.contrlHilite == 255) {
-      return 0;
-    }
-    const int16_t part = zvhost::ControlPartAt(**it, where.h, where.v);
-    if (part != 0 && which != nullptr) {
-      *which = (*it)->handle;
-    }
-    return part;
+  Control* control = zvhost::ShownControlAt(owner, where.h, where.v);
+  // An inactive control takes no clicks.
+  if (control == nullptr || control->record.contrlHilite == 255) {
+    return 0;
   }
-  return 0;
+  const int16_t part = zvhost::ControlPartAt(*control, where.h, where.v);
+  if (part != 0 && which != nullptr) {
+    *which = control->handle;
+  }
+  return part;
 }
 
 } // extern "C"

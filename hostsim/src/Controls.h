@@ -37,5 +37,7 @@ bool NativeBarLook(const Control& control, BarLook* look);
 #endif
 // Every shown control of the window, topmost last.
 std::vector<Control*> ShownControlsOf(const Window* window);
+// The topmost shown control of the window whose rectangle holds the point; null when none.
+Control* ShownControlAt(const Window* window, int16_t x, int16_t y);
 
 } // namespace zvhost

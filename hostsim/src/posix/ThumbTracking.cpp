@@ -14,24 +14,18 @@ WPARAM ScrollCode(int32_t code, int32_t position) {
 } // namespace
 
 bool ThumbUnder(const Window& window, int16_t x, int16_t y, ThumbPress* thumb) {
-  const std::vector<Control*> shown = ShownControlsOf(&window);
-  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
-    const Rect& r = (*it)->record.contrlRect;
-    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) {
-      continue;
-    }
-    BarLook look;
-    if (!NativeBarLook(**it, &look) || PartAt(look, x, y) != kControlIndicatorPart) {
-      return false;
-    }
-    thumb->look = look;
-    thumb->horizontal = LayOut(look).horizontal;
-    thumb->bar = (*it)->native;
-    thumb->x = x;
-    thumb->y = y;
-    return true;
+  const Control* control = ShownControlAt(&window, x, y);
+  BarLook look;
+  if (control == nullptr || !NativeBarLook(*control, &look) ||
+      PartAt(look, x, y) != kControlIndicatorPart) {
+    return false;
   }
-  return false;
+  thumb->look = look;
+  thumb->horizontal = LayOut(look).horizontal;
+  thumb->bar = control->native;
+  thumb->x = x;
+  thumb->y = y;
+  return true;
 }
 
 // Each message goes to the parent window through its current procedure, which may replace itself

@@ -8,22 +8,16 @@
 namespace zvhost {
 
 bool ThumbUnder(const Window& window, int16_t x, int16_t y, ThumbPress* thumb) {
-  const std::vector<Control*> shown = ShownControlsOf(&window);
-  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
-    const Rect& r = (*it)->record.contrlRect;
-    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) {
-      continue;
-    }
-    if (ControlPartAt(**it, x, y) != kControlIndicatorPart) {
-      return false;
-    }
-    thumb->horizontal = r.right - r.left > r.bottom - r.top;
-    thumb->bar = (*it)->native;
-    thumb->x = x;
-    thumb->y = y;
-    return true;
+  const Control* control = ShownControlAt(&window, x, y);
+  if (control == nullptr || ControlPartAt(*control, x, y) != kControlIndicatorPart) {
+    return false;
   }
-  return false;
+  const Rect& r = control->record.contrlRect;
+  thumb->horizontal = r.right - r.left > r.bottom - r.top;
+  thumb->bar = control->native;
+  thumb->x = x;
+  thumb->y = y;
+  return true;
 }
 
 namespace {
