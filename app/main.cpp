@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "Console.h"
+#include "LiveWindows.h"
 #include "PluginLibrary.h"
-#include "hostsim/sdl/SdlDisplay.h"
 #include "zvhost/Host.h"
-#include "zvhost/LiveDisplay.h"
 
 namespace {
 
@@ -94,15 +94,6 @@ bool LoadTarget(const std::string& target, std::string* method, std::string* mes
   return zvhost::DefineMethod(*method, source.str(), target, message) == 0;
 }
 
-// The emulator shows windows on the display for as long as the run lasts.
-class LiveDisplayScope {
-public:
-  explicit LiveDisplayScope(zvhost::LiveDisplay* display) { zvhost::SetLiveDisplay(display); }
-  ~LiveDisplayScope() { zvhost::SetLiveDisplay(nullptr); }
-  LiveDisplayScope(const LiveDisplayScope&) = delete;
-  LiveDisplayScope& operator=(const LiveDisplayScope&) = delete;
-};
-
 void InitPlugin(FourDPackexProc entry, uint32_t hostVersion) {
   FDPackInitBlock init{};
   init.fHostVersion = hostVersion;
@@ -112,16 +103,13 @@ void InitPlugin(FourDPackexProc entry, uint32_t hostVersion) {
 }
 
 int Run(const Options& options) {
-  std::unique_ptr<zvhost::SdlDisplay> display;
+  // The emulator shows windows on the display for as long as the run lasts.
+  LiveWindows display;
   std::string message;
-  if (options.live) {
-    display = zvhost::SdlDisplay::Open(&message);
-    if (!display) {
-      std::fprintf(stderr, "zorvi-host: %s\n", message.c_str());
-      return kCannotStart;
-    }
+  if (options.live && !display.Open(&message)) {
+    std::fprintf(stderr, "zorvi-host: %s\n", message.c_str());
+    return kCannotStart;
   }
-  const LiveDisplayScope shown(display.get());
   zvhost::ResetHost(options.mode, options.hostVersion);
   PluginLibrary library;
   if (!library.Open(options.plugin, &message) ||
@@ -141,8 +129,8 @@ int Run(const Options& options) {
   }
 
   int error = zvhost::RunMethod(method, options.args, &message);
-  if (error == 0 && display) {
-    error = zvhost::RunLiveWindows(&message);
+  if (error == 0 && display.IsOpen()) {
+    error = display.Run(&message);
   }
   int status = kOk;
   // What the methods' errors held back comes before the run's own failure.
@@ -182,6 +170,7 @@ int Run(const Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+  PrepareConsole();
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
     Usage();

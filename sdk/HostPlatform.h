@@ -11,8 +11,8 @@
 extern "C" {
 #endif
 
-// On Windows the compatibility calls come from the host's ASINTPPC.dll (which defines this
-// itself when it is the one being built).
+// On Windows the compatibility calls come from the host's ASINTPPC.dll (which defines
+// ZVHOST_API itself to export them).
 #ifndef ZVHOST_API
 #ifdef _WIN32
 #define ZVHOST_API __declspec(dllimport)

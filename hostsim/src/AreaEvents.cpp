@@ -8,8 +8,9 @@
 
 #include "HostDrag.h"
 #include "HostState.h"
-#include "NativeWindows.h"
+#include "Surface.h"
 #include "TextBlocks.h"
+#include "WindowSystem.h"
 #include "lang/PluginCommands.h"
 #include "live/LiveSession.h"
 #include "sdk/HostPlatform.h"
@@ -133,14 +134,17 @@ std::array<unsigned char, kInitRecordSize> InitRecord(const Window& window,
   const auto handle = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window.HostPointer()));
   PutAt<uint32_t>(record, 38, handle); // window
   PutAt<uint32_t>(record, 42, handle); // port
-  PutAt<uint32_t>(record, 46, handle); // native window
+  // The native window, as the window system's handles go, fits in 32 bits.
+  PutAt<uint32_t>(record, 46,
+                  static_cast<uint32_t>(reinterpret_cast<uintptr_t>(
+                      NativeHandleOf(window.HostPointer())))); // native window
   return record;
 }
 
 void SendUpdate(const std::shared_ptr<PluginArea>& area) {
   // The surface stays valid even if code run while drawing closes the window.
   const std::shared_ptr<Window> window = Windows().Find(area->window->number);
-  FDDeviceContext* context = &window->context;
+  FDDeviceContext* context = SurfaceContext(*window);
   EventRecord event = MakeEvent(kAreaUpdate);
   event.message = reinterpret_cast<intptr_t>(context);
   Deliver(area, event, context);
@@ -275,7 +279,8 @@ void GotoPage(const std::shared_ptr<Window>& window, int32_t page) {
   window->page = page;
   // The form is drawn anew: nothing of the page left, not even what its areas drew on the
   // window directly, stays on screen.
-  std::fill(window->pixels.begin(), window->pixels.end(), 0xFFFFFFFFu);
+  EraseSurfaceRect(*window, Rect{0, 0, static_cast<int16_t>(SurfaceHeight(*window)),
+                                 static_cast<int16_t>(SurfaceWidth(*window))});
   const std::vector<std::shared_ptr<PluginArea>> areas = window->areas;
   for (const auto& area : areas) {
     if (!StillPlaced(*area)) {
@@ -294,14 +299,7 @@ namespace {
 // The form is drawn anew where an area no longer shows: its white background there, and every
 // area still shown over that place draws itself again at the next turn.
 void EraseFormRect(Window& window, const Rect& rect) {
-  const int32_t left = std::max<int32_t>(rect.left, 0);
-  const int32_t top = std::max<int32_t>(rect.top, 0);
-  const int32_t right = std::min<int32_t>(rect.right, window.context.fWidth);
-  const int32_t bottom = std::min<int32_t>(rect.bottom, window.context.fHeight);
-  for (int32_t y = top; y < bottom; ++y) {
-    uint32_t* row = window.pixels.data() + size_t(y) * size_t(window.context.fWidth);
-    std::fill(row + left, row + std::max(left, right), 0xFFFFFFFFu);
-  }
+  EraseSurfaceRect(window, rect);
   for (const auto& other : window.areas) {
     const Rect& r = other->rect;
     if (IsShown(*other) && r.left < rect.right && rect.left < r.right && r.top < rect.bottom &&
@@ -393,18 +391,17 @@ namespace {
 // The focus frame's 2-pixel pen is centred 3 pixels outside its area, so it reaches 4 pixels
 // out: once it goes, what lies under that ring is painted again, the window's white first, then
 // the areas it overlaps.
-void RepaintFocusRing(const Window& window, const PluginArea& area) {
+void RepaintFocusRing(Window& window, const PluginArea& area) {
   constexpr int32_t kFrameOutset = 4;
   const Rect& r = area.rect;
-  const FDDeviceContext& surface = window.context;
-  for (int32_t y = r.top - kFrameOutset; y < r.bottom + kFrameOutset; ++y) {
-    for (int32_t x = r.left - kFrameOutset; x < r.right + kFrameOutset; ++x) {
-      const bool inside = x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-      if (!inside && x >= 0 && y >= 0 && x < surface.fWidth && y < surface.fHeight) {
-        surface.fPixels[static_cast<size_t>(y) * (surface.fRowBytes / 4) + x] = 0xFFFFFFFFu;
-      }
-    }
-  }
+  auto band = [&window](int32_t top, int32_t left, int32_t bottom, int32_t right) {
+    auto clamp = [](int32_t v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); };
+    EraseSurfaceRect(window, Rect{clamp(top), clamp(left), clamp(bottom), clamp(right)});
+  };
+  band(r.top - kFrameOutset, r.left - kFrameOutset, r.top, r.right + kFrameOutset);
+  band(r.bottom, r.left - kFrameOutset, r.bottom + kFrameOutset, r.right + kFrameOutset);
+  band(r.top, r.left - kFrameOutset, r.bottom, r.left);
+  band(r.top, r.right, r.bottom, r.right + kFrameOutset);
   const std::vector<std::shared_ptr<PluginArea>> areas = window.areas;
   for (const auto& other : areas) {
     const Rect& o = other->rect;
@@ -490,7 +487,7 @@ void SelectAllInFocus(const std::shared_ptr<Window>& window) {
 }
 
 bool MoveAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y) {
-  native::SetMouse(window->frame.left + x, window->frame.top + y);
+  MoveMouseTo(window->frame.left + x, window->frame.top + y);
   const std::shared_ptr<PluginArea> area = AreaAt(*window, x, y);
   if (!area) {
     return false;
@@ -500,7 +497,7 @@ bool MoveAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y) {
 }
 
 bool ClickAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, uint16_t modifiers) {
-  native::SetMouse(window->frame.left + x, window->frame.top + y);
+  MoveMouseTo(window->frame.left + x, window->frame.top + y);
   const std::shared_ptr<PluginArea> target = AreaAt(*window, x, y);
   if (!target) {
     return false;

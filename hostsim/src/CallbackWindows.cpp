@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "HostDrag.h"
 #include "HostState.h"
+#include "Surface.h"
 #include "Utf.h"
 
 namespace zvhost::callback {
@@ -41,10 +42,14 @@ void GetAreaKeyEventInfo(FDEngineBlock& b) {
   b.fParam2 = static_cast<int32_t>(event->message & 0xFF);
 }
 
-void MapWindow(FDEngineBlock& b) {
-  Window* window = Windows().FromPointer(b.fPtr1);
-  b.fPtr2 = window != nullptr ? window->HostPointer() : nullptr;
-  if (window == nullptr) {
+void MapWindow(int16_t selector, FDEngineBlock& b) {
+  if (selector == kFDMacWindowToHWND) {
+    b.fPtr2 = NativeHandleOf(b.fPtr1);
+  } else {
+    Window* window = WindowOfNativeHandle(b.fPtr1);
+    b.fPtr2 = window != nullptr ? window->HostPointer() : nullptr;
+  }
+  if (b.fPtr2 == nullptr) {
     b.fError = kFDErrNotAvailable;
   }
 }
@@ -127,13 +132,13 @@ void WindowService(int16_t selector, FDEngineBlock& b) {
     const Delivery& delivery = CurrentDelivery();
     b.fPtr1 = delivery.updateContext;
     if (b.fPtr1 == nullptr && delivery.area != nullptr && delivery.area->window != nullptr) {
-      b.fPtr1 = &delivery.area->window->context;
+      b.fPtr1 = SurfaceContext(*delivery.area->window);
     }
     break;
   }
   case kFDHWNDToMacWindow:
   case kFDMacWindowToHWND:
-    MapWindow(b);
+    MapWindow(selector, b);
     break;
   case kFDGetDialogFromWindow: {
     const Window* window = Windows().FromPointer(b.fPtr1);

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "ControlBars.h"
 #include "Forms.h"
-#include "NativeWindows.h"
 #include "live/LivePress.h"
 
 namespace zvhost {
@@ -33,31 +33,17 @@ std::vector<std::unique_ptr<Control>>& Registry() {
   return controls;
 }
 
-// The native bar's scroll info follows the control, as the layer keeps it.
+// The native bar follows the control, as the layer keeps it.
 void Mirror(Control& control) {
   control.value = std::clamp(control.value, control.minimum, control.maximum);
-  native::NativeWindow* bar = native::Find(control.native);
-  if (bar == nullptr) {
-    return;
-  }
-  const BarLook look = MirrorControl(control.record.contrlRect, control.minimum, control.maximum,
-                                     control.viewSize, control.value, 0);
-  bar->scroll.min = look.min;
-  bar->scroll.max = look.max;
-  bar->scroll.page = look.page;
-  bar->scroll.pos = look.pos;
+  SyncControlBar(control);
 }
 
 void Release(std::vector<std::unique_ptr<Control>>::iterator it) {
   Control& control = **it;
-  native::Destroy(control.native);
+  DestroyControlBar(control);
   *control.handle = nullptr;
   Registry().erase(it);
-}
-
-BarLook ControlLook(const Control& control) {
-  return MirrorControl(control.record.contrlRect, control.minimum, control.maximum,
-                       control.viewSize, control.value, control.record.contrlHilite);
 }
 
 } // namespace
@@ -86,20 +72,6 @@ void DisposeControlsOf(const Window* window) {
   }
 }
 
-bool NativeBarLook(const Control& control, BarLook* look) {
-  const native::NativeWindow* bar = native::Find(control.native);
-  if (bar == nullptr || control.record.contrlVis == 0) {
-    return false;
-  }
-  look->frame = control.record.contrlRect;
-  look->min = bar->scroll.min;
-  look->max = bar->scroll.max;
-  look->page = bar->scroll.page;
-  look->pos = bar->scroll.tracking ? bar->scroll.trackPos : bar->scroll.pos;
-  look->enabled = control.record.contrlHilite != 255;
-  return true;
-}
-
 std::vector<Control*> ShownControlsOf(const Window* window) {
   std::vector<Control*> shown;
   for (const auto& control : Registry()) {
@@ -108,6 +80,17 @@ std::vector<Control*> ShownControlsOf(const Window* window) {
     }
   }
   return shown;
+}
+
+Control* ShownControlAt(const Window* window, int16_t x, int16_t y) {
+  const std::vector<Control*> shown = ShownControlsOf(window);
+  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+    const Rect& r = (*it)->record.contrlRect;
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+      return *it;
+    }
+  }
+  return nullptr;
 }
 
 } // namespace zvhost
@@ -137,7 +120,7 @@ ControlHandle NewControl(GrafPtr window, const Rect* bounds, const unsigned char
     control->reference = reference;
     ControlRecord*& master = zvhost::MasterPointers().emplace_back(&control->record);
     control->handle = &master;
-    control->native = zvhost::native::CreateScrollBarWindow(window, control->handle);
+    control->native = zvhost::CreateControlBar(*control);
     zvhost::Mirror(*control);
     zvhost::Registry().push_back(std::move(control));
     return zvhost::Registry().back()->handle;
@@ -224,12 +207,14 @@ void SetControlViewSize(ControlHandle handle, int32_t viewSize) {
 void HideControl(ControlHandle handle) {
   if (Control* control = FindControlRecord(handle)) {
     control->record.contrlVis = 0;
+    zvhost::PlaceControlBar(*control);
   }
 }
 
 void ShowControl(ControlHandle handle) {
   if (Control* control = FindControlRecord(handle)) {
     control->record.contrlVis = zvhost::kShown;
+    zvhost::PlaceControlBar(*control);
   }
 }
 
@@ -239,6 +224,7 @@ void SizeControl(ControlHandle handle, int16_t width, int16_t height) {
     r.right = static_cast<int16_t>(std::clamp(r.left + std::max<int32_t>(width, 0), -32768, 32767));
     r.bottom =
         static_cast<int16_t>(std::clamp(r.top + std::max<int32_t>(height, 0), -32768, 32767));
+    zvhost::PlaceControlBar(*control);
   }
 }
 
@@ -251,20 +237,20 @@ void MoveControl(ControlHandle handle, int16_t h, int16_t v) {
     r.top = v;
     r.right = static_cast<int16_t>(std::clamp(h + width, -32768, 32767));
     r.bottom = static_cast<int16_t>(std::clamp(v + height, -32768, 32767));
+    zvhost::PlaceControlBar(*control);
   }
 }
 
 void HiliteControl(ControlHandle handle, int16_t hilite) {
   if (Control* control = FindControlRecord(handle)) {
     control->record.contrlHilite = static_cast<uint8_t>(std::clamp<int16_t>(hilite, 0, 255));
+    zvhost::PlaceControlBar(*control);
   }
 }
 
 void Draw1Control(ControlHandle handle) {
-  const Control* control = FindControlRecord(handle);
-  zvhost::BarLook look;
-  if (control != nullptr && zvhost::NativeBarLook(*control, &look)) {
-    zvhost::DrawBar(look, control->owner->context);
+  if (const Control* control = FindControlRecord(handle)) {
+    zvhost::DrawControlBar(*control);
   }
 }
 
@@ -273,7 +259,7 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
   if (control == nullptr || control->record.contrlVis == 0 || control->record.contrlHilite == 255) {
     return 0;
   }
-  const int16_t part = zvhost::PartAt(zvhost::ControlLook(*control), start.h, start.v);
+  const int16_t part = zvhost::ControlPartAt(*control, start.h, start.v);
   if (action == nullptr || part < kControlUpButtonPart || part > kControlPageDownPart) {
     return part;
   }
@@ -290,7 +276,7 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
     if (control == nullptr || control->record.contrlVis == 0) {
       return 0;
     }
-    if (zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) != part) {
+    if (zvhost::ControlPartAt(*control, where.h, where.v) != part) {
       continue;
     }
     if (paced && static_cast<int32_t>(TickCount() - nextStep) < 0) {
@@ -299,7 +285,7 @@ int16_t TrackControl(ControlHandle handle, Point start, ControlActionProcPtr act
     nextStep = TickCount() + zvhost::kRepeatTicks;
     action(handle, part);
   }
-  return zvhost::PartAt(zvhost::ControlLook(*control), where.h, where.v) == part ? part : 0;
+  return zvhost::ControlPartAt(*control, where.h, where.v) == part ? part : 0;
 }
 
 int16_t FindControl(Point where, GrafPtr window, ControlHandle* which) {
@@ -310,23 +296,16 @@ int16_t FindControl(Point where, GrafPtr window, ControlHandle* which) {
   if (owner == nullptr) {
     return 0;
   }
-  const std::vector<Control*> shown = zvhost::ShownControlsOf(owner);
-  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
-    const Rect& r = (*it)->record.contrlRect;
-    if (where.h < r.left || where.h >= r.right || where.v < r.top || where.v >= r.bottom) {
-      continue;
-    }
-    // An inactive control takes no clicks.
-    if ((*it)->record.contrlHilite == 255) {
-      return 0;
-    }
-    const int16_t part = zvhost::PartAt(zvhost::ControlLook(**it), where.h, where.v);
-    if (part != 0 && which != nullptr) {
-      *which = (*it)->handle;
-    }
-    return part;
+  Control* control = zvhost::ShownControlAt(owner, where.h, where.v);
+  // An inactive control takes no clicks.
+  if (control == nullptr || control->record.contrlHilite == 255) {
+    return 0;
   }
-  return 0;
+  const int16_t part = zvhost::ControlPartAt(*control, where.h, where.v);
+  if (part != 0 && which != nullptr) {
+    *which = control->handle;
+  }
+  return part;
 }
 
 } // extern "C"

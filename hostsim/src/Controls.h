@@ -6,7 +6,9 @@
 
 #include <vector>
 
+#ifndef _WIN32
 #include "ScrollBarLook.h"
+#endif
 #include "sdk/HostPlatform.h"
 
 namespace zvhost {
@@ -29,9 +31,13 @@ struct Control {
 Control* FindControlRecord(ControlHandle handle);
 // The controls of a window go with it.
 void DisposeControlsOf(const Window* window);
-// The look of a shown control's native bar as a person sees it; false when it is not shown.
+#ifndef _WIN32
+// The look of a shown control's emulated bar as a person sees it; false when it is not shown.
 bool NativeBarLook(const Control& control, BarLook* look);
+#endif
 // Every shown control of the window, topmost last.
 std::vector<Control*> ShownControlsOf(const Window* window);
+// The topmost shown control of the window whose rectangle holds the point; null when none.
+Control* ShownControlAt(const Window* window, int16_t x, int16_t y);
 
 } // namespace zvhost

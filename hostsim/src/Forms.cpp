@@ -1,34 +1,23 @@
 #include "Forms.h"
 
 #include <algorithm>
-#include <new>
 #include <utility>
 
 #include "Controls.h"
-#include "NativeWindows.h"
+#include "Surface.h"
 #include "live/LiveSession.h"
 
 namespace zvhost {
 
-namespace {
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
-} // namespace
-
 std::shared_ptr<Window> WindowList::Open(const Rect& frame, int32_t process, std::u16string title) {
   auto window = std::make_shared<Window>();
-  const int32_t width = frame.right - frame.left;
-  const int32_t height = frame.bottom - frame.top;
-  try {
-    window->pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), kOpaqueWhite);
-  } catch (const std::bad_alloc&) {
+  window->frame = frame;
+  window->title = std::move(title);
+  if (!CreateSurface(*window)) {
     return nullptr;
   }
   window->number = fNextNumber++;
-  window->frame = frame;
   window->process = process;
-  window->title = std::move(title);
-  window->context = FDDeviceContext{width, height, width * 4, window->pixels.data()};
-  window->record = native::CreateHostWindow(window.get());
   fWindows.push_back(window);
   Activate();
   live::WindowOpened(*window);
@@ -45,7 +34,7 @@ void WindowList::Remove(int32_t number) {
     area->window = nullptr;
   }
   DisposeControlsOf(it->get());
-  native::DestroyHostWindow((*it)->record);
+  DestroySurface(**it);
   live::WindowClosed(number);
   fWindows.erase(it);
   Activate();

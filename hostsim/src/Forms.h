@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sdk/FourDPluginAPI.h"
+#include "sdk/HostPlatform.h"
 
 namespace zvhost {
 
@@ -48,6 +48,12 @@ struct PluginArea {
 };
 
 struct Window {
+#ifdef _WIN32
+  Window() = default;
+  ~Window(); // the real window goes once nothing uses its device context any more
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+#endif
   // The host window record: what the plug-in knows the window by (its GrafPtr and its HWND).
   // It outlives the window, so that a stale pointer reads as a closed window.
   unsigned char* record = nullptr;
@@ -57,9 +63,15 @@ struct Window {
   int32_t page = 1;
   std::vector<std::shared_ptr<PluginArea>> areas; // in placement order
 
+#ifdef _WIN32
+  // The real window, child of the process window, and the device context it owns.
+  HWND native = nullptr;
+  FDDeviceContext* context = nullptr;
+#else
   // The pixel surface: premultiplied ARGB32, white when opened.
   std::vector<uint32_t> pixels;
   FDDeviceContext context{};
+#endif
 
   std::u16string title;
 

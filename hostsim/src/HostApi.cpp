@@ -8,10 +8,10 @@
 #include "AreaEvents.h"
 #include "Forms.h"
 #include "HostState.h"
-#include "NativeWindows.h"
 #include "ObjectStore.h"
 #include "SizedImages.h"
 #include "Utf.h"
+#include "WindowSystem.h"
 #include "lang/Abort.h"
 #include "lang/Interpreter.h"
 #include "lang/MethodErrors.h"
@@ -125,7 +125,7 @@ void ResetHost(ProgramMode mode, uint32_t hostVersion) {
   state.fLastTip.clear();
   state.fDatabaseFolder.clear();
   state.fPort = nullptr;
-  native::ResetProcessWindow();
+  ResetWindowSystem();
 }
 
 uint32_t HostVersion() {
@@ -204,7 +204,8 @@ int LoadDatabase(const std::string& folder, std::string* message) {
 void SetDatabaseFolder(const std::string& folder) {
   namespace fs = std::filesystem;
   std::error_code error;
-  std::string path = fs::weakly_canonical(fs::absolute(folder, error), error).string();
+  // Forward slashes on every platform, so that a method joins names to it alike.
+  std::string path = fs::weakly_canonical(fs::absolute(folder, error), error).generic_string();
   if (path.empty() || path.back() != '/') {
     path += '/';
   }

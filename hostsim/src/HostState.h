@@ -12,6 +12,9 @@
 
 #include "Variables.h"
 #include "zvhost/Host.h"
+#ifdef _WIN32
+#include <windef.h> // POINT
+#endif
 
 namespace zvhost {
 

@@ -1,5 +1,5 @@
-// Decoding of the encoded picture formats the host accepts (PNG, TIFF, JPEG) into 32-bit
-// premultiplied ARGB pixels in native byte order, rows top down.
+// Decoding of the encoded picture formats the host accepts (PNG, TIFF, JPEG; BMP on Windows) into
+// 32-bit premultiplied ARGB pixels in native byte order, rows top down.
 #pragma once
 
 #include <stddef.h>
@@ -9,7 +9,7 @@
 
 namespace zvhost {
 
-enum class ImageFormat { Unknown, Png, Tiff, Jpeg };
+enum class ImageFormat { Unknown, Png, Tiff, Jpeg, Bmp };
 
 struct ImageInfo {
   ImageFormat format = ImageFormat::Unknown;

@@ -7,7 +7,7 @@
 #include "Controls.h"
 #include "HostDrag.h"
 #include "HostState.h"
-#include "NativeWindows.h"
+#include "WindowSystem.h"
 #include "live/LivePress.h"
 
 namespace zvhost {
@@ -15,61 +15,10 @@ namespace zvhost {
 namespace {
 
 void MoveMouse(const Window& window, int16_t x, int16_t y) {
-  native::SetMouse(window.frame.left + x, window.frame.top + y);
-}
-
-WPARAM ScrollCode(int32_t code, int32_t position) {
-  return static_cast<WPARAM>(code) | (static_cast<WPARAM>(position & 0xFFFF) << 16);
+  MoveMouseTo(window.frame.left + x, window.frame.top + y);
 }
 
 } // namespace
-
-bool ThumbUnder(const Window& window, int16_t x, int16_t y, ThumbPress* thumb) {
-  const std::vector<Control*> shown = ShownControlsOf(&window);
-  for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
-    const Rect& r = (*it)->record.contrlRect;
-    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) {
-      continue;
-    }
-    BarLook look;
-    if (!NativeBarLook(**it, &look) || PartAt(look, x, y) != kControlIndicatorPart) {
-      return false;
-    }
-    thumb->look = look;
-    thumb->horizontal = LayOut(look).horizontal;
-    thumb->bar = (*it)->native;
-    thumb->x = x;
-    thumb->y = y;
-    return true;
-  }
-  return false;
-}
-
-// Each message goes to the parent window through its current procedure, which may replace itself
-// or close the window in between.
-void TrackThumbTo(const ThumbPress& thumb, int32_t toX, int32_t toY, bool release) {
-  native::NativeWindow* native = native::Find(thumb.bar);
-  if (native == nullptr) {
-    return;
-  }
-  const int32_t position =
-      PositionAfterThumbMove(thumb.look, thumb.horizontal ? toX - thumb.x : toY - thumb.y);
-  const HWND parent = native->parent;
-  const uint32_t message = thumb.horizontal ? WM_HSCROLL : WM_VSCROLL;
-  const auto lParam = reinterpret_cast<LPARAM>(thumb.bar);
-  native->scroll.tracking = true;
-  native->scroll.trackPos = position;
-  SendMessageA(parent, message, ScrollCode(SB_THUMBTRACK, position), lParam);
-  if (!release) {
-    return;
-  }
-  SendMessageA(parent, message, ScrollCode(SB_THUMBPOSITION, position), lParam);
-  if (native::NativeWindow* after = native::Find(thumb.bar)) {
-    after->scroll.tracking = false;
-    after->scroll.pos = position;
-  }
-  SendMessageA(parent, message, SB_ENDSCROLL, lParam);
-}
 
 namespace {
 
@@ -95,7 +44,7 @@ bool PollButton() {
     return false;
   }
   const POINT point = state.fTimeline[state.fTimelineNext++];
-  native::SetMouse(point.x, point.y);
+  MoveMouseTo(point.x, point.y);
   ++state.fTicks;
   return true;
 }

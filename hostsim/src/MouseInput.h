@@ -9,8 +9,13 @@
 #include <vector>
 
 #include "Forms.h"
+#ifndef _WIN32
 #include "ScrollBarLook.h"
+#endif
 #include "sdk/HostPlatform.h"
+#ifdef _WIN32
+#include <windef.h> // POINT
+#endif
 
 namespace zvhost {
 
@@ -28,7 +33,9 @@ bool WheelAt(const std::shared_ptr<Window>& window, int16_t x, int16_t y, int16_
 // A press on a shown scroll bar's thumb, which the native bar tracks.
 struct ThumbPress {
   HWND bar = nullptr;
+#ifndef _WIN32
   BarLook look; // as the press found it
+#endif
   bool horizontal = false;
   int16_t x = 0; // the press, window coordinates
   int16_t y = 0;

@@ -1,10 +1,10 @@
 // Ports, the window finder, the mouse button and pixel copies of the compatibility layer.
 #include <algorithm>
-#include <vector>
 
 #include "Forms.h"
 #include "HostState.h"
 #include "MouseInput.h"
+#include "Surface.h"
 #include "sdk/HostPlatform.h"
 
 extern "C" {
@@ -81,36 +81,7 @@ void CopyBits(GrafPtr source, GrafPtr destination, const Rect* sourceRect,
   if (from == nullptr || to == nullptr || sourceRect == nullptr || destinationRect == nullptr) {
     return;
   }
-  // Pixel for pixel from the top-left corners; what falls outside either surface is left out.
-  const int32_t width = std::min(sourceRect->right - sourceRect->left,
-                                 destinationRect->right - destinationRect->left);
-  const int32_t height = std::min(sourceRect->bottom - sourceRect->top,
-                                  destinationRect->bottom - destinationRect->top);
-  const FDDeviceContext& s = from->context;
-  FDDeviceContext& d = to->context;
-  // Rows are copied through a buffer: the two rectangles may overlap in one surface.
-  std::vector<uint32_t> row;
-  for (int32_t y = 0; y < height; ++y) {
-    const int32_t sy = sourceRect->top + y;
-    const int32_t dy = destinationRect->top + y;
-    if (sy < 0 || sy >= s.fHeight || dy < 0 || dy >= d.fHeight) {
-      continue;
-    }
-    row.clear();
-    for (int32_t x = 0; x < width; ++x) {
-      const int32_t sx = sourceRect->left + x;
-      row.push_back(sx >= 0 && sx < s.fWidth
-                        ? s.fPixels[static_cast<size_t>(sy) * (s.fRowBytes / 4) + sx]
-                        : 0);
-    }
-    for (int32_t x = 0; x < width; ++x) {
-      const int32_t sx = sourceRect->left + x;
-      const int32_t dx = destinationRect->left + x;
-      if (sx >= 0 && sx < s.fWidth && dx >= 0 && dx < d.fWidth) {
-        d.fPixels[static_cast<size_t>(dy) * (d.fRowBytes / 4) + dx] = row[static_cast<size_t>(x)];
-      }
-    }
-  }
+  zvhost::CopySurfacePixels(*from, *to, *sourceRect, *destinationRect);
 }
 
 } // extern "C"

@@ -18,7 +18,7 @@ inline std::map<int32_t, Handler>& Handlers() {
   return handlers;
 }
 
-inline void Entry(int32_t selector, void* params, void*, void* result) {
+inline void FD_ENTRY_CALL Entry(int32_t selector, void* params, void*, void* result) {
   auto it = Handlers().find(selector);
   if (it != Handlers().end()) {
     it->second(params, result);

@@ -25,7 +25,8 @@ if(EXISTS ${args_file})
 endif()
 get_filename_component(name ${SCENARIO} NAME_WE)
 # Run from the scenario's folder with a relative path, so that messages name the file plainly.
-execute_process(COMMAND ${HOST} --plugin ${PLUGIN} ${host_args} ${target} WORKING_DIRECTORY ${dir}
+# EMULATOR runs a cross-built host (Wine for the Windows builds); empty otherwise.
+execute_process(COMMAND ${EMULATOR} ${HOST} --plugin ${PLUGIN} ${host_args} ${target} WORKING_DIRECTORY ${dir}
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(expected_status 0)
 if(EXISTS ${status_file})

@@ -43,8 +43,9 @@ ZVHOST_API void ClearHostState();
 // Closes every window, deinitialising its areas (event 17): the end of a run, before the
 // plug-in is deinitialised. ClearHostState and ResetHost drop windows without telling anyone.
 ZVHOST_API void CloseAllWindows();
-// The host window of an open window (Open window's number), which is also its native handle:
-// what the window services of the callback entry take. Null for no such window.
+// The host window of an open window (Open window's number): what the window services of the
+// callback entry take. On Linux it is also its native handle; on Windows the real window is
+// another value (kFDMacWindowToHWND). Null for no such window.
 ZVHOST_API void* HostWindow(int32_t windowNumber);
 // Allocations of memory handles beyond this many live bytes fail with -108.
 ZVHOST_API void SetHostMemoryLimit(size_t bytes);

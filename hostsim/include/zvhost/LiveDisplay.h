@@ -40,8 +40,10 @@ public:
   virtual bool NextInput(LiveInput* input, int32_t waitMs) = 0;
   // Whether the window system holds the main button down now.
   virtual bool ButtonHeld() = 0;
+#ifndef _WIN32
   // The cursor the plug-in set (a cursor of this host; see HostPlatform.h).
   virtual void ShowCursor(const ZVCursor* cursor) = 0;
+#endif
 };
 
 // Hands the emulator a live display (null: headless, the default). The tick clock follows real

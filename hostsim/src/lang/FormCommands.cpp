@@ -12,6 +12,7 @@
 #include "../HostState.h"
 #include "../ImageCodecs.h"
 #include "../Snapshot.h"
+#include "../Surface.h"
 #include "../Utf.h"
 #include "../live/LiveSession.h"
 #include "Commands.h"
@@ -146,8 +147,9 @@ Value AreaEvent(CommandContext& c) {
     if (!window) {
       c.Fail("the area's window is closed");
     }
-    event.message = reinterpret_cast<intptr_t>(&window->context);
-    SendAreaEvent(area, event, &window->context);
+    FDDeviceContext* context = SurfaceContext(*window);
+    event.message = reinterpret_cast<intptr_t>(context);
+    SendAreaEvent(area, event, context);
   } else {
     SendAreaEvent(area, event);
   }
@@ -169,7 +171,7 @@ Value Snapshot(CommandContext& c) {
   const std::string path = Utf16ToUtf8(c.TextArg(1));
   const std::vector<uint32_t> pixels = SnapshotPixels(*window);
   if (path.empty() ||
-      !WritePngFile(path.c_str(), pixels.data(), window->context.fWidth, window->context.fHeight)) {
+      !WritePngFile(path.c_str(), pixels.data(), SurfaceWidth(*window), SurfaceHeight(*window))) {
     c.Fail("cannot write \"" + path + "\"");
   }
   return Value();

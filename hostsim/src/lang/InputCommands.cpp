@@ -7,7 +7,7 @@
 #include "../HostDrag.h"
 #include "../HostState.h"
 #include "../MouseInput.h"
-#include "../NativeWindows.h"
+#include "../WindowSystem.h"
 #include "Commands.h"
 #include "FormArgs.h"
 
@@ -88,7 +88,7 @@ Value HostDrag(CommandContext& c) {
   if (const std::shared_ptr<PluginArea> source = AreaAt(*window, x, y)) {
     dragged = source->rect;
   }
-  native::SetMouse(from.x, from.y);
+  MoveMouseTo(from.x, from.y);
   PressScope press(StraightPath(from, to, steps, holdTicks));
   WalkHostDrag(dragged);
   return Value();

@@ -105,7 +105,7 @@ Value Get4DFolder(CommandContext& c) {
   if (folder.empty()) {
     // No database: methods run from the current directory.
     std::error_code error;
-    folder = fs::current_path(error).string() + "/";
+    folder = fs::current_path(error).generic_string() + "/";
   }
   return Value::Text(Utf8ToUtf16(folder));
 }

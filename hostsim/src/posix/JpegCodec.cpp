@@ -26,10 +26,6 @@ void Quiet(j_common_ptr, int) {}
 
 } // namespace
 
-bool IsJpeg(const uint8_t* bytes, size_t size) {
-  return bytes != nullptr && size >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
-}
-
 bool ReadJpeg(const uint8_t* bytes, size_t size, int32_t* width, int32_t* height,
               std::vector<uint32_t>* pixels, int denominator) {
   if (!IsJpeg(bytes, size)) {

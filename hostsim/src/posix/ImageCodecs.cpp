@@ -147,24 +147,6 @@ bool DecodeTiff(const uint8_t* bytes, size_t size, ImageInfo* info, std::vector<
 
 } // namespace
 
-ImageFormat SniffImageFormat(const uint8_t* bytes, size_t size) {
-  static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (bytes == nullptr) {
-    return ImageFormat::Unknown;
-  }
-  if (size >= 8 && std::memcmp(bytes, kPng, 8) == 0) {
-    return ImageFormat::Png;
-  }
-  if (size >= 4 && ((bytes[0] == 'I' && bytes[1] == 'I' && bytes[2] == 42 && bytes[3] == 0) ||
-                    (bytes[0] == 'M' && bytes[1] == 'M' && bytes[2] == 0 && bytes[3] == 42))) {
-    return ImageFormat::Tiff;
-  }
-  if (IsJpeg(bytes, size)) {
-    return ImageFormat::Jpeg;
-  }
-  return ImageFormat::Unknown;
-}
-
 bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
   *info = {};
   switch (SniffImageFormat(bytes, size)) {
@@ -197,6 +179,7 @@ bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
     *info = {ImageFormat::Jpeg, width, height};
     return true;
   }
+  case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
   }
@@ -220,6 +203,7 @@ bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info,
     *info = {ImageFormat::Jpeg, width, height};
     return true;
   }
+  case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
   }
