@@ -4,8 +4,8 @@
 // HostPlatform.h; only what the plug-in's platform code calls, with the parameters it needs.
 //
 // A host window pointer (GrafPtr) is the host's window record; its native window (HWND) comes from
-// the host's mapping selectors. The emulator here gives both the same value; a real Windows host
-// does not, so neither is ever taken for the other. A scroll bar's native window is a separate
+// the host's mapping selectors. The Linux emulator gives both the same value; on Windows they
+// differ, so neither is ever taken for the other. A scroll bar's native window is a separate
 // child window.
 #pragma once
 
