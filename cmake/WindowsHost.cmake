@@ -4,6 +4,17 @@ function(zorvi_windows_manifest)
   if(NOT TARGET zorvi)
     return()
   endif()
+  # Some machines run no 32-bit programs at all (Wine's 32-bit loader fails there too): the
+  # 32-bit bundle then gets its manifest where its host and tests can run.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    execute_process(COMMAND /usr/lib/wine/wine --version RESULT_VARIABLE runs_32bit
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(NOT runs_32bit EQUAL 0)
+      message(STATUS "Zorvi: this machine runs no 32-bit programs; the 32-bit bundle's command "
+                     "manifest is made where they run")
+      return()
+    endif()
+  endif()
   set(bundle ${CMAKE_BINARY_DIR}/Zorvi.bundle)
   add_executable(zvmanifest tools/zvmanifest.cpp tools/CommandSyntax.cpp ${ZORVI_OBJECTS})
   target_include_directories(zvmanifest PRIVATE ${CMAKE_SOURCE_DIR})
