@@ -42,6 +42,10 @@ void PictureDecodeJob::SetWorkersEnabled(bool enabled) {
   gWorkersEnabled = enabled;
 }
 
+bool PictureDecodeJob::AreWorkersEnabled() {
+  return gWorkersEnabled;
+}
+
 unsigned PictureDecodeJob::WorkerCount() {
   return Workers() != nullptr ? Workers()->GetThreadCount() : 0;
 }

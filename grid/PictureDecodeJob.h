@@ -28,6 +28,7 @@ public:
   // Off, every picture decodes on the calling thread as it is stored, as before there were
   // workers: the baseline the benchmarks measure the workers against. On by default.
   static void SetWorkersEnabled(bool enabled);
+  static bool AreWorkersEnabled();
 
   // On any thread: decodes, unless abandoned or begun elsewhere first, and signals the end.
   void Run();
