@@ -36,6 +36,7 @@ void PictureDecodeJob::Start(const std::shared_ptr<PictureDecodeJob>& job) {
 
 void PictureDecodeJob::StopWorkers() {
   Workers().reset();
+  ZVPageBuffer::ReleaseKept();
 }
 
 void PictureDecodeJob::SetWorkersEnabled(bool enabled) {

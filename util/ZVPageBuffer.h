@@ -19,6 +19,8 @@ public:
   // Replaces what it held with `size` bytes; false (and empty) when memory is short or size is 0.
   bool Allocate(size_t size);
   void Reset();
+  // Unmaps the mappings kept for reuse (when the plug-in is unloaded).
+  static void ReleaseKept();
 
   uint8_t* GetData() const { return static_cast<uint8_t*>(fData); }
   size_t GetSize() const { return fSize; }
@@ -31,4 +33,5 @@ private:
 
   void* fData = nullptr;
   size_t fSize = 0;
+  size_t fCapacity = 0; // of the mapping, which a kept one may make larger than fSize
 };

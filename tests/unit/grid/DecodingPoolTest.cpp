@@ -136,6 +136,16 @@ TEST(PageBuffer, HoldsWhatIsWrittenMovesWholeAndRefusesNothing) {
   EXPECT_EQ(buffer.GetData()[0], 0xA5);
   buffer.Reset();
   EXPECT_TRUE(buffer.IsEmpty());
+
+  // Large mappings let go serve the next buffers that fit them, whole and writable.
+  for (const size_t size : {size_t{5} << 20, size_t{3} << 20, size_t{4} << 20, size_t{6} << 20}) {
+    ASSERT_TRUE(buffer.Allocate(size));
+    ASSERT_EQ(buffer.GetSize(), size);
+    std::fill(buffer.GetData(), buffer.GetData() + size, uint8_t(size >> 20));
+    EXPECT_EQ(buffer.GetData()[size - 1], uint8_t(size >> 20));
+  }
+  buffer.Reset();
+  ZVPageBuffer::ReleaseKept();
 }
 
 } // namespace
