@@ -53,6 +53,15 @@ bool ZVPageBuffer::Allocate(size_t size) {
     if (best != nullptr) {
       fData = std::exchange(best->fData, nullptr);
       fCapacity = std::exchange(best->fCapacity, 0);
+    } else {
+      // One that does not fit makes way for the new one, so that no more is mapped than was at
+      // once in use.
+      for (KeptMapping& kept : gKept) {
+        if (kept.fData != nullptr) {
+          Unmap(std::exchange(kept.fData, nullptr), kept.fCapacity);
+          break;
+        }
+      }
     }
   }
   if (fData == nullptr) {
