@@ -7,8 +7,8 @@ namespace {
 
 // A few large mappings let go are kept for the next buffers: a fresh mapping costs the system a
 // page fault and a cleared page for each of its pages, several milliseconds for a photo's bytes,
-// where a kept one costs nothing. At most as many as a load holds at once.
-constexpr size_t kMostKept = 4;
+// where a kept one costs nothing. One only: each kept is memory the cache could use.
+constexpr size_t kMostKept = 1;
 constexpr size_t kSmallestKept = size_t{1} << 20;
 
 struct KeptMapping {
