@@ -6,7 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include <memory>
+#include "util/ZVPageBuffer.h"
 
 namespace gfx {
 
@@ -16,7 +16,9 @@ constexpr uint64_t kMaxJpegPixels = uint64_t{1} << 26;
 struct JpegPixels {
   int32_t fWidth = 0;
   int32_t fHeight = 0;
-  std::unique_ptr<uint32_t[]> fPixels; // opaque 0xFFRRGGBB, rows top down
+  ZVPageBuffer fPixels; // opaque 0xFFRRGGBB words, rows top down
+
+  uint32_t* GetPixels() const { return reinterpret_cast<uint32_t*>(fPixels.GetData()); }
 };
 
 bool IsJpegData(const uint8_t* bytes, size_t size);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 #include "gfx/JpegDecoding.h"
 
@@ -22,9 +24,12 @@ int JpegDenominator(int32_t storedWidth, int32_t storedHeight, int32_t width, in
 
 // Each target pixel is the average of the source pixels under it (premultiplied, so colours
 // and coverage average alike).
-std::unique_ptr<uint32_t[]> Reduce(const uint32_t* source, int32_t sourceWidth,
-                                   int32_t sourceHeight, int32_t width, int32_t height) {
-  auto result = std::make_unique_for_overwrite<uint32_t[]>(size_t(width) * size_t(height));
+bool Reduce(const uint32_t* source, int32_t sourceWidth, int32_t sourceHeight, int32_t width,
+            int32_t height, ZVPageBuffer* out) {
+  if (!out->Allocate(size_t(width) * size_t(height) * 4)) {
+    return false;
+  }
+  auto* result = reinterpret_cast<uint32_t*>(out->GetData());
   auto columns = std::make_unique_for_overwrite<int32_t[]>(size_t(width) + 1);
   for (int32_t x = 0; x <= width; ++x) {
     columns[size_t(x)] = int32_t(int64_t{x} * sourceWidth / width);
@@ -53,7 +58,7 @@ std::unique_ptr<uint32_t[]> Reduce(const uint32_t* source, int32_t sourceWidth,
                                                       (average(sum[2]) << 8) | average(sum[3]);
     }
   }
-  return result;
+  return true;
 }
 
 // A preview with other proportions than the photo's carries bars or a crop; within one of its
@@ -120,8 +125,10 @@ DecodeResult DecodePictureForSize(const uint8_t* bytes, size_t size, int32_t max
   out->fHeight = height;
   if (width == pixels.fWidth && height == pixels.fHeight) {
     out->fPixels = std::move(pixels.fPixels);
-  } else {
-    out->fPixels = Reduce(pixels.fPixels.get(), pixels.fWidth, pixels.fHeight, width, height);
+  } else if (!Reduce(pixels.GetPixels(), pixels.fWidth, pixels.fHeight, width, height,
+                     &out->fPixels)) {
+    *out = DecodedPicture{};
+    return DecodeResult::Failed;
   }
   return DecodeResult::Ok;
 }

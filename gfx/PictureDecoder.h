@@ -5,16 +5,19 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include <memory>
+#include "util/ZVPageBuffer.h"
 
 namespace gfx {
 
 struct DecodedPicture {
   int32_t fWidth = 0;
   int32_t fHeight = 0;
-  // Premultiplied native-endian 0xAARRGGBB, rows top down, fWidth pixels a row.
-  std::unique_ptr<uint32_t[]> fPixels;
+  // Premultiplied native-endian 0xAARRGGBB, rows top down, fWidth pixels a row. Mapped apart
+  // from the heap, as this may be a worker thread: a bitmap kept long is copied out of it.
+  ZVPageBuffer fPixels;
   bool fFromThumbnail = false; // the picture's embedded preview served
+
+  const uint32_t* GetPixels() const { return reinterpret_cast<const uint32_t*>(fPixels.GetData()); }
 };
 
 enum class DecodeResult {

@@ -222,9 +222,11 @@ struct ZorvinArea::PendingCell {
 
 namespace {
 
-// Photos whose encoded bytes are held at once by a load: enough to keep every worker busy.
+// Cells evaluated and waiting for their pictures: enough to keep every worker busy while the
+// next cell is evaluated, and no more, since each holds a whole encoded photo until it is
+// decoded. Without workers each cell is decoded and stored as soon as it is evaluated.
 size_t MostCellsDecoding() {
-  return 2 * size_t(ZVWorkerPool::CoreCount());
+  return PictureDecodeJob::AreWorkersEnabled() ? size_t(ZVWorkerPool::CoreCount()) + 1 : 0;
 }
 
 } // namespace

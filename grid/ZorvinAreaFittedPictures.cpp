@@ -25,9 +25,9 @@ int32_t WholePixels(CGFloat length, int32_t most) {
 // decoder reads their format; null otherwise.
 std::shared_ptr<PictureDecodeJob> NewDecodeJob(FDPicture picture, int32_t width, int32_t height,
                                                const PictureExtent& extent) {
-  std::vector<uint8_t> bytes;
+  ZVPageBuffer bytes;
   if (FourD::GetPictureBytes(picture, &bytes) != kFDErrNone ||
-      !gfx::CanDecodePicture(bytes.data(), bytes.size())) {
+      !gfx::CanDecodePicture(bytes.GetData(), bytes.GetSize())) {
     return nullptr;
   }
   try {

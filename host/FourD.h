@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sdk/FourDPluginAPI.h"
+#include "util/ZVPageBuffer.h"
 
 namespace FourD {
 
@@ -101,8 +102,9 @@ int32_t GetPictureByteSize(FDPicture picture); // 0 for none
 [[nodiscard]] int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t height,
                                                FDNativeImage** image);
 void DisposeNativeImage(FDNativeImage* image);
-// The picture's encoded bytes, copied; kFDErrUnknownCommand from hosts that lack the operation.
-[[nodiscard]] int16_t GetPictureBytes(FDPicture picture, std::vector<uint8_t>* bytes);
+// The picture's encoded bytes, copied into storage of their own (not cleared first: the host
+// writes them all); kFDErrUnknownCommand from hosts that lack the operation.
+[[nodiscard]] int16_t GetPictureBytes(FDPicture picture, ZVPageBuffer* bytes);
 
 // Memory handles
 FDHandle NewHandle(int32_t size);

@@ -86,8 +86,8 @@ int16_t CreateNativeImageForSize(FDPicture picture, int32_t width, int32_t heigh
   return error;
 }
 
-int16_t GetPictureBytes(FDPicture picture, std::vector<uint8_t>* bytes) {
-  bytes->clear();
+int16_t GetPictureBytes(FDPicture picture, ZVPageBuffer* bytes) {
+  bytes->Reset();
   FDEngineBlock block{};
   block.fPtr1 = picture;
   if (const int16_t error = CallHost(kFDGetPictureBytes, block)) {
@@ -96,19 +96,17 @@ int16_t GetPictureBytes(FDPicture picture, std::vector<uint8_t>* bytes) {
   if (block.fParam1 <= 0) {
     return kFDErrBadParameter;
   }
-  try {
-    bytes->resize(static_cast<size_t>(block.fParam1));
-  } catch (const std::bad_alloc&) {
+  if (!bytes->Allocate(static_cast<size_t>(block.fParam1))) {
     return kFDErrNoMemory;
   }
-  block.fPtr2 = bytes->data();
+  block.fPtr2 = bytes->GetData();
   if (const int16_t error = CallHost(kFDGetPictureBytes, block)) {
-    bytes->clear();
+    bytes->Reset();
     return error;
   }
   // A picture that changed size between the two calls is not trusted.
-  if (static_cast<size_t>(block.fParam1) != bytes->size()) {
-    bytes->clear();
+  if (static_cast<size_t>(block.fParam1) != bytes->GetSize()) {
+    bytes->Reset();
     return kFDErrBadParameter;
   }
   return kFDErrNone;

@@ -11,7 +11,8 @@ if command -v ccache >/dev/null; then
 fi
 cd "$root"
 $compiler -std=c++20 -O1 -g -fsanitize=thread -fno-omit-frame-pointer -Wall -Wextra -Werror \
-  -I"$root" tests/unit/grid/DecodingPoolTest.cpp util/ZVWorkerPool.cpp grid/PictureDecodeJob.cpp \
+  -I"$root" tests/unit/grid/DecodingPoolTest.cpp util/ZVWorkerPool.cpp util/ZVPageBuffer.cpp \
+  util/posix/ZVPageBufferMapping.cpp grid/PictureDecodeJob.cpp \
   gfx/PictureDecoder.cpp gfx/ExifThumbnail.cpp gfx/cairo/JpegDecoding.cpp tests/photos/TestPhotos.cpp \
   -o "$dir/decoding_pool_tests" -lgtest -lgtest_main -ljpeg -pthread
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$dir/decoding_pool_tests"

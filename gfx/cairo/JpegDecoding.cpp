@@ -53,7 +53,7 @@ bool ReadJpegSize(const uint8_t* bytes, size_t size, int32_t* width, int32_t* he
 }
 
 bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* out) {
-  out->fPixels.reset();
+  out->fPixels.Reset();
   if (!IsJpegData(bytes, size)) {
     return false;
   }
@@ -65,7 +65,7 @@ bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* 
   // `out` lives outside this frame, so what it holds is certain after the jump.
   if (setjmp(d.errors.escape) != 0) {
     jpeg_destroy_decompress(&d.info);
-    out->fPixels.reset();
+    out->fPixels.Reset();
     return false;
   }
   jpeg_mem_src(&d.info, bytes, static_cast<unsigned long>(size));
@@ -87,10 +87,13 @@ bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* 
   jpeg_start_decompress(&d.info);
   const size_t rowPixels = d.info.output_width;
   // Every row is written by the decoder: no need to clear them first.
-  out->fPixels = std::make_unique_for_overwrite<uint32_t[]>(rowPixels * d.info.output_height);
+  if (!out->fPixels.Allocate(rowPixels * d.info.output_height * 4)) {
+    jpeg_destroy_decompress(&d.info);
+    return false;
+  }
   while (d.info.output_scanline < d.info.output_height) {
-    JSAMPROW rows[1] = {reinterpret_cast<JSAMPROW>(out->fPixels.get() +
-                                                   size_t{d.info.output_scanline} * rowPixels)};
+    JSAMPROW rows[1] = {
+        reinterpret_cast<JSAMPROW>(out->GetPixels() + size_t{d.info.output_scanline} * rowPixels)};
     jpeg_read_scanlines(&d.info, rows, 1);
   }
   out->fWidth = static_cast<int32_t>(d.info.output_width);

@@ -43,7 +43,7 @@ bool ReadJpegSize(const uint8_t* bytes, size_t size, int32_t* width, int32_t* he
 }
 
 bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* out) {
-  out->fPixels.reset();
+  out->fPixels.Reset();
   std::unique_ptr<Gdiplus::Bitmap> bitmap = DecodeWhole(bytes, size);
   if (!bitmap) {
     return false;
@@ -59,8 +59,8 @@ bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* 
   const int32_t d = denominator == 2 || denominator == 4 || denominator == 8 ? denominator : 1;
   const int32_t outWidth = (width + d - 1) / d;
   const int32_t outHeight = (height + d - 1) / d;
-  out->fPixels.reset(new (std::nothrow) uint32_t[size_t(outWidth) * size_t(outHeight)]);
-  if (out->fPixels) {
+  if (out->fPixels.Allocate(size_t(outWidth) * size_t(outHeight) * 4)) {
+    uint32_t* pixels = out->GetPixels();
     const auto* rows = static_cast<const uint8_t*>(data.Scan0);
     for (int32_t y = 0; y < outHeight; ++y) {
       for (int32_t x = 0; x < outWidth; ++x) {
@@ -75,15 +75,15 @@ bool DecodeJpeg(const uint8_t* bytes, size_t size, int denominator, JpegPixels* 
             ++n;
           }
         }
-        out->fPixels[size_t(y) * outWidth + x] = 0xFF000000u | (sum[0] + n / 2) / n << 16 |
-                                                 (sum[1] + n / 2) / n << 8 | (sum[2] + n / 2) / n;
+        pixels[size_t(y) * outWidth + x] = 0xFF000000u | (sum[0] + n / 2) / n << 16 |
+                                           (sum[1] + n / 2) / n << 8 | (sum[2] + n / 2) / n;
       }
     }
     out->fWidth = outWidth;
     out->fHeight = outHeight;
   }
   bitmap->UnlockBits(&data);
-  return out->fPixels != nullptr;
+  return !out->fPixels.IsEmpty();
 }
 
 } // namespace gfx

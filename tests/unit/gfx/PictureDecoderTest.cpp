@@ -47,9 +47,10 @@ Outcome Decode(const std::vector<uint8_t>& bytes, int32_t width, int32_t height)
   gfx::DecodedPicture picture;
   const gfx::DecodeResult result =
       gfx::DecodePictureForSize(bytes.data(), bytes.size(), width, height, &picture);
-  const bool mark = result == gfx::DecodeResult::Ok &&
-                    IsMark(picture.fPixels[size_t(picture.fHeight / 2) * size_t(picture.fWidth) +
-                                           size_t(picture.fWidth / 2)]);
+  const bool mark =
+      result == gfx::DecodeResult::Ok &&
+      IsMark(picture.GetPixels()[size_t(picture.fHeight / 2) * size_t(picture.fWidth) +
+                                 size_t(picture.fWidth / 2)]);
   return Outcome{result, picture.fWidth, picture.fHeight, picture.fFromThumbnail, mark};
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 
 #include "grid/PictureDecodeJob.h"
 #include "tests/photos/TestPhotos.h"
+#include "util/ZVPageBuffer.h"
 #include "util/ZVWorkerPool.h"
 
 namespace {
@@ -27,6 +29,14 @@ std::vector<uint8_t> PhotoBytes(uint32_t seed) {
                              std::istreambuf_iterator<char>());
   std::filesystem::remove(path);
   return bytes;
+}
+
+std::shared_ptr<PictureDecodeJob> NewJob(const std::vector<uint8_t>& photo, int32_t width,
+                                         int32_t height) {
+  ZVPageBuffer bytes;
+  EXPECT_TRUE(bytes.Allocate(photo.size()));
+  std::copy(photo.begin(), photo.end(), bytes.GetData());
+  return std::make_shared<PictureDecodeJob>(std::move(bytes), width, height, PictureExtent{});
 }
 
 TEST(DecodingPool, EveryTaskHandedOverRunsEvenWhenThePoolStops) {
@@ -51,10 +61,9 @@ TEST(DecodingPool, JobsDecodeOnceWhereverTheyRunAndAbandonedOnesAreDropped) {
   std::vector<std::shared_ptr<PictureDecodeJob>> jobs;
   for (int i = 0; i < 24; ++i) {
     const int32_t width = i % 2 == 0 ? 200 : 120;
-    jobs.push_back(
-        std::make_shared<PictureDecodeJob>(photo, width, width * 3 / 4, PictureExtent{}));
+    jobs.push_back(NewJob(photo, width, width * 3 / 4));
   }
-  auto reference = std::make_shared<PictureDecodeJob>(photo, 200, 150, PictureExtent{});
+  auto reference = NewJob(photo, 200, 150);
   reference->Finish();
   FDNativeImage* expected = reference->TakeImage();
   ASSERT_NE(expected, nullptr);
@@ -87,12 +96,56 @@ TEST(DecodingPool, JobsDecodeOnceWhereverTheyRunAndAbandonedOnesAreDropped) {
 
   // Abandoned and let go at once, as a closing area does: the workers drop them.
   for (int i = 0; i < 40; ++i) {
-    auto job = std::make_shared<PictureDecodeJob>(photo, 200, 150, PictureExtent{});
+    auto job = NewJob(photo, 200, 150);
     PictureDecodeJob::Start(job);
     job->Abandon();
   }
   PictureDecodeJob::StopWorkers();
   EXPECT_EQ(PictureDecodeJob::WorkerCount(), 0u);
+}
+
+TEST(DecodingPool, WithTheWorkersOffJobsDecodeOnTheCallingThread) {
+  const std::vector<uint8_t> photo = PhotoBytes(4);
+  PictureDecodeJob::SetWorkersEnabled(false);
+  auto job = NewJob(photo, 200, 150);
+  PictureDecodeJob::Start(job);
+  EXPECT_FALSE(job->IsDone()) << "no worker took it";
+  EXPECT_EQ(PictureDecodeJob::WorkerCount(), 0u);
+  job->Finish();
+  FDNativeImage* image = job->TakeImage();
+  PictureDecodeJob::SetWorkersEnabled(true);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->fWidth, 200);
+  EXPECT_EQ(image->fHeight, 150);
+  delete[] image->fPixels;
+  delete image;
+}
+
+TEST(PageBuffer, HoldsWhatIsWrittenMovesWholeAndRefusesNothing) {
+  ZVPageBuffer buffer;
+  EXPECT_FALSE(buffer.Allocate(0));
+  EXPECT_TRUE(buffer.IsEmpty());
+  ASSERT_TRUE(buffer.Allocate(3 * 4096 + 5));
+  std::fill(buffer.GetData(), buffer.GetData() + buffer.GetSize(), uint8_t{0xA5});
+  ZVPageBuffer moved(std::move(buffer));
+  EXPECT_TRUE(buffer.IsEmpty());
+  EXPECT_EQ(buffer.GetSize(), 0u);
+  ASSERT_EQ(moved.GetSize(), 3u * 4096 + 5);
+  EXPECT_EQ(moved.GetData()[moved.GetSize() - 1], 0xA5);
+  buffer = std::move(moved);
+  EXPECT_EQ(buffer.GetData()[0], 0xA5);
+  buffer.Reset();
+  EXPECT_TRUE(buffer.IsEmpty());
+
+  // Large mappings let go serve the next buffers that fit them, whole and writable.
+  for (const size_t size : {size_t{5} << 20, size_t{3} << 20, size_t{4} << 20, size_t{6} << 20}) {
+    ASSERT_TRUE(buffer.Allocate(size));
+    ASSERT_EQ(buffer.GetSize(), size);
+    std::fill(buffer.GetData(), buffer.GetData() + size, uint8_t(size >> 20));
+    EXPECT_EQ(buffer.GetData()[size - 1], uint8_t(size >> 20));
+  }
+  buffer.Reset();
+  ZVPageBuffer::ReleaseKept();
 }
 
 } // namespace
