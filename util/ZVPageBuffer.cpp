@@ -5,9 +5,9 @@
 
 namespace {
 
-// A few large mappings let go are kept for the next buffers: a fresh mapping costs the system a
-// page fault and a cleared page for each of its pages, several milliseconds for a photo's bytes,
-// where a kept one costs nothing. One only: each kept is memory the cache could use.
+// A large mapping let go is kept for the next buffer it fits: a fresh mapping costs the system a
+// cleared page for each of its pages, several milliseconds for a photo's bytes, where a kept one
+// costs nothing. One only: what is kept is memory the cache could use.
 constexpr size_t kMostKept = 1;
 constexpr size_t kSmallestKept = size_t{1} << 20;
 
