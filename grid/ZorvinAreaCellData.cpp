@@ -222,11 +222,12 @@ struct ZorvinArea::PendingCell {
 
 namespace {
 
-// Cells evaluated and waiting for their pictures: enough to keep every worker busy while the
-// next cell is evaluated, and no more, since each holds a whole encoded photo until it is
-// decoded. Without workers each cell is decoded and stored as soon as it is evaluated.
+// Cells evaluated and waiting for their pictures: one a core, since each holds a whole encoded
+// photo until it is decoded. A worker that finishes waits only while the next cell's expression
+// reads its photo, a small part of a decode; one cell more would cost a photo's bytes of peak
+// memory for that. Without workers each cell is decoded and stored as soon as it is evaluated.
 size_t MostCellsDecoding() {
-  return PictureDecodeJob::AreWorkersEnabled() ? size_t(ZVWorkerPool::CoreCount()) + 1 : 0;
+  return PictureDecodeJob::AreWorkersEnabled() ? size_t(ZVWorkerPool::CoreCount()) : 0;
 }
 
 } // namespace
