@@ -28,7 +28,14 @@ LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     ValidateRect(window, nullptr);
     return 0;
   case WM_CLOSE:
+    PostMessageW(window, kHostCloseRequest, 0, 0);
     return 0;
+  case WM_SETCURSOR:
+    // The cursor in the window is the one the plug-in last set, not the class's.
+    if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+      return TRUE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
   default:
     return DefWindowProcW(window, message, wParam, lParam);
   }
