@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Forms.h"
+#include "MouseInput.h"
 #include "Surface.h"
 
 namespace zvhost {
@@ -138,10 +139,9 @@ bool RealDisplay::Translate(const MSG& message, LiveInput* input) {
   default:
     break;
   }
-  // Mouse messages of the bars are the bars' own.
   const Window* window = WindowOfNativeHandle(message.hwnd);
   if (window == nullptr) {
-    return false;
+    return TranslateBarPress(message, input);
   }
   if (IsCloseRequest(message.message)) {
     input->kind = LiveInput::Kind::Close;
@@ -190,6 +190,31 @@ bool RealDisplay::TranslateMouse(const MSG& message, int32_t number, LiveInput* 
   default:
     return false;
   }
+}
+
+// A bar tracks its thumb itself, sending its window the scroll messages; a press on its arrows
+// or its track is a press on the area under it, which tracks the control as the plug-in asks.
+bool RealDisplay::TranslateBarPress(const MSG& message, LiveInput* input) {
+  if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONDBLCLK) {
+    return false;
+  }
+  HWND parent = GetParent(message.hwnd);
+  const Window* window = WindowOfNativeHandle(parent);
+  if (window == nullptr) {
+    return false;
+  }
+  POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+  MapWindowPoints(message.hwnd, parent, &point, 1);
+  const int16_t x = static_cast<int16_t>(point.x);
+  const int16_t y = static_cast<int16_t>(point.y);
+  ThumbPress thumb;
+  if (ThumbUnder(*window, x, y, &thumb)) {
+    return false;
+  }
+  MSG pressed = message;
+  pressed.hwnd = parent;
+  pressed.lParam = MAKELPARAM(x, y);
+  return TranslateMouse(pressed, window->number, input);
 }
 
 // A wheel turns what lies under the pointer, whichever window has the keyboard; its point comes

@@ -1,7 +1,7 @@
 // The live display over the emulator's real windows: they are shown and drawn already, so what is
 // left is a person's input in them, read from the window system's message queue. Messages of
-// other windows (the bars, paints) are dispatched as usual, so a real bar tracks itself and tells
-// the procedure installed on its window.
+// other windows (paints, the bars' own) are dispatched as usual, so a real bar tracks its thumb
+// itself and tells the procedure installed on its window.
 #pragma once
 
 #include "RealWindows.h"
@@ -20,6 +20,7 @@ public:
 private:
   // A message to one of the emulator's windows as input; false for any other.
   bool Translate(const MSG& message, LiveInput* input);
+  bool TranslateBarPress(const MSG& message, LiveInput* input);
   bool TranslateMouse(const MSG& message, int32_t number, LiveInput* input);
   bool TranslateWheel(const MSG& message, LiveInput* input);
   bool TranslateKey(const MSG& message, LiveInput* input);

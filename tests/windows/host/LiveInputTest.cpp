@@ -1,9 +1,10 @@
 // A person's input in the real windows of zorvi-host --window: messages posted to a host window
 // (as the window system posts a person's clicks, moves, wheel turns, keys and closes) reach its
-// areas by the paths the scripted input commands take, the bars' own messages stay the bars',
-// and the live run ends with the last window.
+// areas by the paths the scripted input commands take, a bar tracks its own thumb, and the live
+// run ends with the last window.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,41 +119,53 @@ TEST_F(LiveInput, PressMovesWheelAndKeysReachTheAreaAndAClosedWindowEndsTheRun) 
   EXPECT_EQ(zvhost::HostWindow(1), nullptr);
 }
 
-TEST_F(LiveInput, ABarTracksItsOwnPressAndTheProcessWindowClosedEndsEveryWindow) {
+TEST_F(LiveInput, ABarsArrowIsPressedOnTheAreaItsThumbTracksItselfAndTheProcessWindowEndsAll) {
   Run("v:=Open window(500;50;700;250;1;\"Other\")\nb:=Plugin area(v;\"b\";0;0;100;100)");
   const Rect bounds{0, 184, 200, 200}; // a vertical bar along the area's right edge
   ControlHandle control =
       NewControl(zvhost::HostWindow(1), &bounds, nullptr, 1, 0, 0, 100, kScrollBarProc, 0);
   ASSERT_NE(control, nullptr);
-  SetControlViewSize(control, 20);
+  // A long thumb: pressed further down than an arrow is long.
+  SetControlViewSize(control, 80);
   HWND bar = ASI_ControlToHWND(control);
+  SCROLLBARINFO barInfo{};
+  barInfo.cbSize = sizeof barInfo;
+  ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &barInfo));
+  const int thumbY = (barInfo.xyThumbTop + barInfo.xyThumbBottom) / 2;
   gScrolls.clear();
   gPrevious = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Listener)));
 
-  // A click on the bar's down arrow, then the process window closed as a person closes it.
+  // A click on the down arrow (released over the window that holds the press), a drag of the
+  // thumb, then the process window closed as a person closes it.
   PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, At(8, 192));
-  PostMessageW(bar, WM_LBUTTONUP, 0, At(8, 192));
+  PostMessageW(window, WM_LBUTTONUP, 0, At(192, 192));
+  PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, At(8, thumbY));
+  PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, At(8, thumbY + 60));
+  PostMessageW(bar, WM_LBUTTONUP, 0, At(8, thumbY + 60));
   PostMessageW(GetParent(window), WM_CLOSE, 0, 0);
   Get().events.clear();
   std::string message;
   ASSERT_EQ(0, zvhost::RunLiveWindows(&message)) << message;
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPrevious));
 
-  ASSERT_FALSE(gScrolls.empty());
-  EXPECT_EQ(SB_LINEDOWN, gScrolls.front());
-  EXPECT_EQ(SB_ENDSCROLL, gScrolls.back());
-  // The bar's press was no press on the area; both windows closed, each area deinitialised.
-  std::vector<std::pair<int, int32_t>> downsAndEnds;
-  for (const auto& [what, reference] : fakearea::CodesAndAreas()) {
-    if (what == 1 || what == 17) {
-      downsAndEnds.emplace_back(what, reference);
+  // The arrow's press went to the area at the bar's place in the window.
+  std::vector<std::string> presses;
+  for (const fakearea::Received& r : Get().events) {
+    if (r.what == 1 || r.what == 2) {
+      presses.push_back(std::to_string(r.what) + " " + std::to_string(r.reference) + " " +
+                        std::to_string(r.where.h) + "," + std::to_string(r.where.v));
     }
   }
-  EXPECT_EQ(2u, downsAndEnds.size());
-  for (const auto& [what, reference] : downsAndEnds) {
-    EXPECT_EQ(17, what) << reference;
-  }
+  EXPECT_EQ((std::vector<std::string>{"1 101 192,192", "2 101 192,192"}), presses);
+  // The thumb's drag was the bar's own, told to the window's procedure.
+  EXPECT_EQ(
+      (std::vector<WPARAM>{SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}),
+      std::vector<WPARAM>(gScrolls.end() - std::min<size_t>(gScrolls.size(), 3), gScrolls.end()));
+  EXPECT_EQ(0, std::count(gScrolls.begin(), gScrolls.end(), WPARAM{SB_LINEDOWN}));
+  // Both windows closed, each area deinitialised.
+  EXPECT_EQ(2, std::count_if(Get().events.begin(), Get().events.end(),
+                             [](const fakearea::Received& r) { return r.what == 17; }));
   EXPECT_EQ(zvhost::HostWindow(1), nullptr);
   EXPECT_EQ(zvhost::HostWindow(2), nullptr);
 }
