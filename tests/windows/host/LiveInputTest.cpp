@@ -57,6 +57,14 @@ protected:
 };
 
 TEST_F(LiveInput, PressMovesWheelAndKeysReachTheAreaAndAClosedWindowEndsTheRun) {
+  // Shown with a title and a close box; its client area is its frame.
+  EXPECT_NE(0, GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU);
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  MapWindowPoints(window, GetParent(window), &origin, 1);
+  EXPECT_EQ((std::vector<LONG>{100, 50, 300, 300}),
+            (std::vector<LONG>{origin.x, origin.y, client.right, client.bottom}));
   // The area takes the focus and polls the button three times during its mouse down.
   std::vector<std::string> polls;
   Get().reply = [&polls](EventRecord& event, int32_t*) {
@@ -84,7 +92,8 @@ TEST_F(LiveInput, PressMovesWheelAndKeysReachTheAreaAndAClosedWindowEndsTheRun) 
                At(wheelAt.x, wheelAt.y));
   PostMessageW(window, WM_KEYDOWN, VK_END, 0);
   PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
-  PostMessageW(window, WM_CLOSE, 0, 0);
+  // The window's close box, as a person clicks it.
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   Get().events.clear();
   std::string message;
   ASSERT_EQ(0, zvhost::RunLiveWindows(&message)) << message;
