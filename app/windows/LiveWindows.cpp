@@ -1,5 +1,5 @@
-// On Windows the run's windows are real and shown from the start: --window only keeps them up,
-// in the window system's message loop, until a person closes the process window.
+// On Windows the run's windows are real and shown from the start: the live display over them
+// brings a person's input in them to the areas.
 #include "LiveWindows.h"
 
 #include "zvhost/LiveDisplay.h"
@@ -10,9 +10,14 @@ struct LiveWindows::Impl {
 
 LiveWindows::LiveWindows() : fImpl(std::make_unique<Impl>()) {}
 
-LiveWindows::~LiveWindows() = default;
+LiveWindows::~LiveWindows() {
+  if (fImpl->open) {
+    zvhost::SetLiveDisplay(nullptr);
+  }
+}
 
 bool LiveWindows::Open(std::string* /*message*/) {
+  zvhost::SetLiveDisplay(&zvhost::RealWindowsDisplay());
   fImpl->open = true;
   return true;
 }

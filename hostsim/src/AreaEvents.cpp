@@ -12,7 +12,7 @@
 #include "TextBlocks.h"
 #include "WindowSystem.h"
 #include "lang/PluginCommands.h"
-#include "live/LiveSession.h"
+#include "live/LivePresent.h"
 #include "sdk/HostPlatform.h"
 #include "zvhost/Host.h"
 

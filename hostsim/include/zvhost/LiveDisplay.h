@@ -50,6 +50,12 @@ public:
 // time from then on. The display must outlive its use; set null before destroying it.
 ZVHOST_API void SetLiveDisplay(LiveDisplay* display);
 
+#ifdef _WIN32
+// The display over the emulator's own windows, which are real on Windows: a person's input in
+// them.
+ZVHOST_API LiveDisplay& RealWindowsDisplay();
+#endif
+
 // The event loop a person drives: input to the areas, turns at least 30 times a second with
 // sleeps for input between them, a window shown again only when its look changed, the keyboard
 // focus on each window's first area that takes it; until the last window is closed. Same answers

@@ -8,6 +8,7 @@
 #include "../HostState.h"
 #include "../MouseInput.h"
 #include "../lang/Abort.h"
+#include "LivePresent.h"
 #include "LivePress.h"
 #include "LiveSession.h"
 
@@ -41,7 +42,7 @@ void MoveAtPointer(const LiveInput& input) {
   const int16_t y = ClampToShort(input.y);
   if (!MoveAt(window, x, y)) {
     HideTip();
-    SetCursor(LoadStockCursor(kArrowCursor));
+    ShowArrowCursor();
     return;
   }
   if (State().fTipRequests != tipsBefore && Windows().Find(input.window) == window) {

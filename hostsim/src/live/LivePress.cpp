@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "../AreaEvents.h"
 #include "../HostDrag.h"
 #include "../HostState.h"
 #include "../MouseInput.h"
-#include "../NativeWindows.h"
+#include "../WindowSystem.h"
+#include "LivePresent.h"
 #include "LiveSession.h"
 
 namespace zvhost::live {
@@ -88,7 +90,7 @@ bool MovePointer(const LiveInput& input) {
   if (!window) {
     return false;
   }
-  native::SetMouse(window->frame.left + input.x, window->frame.top + input.y);
+  MoveMouseTo(window->frame.left + input.x, window->frame.top + input.y);
   return true;
 }
 

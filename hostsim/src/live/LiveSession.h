@@ -1,5 +1,6 @@
 // The live session: the display the windows are shown on, the tick clock that follows real time,
-// and what each window shows (its pixels, scroll bars included, with the tip over them).
+// and the tip that waits for the pointer to rest. What each window shows reaches the display as
+// its platform shows windows (LivePresent.h).
 #pragma once
 
 #include <stdint.h>
@@ -12,6 +13,16 @@
 
 namespace zvhost::live {
 
+// A tip at window coordinates; window 0 for none.
+struct Tip {
+  int32_t window = 0;
+  std::u16string text;
+  int32_t x = 0;
+  int32_t y = 0;
+
+  bool operator==(const Tip&) const = default;
+};
+
 // Null when headless.
 LiveDisplay* Display();
 
@@ -23,10 +34,6 @@ void SyncClock();
 void WindowOpened(const Window& window);
 void WindowClosed(int32_t number);
 
-// Shows every window whose look changed since it was last shown (its surface, its scroll bars
-// or its tip), and the cursor the plug-in set. Unless `now`, at most 60 times a second.
-void PresentWindows(bool now);
-
 // Tips as desktops show them: the tip the area under the pointer asked for waits until the
 // pointer has rested a while, and goes as soon as it moves. At window coordinates.
 void OfferTip(int32_t window, const std::u16string& text, int32_t x, int32_t y);
@@ -35,5 +42,7 @@ void HideTip();
 void ShowRestingTip();
 // When the offered tip is due; far off when none waits.
 std::chrono::steady_clock::time_point RestingTipDue();
+// The tip shown now.
+const Tip& ShownTip();
 
 } // namespace zvhost::live

@@ -86,10 +86,14 @@ int16_t ControlPartAt(const Control& control, int16_t x, int16_t y) {
   const bool horizontal = Horizontal(r);
   const int32_t along = horizontal ? x - r.left : y - r.top;
   const int32_t length = horizontal ? r.right - r.left : r.bottom - r.top;
-  if (along < info.dxyLineButton) {
+  // The arrows are as long as the bar is thick, shared out when the bar is shorter than both
+  // (dxyLineButton is the thumb's length, not an arrow's).
+  const int32_t arrow =
+      std::min(GetSystemMetrics(horizontal ? SM_CXHSCROLL : SM_CYVSCROLL), length / 2);
+  if (along < arrow) {
     return kControlUpButtonPart;
   }
-  if (along >= length - info.dxyLineButton) {
+  if (along >= length - arrow) {
     return kControlDownButtonPart;
   }
   if (info.xyThumbBottom <= info.xyThumbTop) {

@@ -28,7 +28,24 @@ LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     ValidateRect(window, nullptr);
     return 0;
   case WM_CLOSE:
+    PostMessageW(window, kHostCloseRequest, 0, 0);
     return 0;
+  case WM_NCHITTEST: {
+    // The emulator places its windows: a caption does not move them.
+    const LRESULT hit = DefWindowProcW(window, message, wParam, lParam);
+    return hit == HTCAPTION ? HTBORDER : hit;
+  }
+  case WM_SYSCOMMAND:
+    if ((wParam & 0xFFF0) == SC_MOVE || (wParam & 0xFFF0) == SC_SIZE) {
+      return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  case WM_SETCURSOR:
+    // The cursor in the window is the one the plug-in last set, not the class's.
+    if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+      return TRUE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
   default:
     return DefWindowProcW(window, message, wParam, lParam);
   }

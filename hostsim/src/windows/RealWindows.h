@@ -14,6 +14,10 @@ HWND ProcessWindow();
 // The class of the host windows: children of the process window that own their device context.
 const wchar_t* HostWindowClass();
 
+// Posted to a host window that a person asked to close: its procedure cannot close it itself,
+// since the emulator decides when a window goes.
+constexpr UINT kHostCloseRequest = WM_APP + 1;
+
 // GDI+ is started once, on first use, and left running until the process ends.
 bool EnsureGdiplus();
 

@@ -10,6 +10,7 @@
 #include "Surface.h"
 #include "Utf.h"
 #include "WindowSystem.h"
+#include "live/LiveSession.h"
 
 namespace zvhost {
 
@@ -53,9 +54,16 @@ bool CreateSurface(Window& window) {
   const int32_t width = window.frame.right - window.frame.left;
   const int32_t height = window.frame.bottom - window.frame.top;
   const std::wstring title = WideText(Utf16ToUtf8(window.title).c_str());
-  window.native = CreateWindowExW(0, HostWindowClass(), title.c_str(),
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                                  window.frame.left, window.frame.top, width, height,
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  RECT outer{window.frame.left, window.frame.top, window.frame.right, window.frame.bottom};
+  if (live::Display() != nullptr) {
+    // A person sees the window's title and closes it by its box; the frame stays its client
+    // area, the coordinates everything else uses.
+    style |= WS_CAPTION | WS_SYSMENU;
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+  }
+  window.native = CreateWindowExW(0, HostWindowClass(), title.c_str(), style, outer.left, outer.top,
+                                  outer.right - outer.left, outer.bottom - outer.top,
                                   ProcessWindow(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window.native == nullptr) {
     return false;

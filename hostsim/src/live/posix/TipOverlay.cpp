@@ -6,7 +6,7 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
-#include "../Utf.h"
+#include "../../Utf.h"
 #include "sdk/HostPlatform.h"
 
 namespace zvhost::live {
