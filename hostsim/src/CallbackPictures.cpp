@@ -61,7 +61,7 @@ void GetPictureBytes(FDEngineBlock& b) {
     b.fError = kFDErrBadParameter;
     return;
   }
-  const std::vector<uint8_t>& bytes = picture->fData->fBytes;
+  const PictureBytes& bytes = picture->fData->fBytes;
   if (b.fPtr2 != nullptr && bytes.size() <= static_cast<size_t>(b.fParam1)) {
     std::copy(bytes.begin(), bytes.end(), static_cast<uint8_t*>(b.fPtr2));
   }

@@ -12,10 +12,10 @@ int CreatePicture(const void* bytes, int32_t byteCount, FDPicture* out) {
     return kFDErrBadParameter;
   }
   const auto* first = static_cast<const uint8_t*>(bytes);
-  return AdoptPictureBytes(std::vector<uint8_t>(first, first + byteCount), out);
+  return AdoptPictureBytes(PictureBytes(first, first + byteCount), out);
 }
 
-int AdoptPictureBytes(std::vector<uint8_t>&& bytes, FDPicture* out) {
+int AdoptPictureBytes(PictureBytes&& bytes, FDPicture* out) {
   *out = nullptr;
   if (bytes.empty() || bytes.size() > static_cast<size_t>(INT32_MAX)) {
     return kFDErrBadParameter;

@@ -5,6 +5,8 @@
 #include <stdint.h>
 
 #include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "ImageCodecs.h"
@@ -12,8 +14,32 @@
 
 namespace zvhost {
 
+// Sizing the vector leaves its bytes as they are: whoever sizes it writes them all (a file read
+// whole), and clearing a photo's megabytes first cost a tenth of a scroll step.
+template <class T>
+struct UnclearedAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = UnclearedAllocator<U>;
+  };
+  UnclearedAllocator() = default;
+  template <class U>
+  UnclearedAllocator(const UnclearedAllocator<U>&) noexcept {}
+
+  template <class U>
+  void construct(U* place) noexcept {
+    ::new (static_cast<void*>(place)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* place, Args&&... args) {
+    ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+  }
+};
+
+using PictureBytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
+
 struct PictureData {
-  std::vector<uint8_t> fBytes;
+  PictureBytes fBytes;
   ImageInfo fInfo;
 };
 
@@ -28,7 +54,7 @@ namespace zvhost {
 
 int CreatePicture(const void* bytes, int32_t byteCount, FDPicture* out); // host error
 // The same, taking the bytes over instead of copying them.
-int AdoptPictureBytes(std::vector<uint8_t>&& bytes, FDPicture* out);
+int AdoptPictureBytes(PictureBytes&& bytes, FDPicture* out);
 int DuplicatePicture(FDPicture picture, FDPicture* out);
 int DisposePicture(FDPicture picture);
 bool IsPicture(FDPicture picture);

@@ -35,7 +35,7 @@ Value ReadPictureFile(CommandContext& c) {
   if (size < 0 || size > std::streamoff{INT32_MAX}) {
     c.Fail("\"" + path.string() + "\" is too large");
   }
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  PictureBytes bytes(static_cast<size_t>(size));
   file.seekg(0);
   if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
     c.Fail("cannot read \"" + path.string() + "\"");
