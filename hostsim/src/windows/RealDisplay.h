@@ -25,7 +25,7 @@ private:
   bool TranslateWheel(const MSG& message, LiveInput* input);
   bool TranslateKey(const MSG& message, LiveInput* input);
 
-  // The last move reported, so that the window system's repeats of it are not
+  // The last move reported, so that the window system's repeats of it are dropped.
   HWND fMovedIn = nullptr;
   LPARAM fMovedTo = 0;
   // What is left of a smooth wheel's turns below a notch, vertical and horizontal
