@@ -1,5 +1,5 @@
 // The built library loads as a host would load it: every import resolves (the compatibility
-// library is the test program's stand-in), its attach runs, and the entry points are there.
+// library is the emulator's, as in zorvi-host), its attach runs, and the entry points are there.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -11,6 +11,7 @@
 #include "platform/win/NativeCursors.h"
 #include "platform/win/WinImages.h"
 #include "platform/win/ZorvinAreaControlsWin.h"
+#include "zvhost/Host.h"
 
 namespace {
 
@@ -38,6 +39,27 @@ public:
 
 private:
   std::string fClassName;
+  HWND fWindow = nullptr;
+};
+
+// A window of the emulator, the host's compatibility library, closed with the object.
+class HostWindow {
+public:
+  HostWindow() {
+    zvhost::ResetHost();
+    zvhost::RunCode("w:=Open window(0; 0; 400; 300)");
+    fRecord = zvhost::HostWindow(1);
+    FDEngineBlock block{};
+    block.fPtr1 = fRecord;
+    zvhost::CallBackEntry()(kFDMacWindowToHWND, &block);
+    fWindow = static_cast<HWND>(block.fPtr2);
+  }
+  ~HostWindow() { zvhost::ResetHost(); }
+  HWND Get() const { return fWindow; }
+  GrafPtr Record() const { return fRecord; }
+
+private:
+  GrafPtr fRecord = nullptr;
   HWND fWindow = nullptr;
 };
 
@@ -111,10 +133,10 @@ void RecordLiveScroll(ControlHandle control, uint32_t message, WPARAM wParam) {
 } // namespace
 
 TEST(RealWindows, ThumbTrackingFromARealScrollBarReachesTheLiveScrollEntry) {
-  RealWindow window("ZorviTestScrollWindow");
+  // A host window: its record names it to the compatibility calls, its native window to Win32.
+  HostWindow window;
   AreaInWindow area(window.Get());
-  // The stand-in compatibility library takes the HWND for the host window.
-  ControlHandle control = ZorvinAreaControlsWin::CreateScrollbar(window.Get(), &area);
+  ControlHandle control = ZorvinAreaControlsWin::CreateScrollbar(window.Record(), &area);
   ASSERT_NE(nullptr, control);
   HWND bar = ASI_ControlToHWND(control);
   ASSERT_NE(nullptr, bar);
@@ -221,17 +243,21 @@ TEST(RealWindows, TheDragCursorsComeFromThePngFilesOrFallBackToSizeAll) {
 }
 
 TEST(RealWindows, TheProcessWindowIsFoundUnderTheProgramsPath) {
+  // The host registers its process window under this program's path.
+  HostWindow host;
   char program[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-  ASSERT_GT(length, 4u);
+  ASSERT_GT(GetModuleFileNameA(nullptr, program, MAX_PATH), 0u);
+  EXPECT_EQ(GetParent(host.Get()), FindProcessWindow(program));
+
   // A window under a shorter prefix is found only while none has the whole path.
-  RealWindow prefix(std::string(program, length - 4));
+  const std::string path = "C:\\Zorvi test host\\4D.exe";
+  RealWindow prefix(path.substr(0, path.size() - 4));
   ASSERT_NE(nullptr, prefix.Get());
-  EXPECT_EQ(prefix.Get(), FindProcessWindow(program));
+  EXPECT_EQ(prefix.Get(), FindProcessWindow(path.c_str()));
   {
-    RealWindow process(program);
+    RealWindow process(path);
     ASSERT_NE(nullptr, process.Get());
-    EXPECT_EQ(process.Get(), FindProcessWindow(program));
+    EXPECT_EQ(process.Get(), FindProcessWindow(path.c_str()));
   }
-  EXPECT_EQ(prefix.Get(), FindProcessWindow(program));
+  EXPECT_EQ(prefix.Get(), FindProcessWindow(path.c_str()));
 }
