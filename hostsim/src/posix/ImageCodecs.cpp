@@ -145,6 +145,18 @@ bool DecodeTiff(const uint8_t* bytes, size_t size, ImageInfo* info, std::vector<
   return true;
 }
 
+// A JPEG's size, and its pixels when asked for.
+bool ReadJpegImage(const uint8_t* bytes, size_t size, ImageInfo* info,
+                   std::vector<uint32_t>* pixels) {
+  int32_t width = 0;
+  int32_t height = 0;
+  if (!ReadJpeg(bytes, size, &width, &height, pixels)) {
+    return false;
+  }
+  *info = {ImageFormat::Jpeg, width, height};
+  return true;
+}
+
 } // namespace
 
 bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
@@ -170,15 +182,8 @@ bool ReadImageInfo(const uint8_t* bytes, size_t size, ImageInfo* info) {
     *info = {ImageFormat::Tiff, static_cast<int32_t>(width), static_cast<int32_t>(height)};
     return true;
   }
-  case ImageFormat::Jpeg: {
-    int32_t width = 0;
-    int32_t height = 0;
-    if (!ReadJpeg(bytes, size, &width, &height, nullptr)) {
-      return false;
-    }
-    *info = {ImageFormat::Jpeg, width, height};
-    return true;
-  }
+  case ImageFormat::Jpeg:
+    return ReadJpegImage(bytes, size, info, nullptr);
   case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
@@ -194,15 +199,8 @@ bool DecodeImage(const uint8_t* bytes, size_t size, ImageInfo* info,
     return DecodePng(bytes, size, info, pixels);
   case ImageFormat::Tiff:
     return DecodeTiff(bytes, size, info, pixels);
-  case ImageFormat::Jpeg: {
-    int32_t width = 0;
-    int32_t height = 0;
-    if (!ReadJpeg(bytes, size, &width, &height, pixels)) {
-      return false;
-    }
-    *info = {ImageFormat::Jpeg, width, height};
-    return true;
-  }
+  case ImageFormat::Jpeg:
+    return ReadJpegImage(bytes, size, info, pixels);
   case ImageFormat::Bmp:
   case ImageFormat::Unknown:
     break;
